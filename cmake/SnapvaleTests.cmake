@@ -1,0 +1,30 @@
+# GoogleTest from Debian's sources, built with the project's toolchain, and the helper
+# that turns a folder's test sources into one test executable whose cases CTest lists.
+include(GoogleTest)
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL SYSTEM)
+foreach(_gt gtest gtest_main gmock gmock_main)
+  if(TARGET ${_gt})
+    target_compile_options(${_gt} PRIVATE -w)
+  endif()
+endforeach()
+
+# snapvale_add_test(NAME SOURCES file... LIBRARIES lib...)
+function(snapvale_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} gmock gtest_main)
+  target_include_directories(${name} PRIVATE "${CMAKE_SOURCE_DIR}")
+  if(WIN32)
+    # Console program: test output goes to the terminal that runs Wine.
+    target_link_options(${name} PRIVATE -mconsole)
+  endif()
+  # Cases are listed when CTest runs, through the Wine launcher, not at build time.
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES TIMEOUT 300)
+endfunction()

@@ -1,0 +1,4 @@
+// Program entry of Snapvale.
+#include "framework/WinApi.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }

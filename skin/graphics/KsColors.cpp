@@ -1,0 +1,129 @@
+// Colour arithmetic of the pixel format. The hue change works in single precision through
+// hue, saturation and lightness, with every rounding to nearest and ties to even.
+#include "skin/graphics/KsColors.h"
+
+#include "framework/WinApi.h"
+
+#include <algorithm>
+#include <cmath>
+
+TKsColor KsWindow = 0xFFEBEBEEu;
+TKsColor KsBtnFace = 0xFFD2D2D2u;
+TKsColor KsBtnShadow = 0xFFA8A8A8u;
+
+namespace {
+
+TKsColor OpaqueSystemColor(int Index) {
+    const COLORREF Rgb = GetSysColor(Index);
+    return MakeKsColor(GetRValue(Rgb), GetGValue(Rgb), GetBValue(Rgb), 255);
+}
+
+[[maybe_unused]] const bool SystemColorsRead = (KsUpdateSystemColors(), true);
+
+std::uint8_t ClampChannel(int Value) {
+    return std::uint8_t(std::clamp(Value, 0, 255));
+}
+
+int RoundToEven(float Value) {
+    return int(std::lrint(Value));
+}
+
+struct THsl {
+    float H, S, L;
+};
+
+THsl ToHsl(TKsColor Pixel) {
+    const float R = KsRedOf(Pixel) / 255.0f;
+    const float G = KsGreenOf(Pixel) / 255.0f;
+    const float B = KsBlueOf(Pixel) / 255.0f;
+    const float Max = std::max({R, G, B});
+    const float Min = std::min({R, G, B});
+    THsl Result{0.0f, 0.0f, (Max + Min) / 2.0f};
+    if (Max == Min)
+        return Result;
+    const float Range = Max - Min;
+    Result.S = Result.L < 0.5f ? Range / (Max + Min) : Range / (2.0f - Max - Min);
+    float H;
+    if (R == Max)
+        H = (G - B) / Range;
+    else if (G == Max)
+        H = (B - R) / Range + 2.0f;
+    else
+        H = (R - G) / Range + 4.0f;
+    H = H / 6.0f;
+    if (H < 0.0f)
+        H = H + 1.0f;
+    Result.H = H;
+    return Result;
+}
+
+float HueToChannel(float M1, float M2, float Hue) {
+    Hue = Hue - std::floor(Hue);
+    if (6.0f * Hue < 1.0f)
+        return M1 + (M2 - M1) * 6.0f * Hue;
+    if (2.0f * Hue < 1.0f)
+        return M2;
+    if (3.0f * Hue < 2.0f)
+        return M1 + (M2 - M1) * (2.0f / 3.0f - Hue) * 6.0f;
+    return M1;
+}
+
+TKsColor FromHsl(float H, float S, float L) {
+    if (S == 0.0f) {
+        const int Gray = RoundToEven(L * 255.0f);
+        return MakeKsColor(std::int16_t(Gray), std::int16_t(Gray), std::int16_t(Gray), 255);
+    }
+    const float M2 = L <= 0.5f ? L * (1.0f + S) : L + S - L * S;
+    const float M1 = 2.0f * L - M2;
+    const int R = RoundToEven(255.0f * HueToChannel(M1, M2, H + 1.0f / 3.0f));
+    const int G = RoundToEven(255.0f * HueToChannel(M1, M2, H));
+    const int B = RoundToEven(255.0f * HueToChannel(M1, M2, H - 1.0f / 3.0f));
+    return MakeKsColor(std::int16_t(R), std::int16_t(G), std::int16_t(B), 255);
+}
+
+} // namespace
+
+void KsUpdateSystemColors() {
+    KsWindow = OpaqueSystemColor(COLOR_WINDOW);
+    KsBtnFace = OpaqueSystemColor(COLOR_BTNFACE);
+    KsBtnShadow = OpaqueSystemColor(COLOR_BTNSHADOW);
+}
+
+TKsColor KsColorAdd(TKsColor Pixel, std::uint8_t R, std::uint8_t G, std::uint8_t B,
+                    std::uint8_t A) {
+    return TKsColor(std::uint8_t(KsAlpha(Pixel) + A)) << 24 |
+           TKsColor(ClampChannel(KsRedOf(Pixel) + R)) << 16 |
+           TKsColor(ClampChannel(KsGreenOf(Pixel) + G)) << 8 | ClampChannel(KsBlueOf(Pixel) + B);
+}
+
+TKsColor KsColorSub(TKsColor Pixel, std::uint8_t R, std::uint8_t G, std::uint8_t B,
+                    std::uint8_t A) {
+    return TKsColor(std::uint8_t(KsAlpha(Pixel) - A)) << 24 |
+           TKsColor(ClampChannel(KsRedOf(Pixel) - R)) << 16 |
+           TKsColor(ClampChannel(KsGreenOf(Pixel) - G)) << 8 | ClampChannel(KsBlueOf(Pixel) - B);
+}
+
+TKsColor KsColorLighten(TKsColor Pixel, std::uint8_t Amount) {
+    return KsColorAdd(Pixel, Amount, Amount, Amount, 0);
+}
+
+TKsColor KsColorDarken(TKsColor Pixel, std::uint8_t Amount) {
+    return KsColorSub(Pixel, Amount, Amount, Amount, 0);
+}
+
+TKsColor KsColorChangeHue(TKsColor Pixel, int Delta) {
+    const THsl Hsl = ToHsl(Pixel);
+    int Hue = RoundToEven(Hsl.H * 255.0f) + Delta;
+    // The wheel is 255 steps long here, so the wrap subtracts 255, not 256.
+    if (Hue >= 256)
+        Hue -= 255;
+    if (Hue < 0)
+        Hue += 255;
+    return FromHsl(float(Hue) / 255.0f, Hsl.S, Hsl.L);
+}
+
+TKsColor KsColorChangeBrightness(TKsColor Pixel, int Delta) {
+    return 0xFF000000u | TKsColor(ClampChannel(KsRedOf(Pixel) + Delta)) << 16 |
+           TKsColor(ClampChannel(KsGreenOf(Pixel) + Delta)) << 8 |
+           ClampChannel(KsBlueOf(Pixel) + Delta);
+}

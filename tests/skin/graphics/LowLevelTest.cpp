@@ -1,0 +1,92 @@
+#include "PixelReference.h"
+
+#include "skin/graphics/KsLowLevel.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+TEST(KsBlendPixel, MatchesThePerChannelReferenceForEveryAlpha) {
+    TRandomPixels Random(7);
+    const TKsColor Extremes[] = {0x00000000u, 0x00FFFFFFu, 0xFFFFFFFFu,
+                                 0xFF000000u, 0x00FF00FFu, 0x7F7F7F7Fu};
+    for (std::uint32_t A = 0; A < 256; ++A) {
+        for (int Sample = 0; Sample < 300; ++Sample) {
+            const TKsColor Colour =
+                Sample < 6 ? Extremes[Sample] & 0x00FFFFFFu : Random.Word() & 0x00FFFFFFu;
+            const TKsColor Src = A << 24 | Colour;
+            const TKsColor Dst = Sample < 6 ? Extremes[5 - Sample] : Random.Word();
+            ASSERT_EQ(KsBlendPixel(Src, Dst), ReferenceBlend(Src, Dst))
+                << std::hex << Src << " over " << Dst;
+        }
+    }
+}
+
+TEST(KsBlendPixel, HalfWhiteOverOpaqueBlackLowersTheAlpha) {
+    EXPECT_EQ(KsBlendPixel(0x80FFFFFFu, 0xFF000000u), 0xBF808080u);
+    EXPECT_EQ(KsBlendPixel(0xFF123456u, 0x00ABCDEFu), 0xFF123456u);
+    EXPECT_EQ(KsBlendPixel(0x00123456u, 0x80ABCDEFu), 0x80ABCDEFu);
+}
+
+TEST(KsBlendRows, EveryKernelGivesThePixelBlendAtEveryLengthAndOffset) {
+    TRandomPixels Random(11);
+    for (int Count = 0; Count <= 19; ++Count) {
+        for (int Offset = 0; Offset < 4; ++Offset) {
+            std::vector<TKsColor> Src(Count + Offset), Dst(Count + Offset);
+            for (auto& P : Src)
+                P = Random.Pixel();
+            for (auto& P : Dst)
+                P = Random.Pixel();
+            const TKsColor Fill = Random.Pixel();
+            std::vector<TKsColor> Over(Count), Under(Count), Filled(Count);
+            for (int I = 0; I < Count; ++I) {
+                Over[I] = ReferenceBlend(Src[Offset + I], Dst[Offset + I]);
+                Under[I] = ReferenceBlend(Dst[Offset + I], Src[Offset + I]);
+                Filled[I] = ReferenceBlend(Fill, Dst[Offset + I]);
+            }
+            ForEachKernelPath([&] {
+                std::vector<TKsColor> D = Dst, F = Dst, G = Dst;
+                KsBlendRowOver(Src.data() + Offset, D.data() + Offset, Count);
+                KsBlendRowUnder(F.data() + Offset, Src.data() + Offset, Count);
+                KsBlendRowFill(Fill, G.data() + Offset, Count);
+                for (int I = 0; I < Offset; ++I)
+                    ASSERT_EQ(D[I], Dst[I]) << "written before the row";
+                for (int I = 0; I < Count; ++I) {
+                    ASSERT_EQ(D[Offset + I], Over[I]) << Count << "/" << I;
+                    ASSERT_EQ(F[Offset + I], Under[I]) << Count << "/" << I;
+                    ASSERT_EQ(G[Offset + I], Filled[I]) << Count << "/" << I;
+                }
+            });
+        }
+    }
+}
+
+TEST(KsFills, WriteExactlyTheirPixels) {
+    std::vector<TKsColor> Row(6, 0x11223344u);
+    FillLongword(Row.data() + 1, 0, 0xFFu);
+    FillLongword(Row.data() + 1, -3, 0xFFu);
+    EXPECT_EQ(Row, std::vector<TKsColor>(6, 0x11223344u));
+    FillLongword(Row.data() + 1, 4, 0xABu);
+    EXPECT_EQ(Row, (std::vector<TKsColor>{0x11223344u, 0xAB, 0xAB, 0xAB, 0xAB, 0x11223344u}));
+    FillAlpha(Row.data(), 2, 0x80);
+    EXPECT_EQ(Row[0], 0x80223344u);
+    EXPECT_EQ(Row[1], 0x800000ABu);
+    EXPECT_EQ(Row[2], 0xABu);
+}
+
+TEST(KsFills, RectanglesIncludeBothCorners) {
+    TTestImage Image(5, 4, 0xFF000000u);
+    FillLongwordRect(Image.Data.data(), 5, 0x01020304u, 1, 1, 3, 2);
+    FillAlphaRect(Image.Data.data(), 5, 0x40, 0, 2, 4, 3);
+    for (int Y = 0; Y < 4; ++Y)
+        for (int X = 0; X < 5; ++X) {
+            const bool Filled = X >= 1 && X <= 3 && Y >= 1 && Y <= 2;
+            const TKsColor Colour = Filled ? 0x020304u : 0u;
+            const TKsColor Alpha = Y >= 2 ? 0x40u : (Filled ? 0x01u : 0xFFu);
+            EXPECT_EQ(Image.At(X, Y), Alpha << 24 | Colour) << X << "," << Y;
+        }
+}
+
+} // namespace

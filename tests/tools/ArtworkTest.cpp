@@ -1,0 +1,68 @@
+// The artwork in resources/ must be exactly what the generator draws, and well-formed
+// files the host can load.
+#include "tools/artwork/Artwork.h"
+
+#include "framework/WinApi.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+TArtworkBytes ReadCommitted(const std::string& Name) {
+    std::ifstream File(std::string(SNAPVALE_RESOURCES_DIR) + "/" + Name, std::ios::binary);
+    return TArtworkBytes(std::istreambuf_iterator<char>(File), {});
+}
+
+template <class T> T ReadAt(const TArtworkBytes& Bytes, size_t Offset) {
+    T Value{};
+    std::memcpy(&Value, Bytes.data() + Offset, sizeof(T));
+    return Value;
+}
+
+} // namespace
+
+TEST(Artwork, CommittedFilesAreTheGeneratorsOutput) {
+    EXPECT_EQ(ReadCommitted("MainBackground.bmp"), MakeMainBackgroundBitmap());
+    EXPECT_EQ(ReadCommitted("Snapvale.ico"), MakeApplicationIcon());
+}
+
+TEST(Artwork, BackgroundIsA222By152TrueColourBitmap) {
+    const TArtworkBytes Bmp = MakeMainBackgroundBitmap();
+    ASSERT_GT(Bmp.size(), sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER));
+    const auto File = ReadAt<BITMAPFILEHEADER>(Bmp, 0);
+    const auto Info = ReadAt<BITMAPINFOHEADER>(Bmp, sizeof(BITMAPFILEHEADER));
+    EXPECT_EQ(File.bfType, 0x4D42);
+    EXPECT_EQ(File.bfSize, Bmp.size());
+    EXPECT_EQ(Info.biWidth, 222);
+    EXPECT_EQ(Info.biHeight, 152);
+    EXPECT_EQ(Info.biBitCount, 24);
+    EXPECT_EQ(File.bfOffBits + 152u * ((222 * 3 + 3) & ~3), Bmp.size());
+}
+
+TEST(Artwork, IconLoadsAsA32By32IconWithAMask) {
+    TArtworkBytes Ico = MakeApplicationIcon();
+    const auto Offset = ReadAt<uint32_t>(Ico, 6 + 12);
+    const auto Size = ReadAt<uint32_t>(Ico, 6 + 8);
+    ASSERT_EQ(Offset + Size, Ico.size());
+    const auto Info = ReadAt<BITMAPINFOHEADER>(Ico, Offset);
+    EXPECT_EQ(Info.biBitCount, 8);
+    EXPECT_EQ(Info.biClrUsed, 256u);
+
+    HICON Icon = CreateIconFromResourceEx(Ico.data() + Offset, Size, TRUE, 0x00030000, 32, 32,
+                                          LR_DEFAULTCOLOR);
+    ASSERT_NE(Icon, nullptr);
+    ICONINFO Parts{};
+    ASSERT_TRUE(GetIconInfo(Icon, &Parts));
+    BITMAP Mask{};
+    GetObjectW(Parts.hbmMask, sizeof(Mask), &Mask);
+    EXPECT_EQ(Mask.bmWidth, 32);
+    if (Parts.hbmColor)
+        DeleteObject(Parts.hbmColor);
+    DeleteObject(Parts.hbmMask);
+    DestroyIcon(Icon);
+}

@@ -1,0 +1,34 @@
+// Writes the application's artwork files into a folder (normally resources/):
+//   GenerateArtwork.exe FOLDER
+#include "tools/artwork/Artwork.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+bool WriteFile(const std::string& Path, const TArtworkBytes& Bytes) {
+    FILE* File = std::fopen(Path.c_str(), "wb");
+    if (!File) {
+        std::fprintf(stderr, "cannot create %s\n", Path.c_str());
+        return false;
+    }
+    const bool Written = std::fwrite(Bytes.data(), 1, Bytes.size(), File) == Bytes.size();
+    const bool Closed = std::fclose(File) == 0;
+    if (!Written || !Closed)
+        std::fprintf(stderr, "cannot write %s\n", Path.c_str());
+    return Written && Closed;
+}
+
+} // namespace
+
+int main(int Argc, char** Argv) {
+    if (Argc != 2) {
+        std::fprintf(stderr, "usage: GenerateArtwork FOLDER\n");
+        return 2;
+    }
+    const std::string Folder = Argv[1];
+    const bool Ok = WriteFile(Folder + "/MainBackground.bmp", MakeMainBackgroundBitmap()) &&
+                    WriteFile(Folder + "/Snapvale.ico", MakeApplicationIcon());
+    return Ok ? 0 : 1;
+}

@@ -1,0 +1,58 @@
+#include "skin/graphics/KsColors.h"
+
+#include "framework/WinApi.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(KsColors, MakeClampsColourAndTakesAlphaAsAByte) {
+    EXPECT_EQ(MakeKsColor(-5, 300, 128, 0x40), 0x4000FF80u);
+    EXPECT_EQ(MakeKsColor(255, 0, 0, 255), KsRed);
+}
+
+TEST(KsColors, AddAndSubClampColourAndWrapAlpha) {
+    EXPECT_EQ(KsColorAdd(0xF0F00010u, 0x20, 0x10, 0x05, 0x20), 0x10FF1015u);
+    EXPECT_EQ(KsColorSub(0x10102030u, 0x20, 0x10, 0x40, 0x20), 0xF0001000u);
+    EXPECT_EQ(KsColorLighten(0x80F01020u, 0x20), 0x80FF3040u);
+    EXPECT_EQ(KsColorDarken(0x80F01020u, 0x20), 0x80D00000u);
+}
+
+TEST(KsColors, BrightnessIsOpaqueAndClamped) {
+    EXPECT_EQ(KsColorChangeBrightness(0x10FE0180u, 10), 0xFFFF0B8Au);
+    EXPECT_EQ(KsColorChangeBrightness(0x10FE0180u, -200), 0xFF360000u);
+}
+
+TEST(KsColors, HueTurnsPrimariesAroundTheWheel) {
+    EXPECT_EQ(KsColorChangeHue(0xFFFF0000u, 85), 0xFF00FF00u);
+    EXPECT_EQ(KsColorChangeHue(0xFFFF0000u, 170), 0xFF0000FFu);
+    EXPECT_EQ(KsColorChangeHue(0xFF00FF00u, 0), 0xFF00FF00u);
+}
+
+TEST(KsColors, HueResultIsOpaqueWhateverTheInputAlpha) {
+    EXPECT_EQ(KsColorChangeHue(0x40808080u, 30), 0xFF808080u);
+    EXPECT_EQ(KsColorChangeHue(0x40FF0000u, 0) >> 24, 0xFFu);
+}
+
+TEST(KsColors, HueWrapsByTwoHundredFiftyFive) {
+    // Pure blue has hue 170; +86 reaches 256, which wraps to 1, a step past red.
+    const TKsColor Wrapped = KsColorChangeHue(0xFF0000FFu, 86);
+    EXPECT_EQ(Wrapped, KsColorChangeHue(0xFFFF0000u, 1));
+    // Red turned back by one lands on 254, just short of red on the blue side.
+    const TKsColor Back = KsColorChangeHue(0xFFFF0000u, -1);
+    EXPECT_EQ(KsRedOf(Back), 255);
+    EXPECT_EQ(KsGreenOf(Back), 0);
+    EXPECT_EQ(KsBlueOf(Back), 6);
+}
+
+TEST(KsColors, SystemColourConstantsFollowTheSystem) {
+    const COLORREF Face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(KsBtnFace, MakeKsColor(GetRValue(Face), GetGValue(Face), GetBValue(Face), 255));
+    const COLORREF Window = GetSysColor(COLOR_WINDOW);
+    EXPECT_EQ(KsWindow, MakeKsColor(GetRValue(Window), GetGValue(Window), GetBValue(Window), 255));
+    const COLORREF Shadow = GetSysColor(COLOR_BTNSHADOW);
+    EXPECT_EQ(KsBtnShadow,
+              MakeKsColor(GetRValue(Shadow), GetGValue(Shadow), GetBValue(Shadow), 255));
+}
+
+} // namespace

@@ -51,6 +51,18 @@ RECT KsClipToPixels(const RECT& Rect, const TKsPixels& Pixels) {
                 std::min<LONG>(Rect.bottom, Pixels.Height)};
 }
 
+RECT KsClipTransfer(const RECT& SrcRect, const TKsPixels& Src, const TKsPixels& Dst, int X,
+                    int Y) {
+    const int OffsetX = X - SrcRect.left;
+    const int OffsetY = Y - SrcRect.top;
+    RECT Clip = KsClipToPixels(SrcRect, Src);
+    Clip.left = std::max<LONG>(Clip.left, -OffsetX);
+    Clip.top = std::max<LONG>(Clip.top, -OffsetY);
+    Clip.right = std::min<LONG>(Clip.right, Dst.Width - OffsetX);
+    Clip.bottom = std::min<LONG>(Clip.bottom, Dst.Height - OffsetY);
+    return Clip;
+}
+
 TKsAlphaContent KsAlphaContentOf(const TKsPixels& Pixels, const RECT& Rect) {
     const RECT Clip = KsClipToPixels(Rect, Pixels);
     bool AllOpaque = true;
@@ -71,16 +83,11 @@ TKsAlphaContent KsAlphaContentOf(const TKsPixels& Pixels, const RECT& Rect) {
 void KsBlendRect(const TKsPixels& Src, const RECT& SrcRect, const TKsPixels& Dst, int X, int Y) {
     if (Src.Empty() || Dst.Empty())
         return;
-    const int OffsetX = X - SrcRect.left;
-    const int OffsetY = Y - SrcRect.top;
-    RECT Clip = KsClipToPixels(SrcRect, Src);
-    // The same rectangle in source coordinates of what the destination can take.
-    Clip.left = std::max<LONG>(Clip.left, -OffsetX);
-    Clip.top = std::max<LONG>(Clip.top, -OffsetY);
-    Clip.right = std::min<LONG>(Clip.right, Dst.Width - OffsetX);
-    Clip.bottom = std::min<LONG>(Clip.bottom, Dst.Height - OffsetY);
+    const RECT Clip = KsClipTransfer(SrcRect, Src, Dst, X, Y);
     if (!HasArea(Clip))
         return;
+    const int OffsetX = X - SrcRect.left;
+    const int OffsetY = Y - SrcRect.top;
     const int Count = Clip.right - Clip.left;
     for (int Row = Clip.top; Row < Clip.bottom; ++Row)
         KsBlendRowOver(Src.Row(Row) + Clip.left, Dst.Row(Row + OffsetY) + Clip.left + OffsetX,
@@ -126,16 +133,12 @@ void KsStretchBlend(const TKsPixels& Src, const RECT& SrcRect, const TKsPixels& 
 void KsMergeOver(const TKsPixels& Fg, const TKsPixels& Back, int X, int Y, const RECT& Rect) {
     if (Fg.Empty() || Back.Empty())
         return;
-    const int OffsetX = X - Rect.left;
-    const int OffsetY = Y - Rect.top;
-    RECT Clip = KsClipToPixels(Rect, Back);
     // Only background pixels whose foreground partner exists take part.
-    Clip.left = std::max<LONG>(Clip.left, -OffsetX);
-    Clip.top = std::max<LONG>(Clip.top, -OffsetY);
-    Clip.right = std::min<LONG>(Clip.right, Fg.Width - OffsetX);
-    Clip.bottom = std::min<LONG>(Clip.bottom, Fg.Height - OffsetY);
+    const RECT Clip = KsClipTransfer(Rect, Back, Fg, X, Y);
     if (!HasArea(Clip))
         return;
+    const int OffsetX = X - Rect.left;
+    const int OffsetY = Y - Rect.top;
     const int Count = Clip.right - Clip.left;
     for (int Row = Clip.top; Row < Clip.bottom; ++Row)
         KsBlendRowUnder(Fg.Row(Row + OffsetY) + Clip.left + OffsetX, Back.Row(Row) + Clip.left,

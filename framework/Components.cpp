@@ -1,5 +1,8 @@
 #include "framework/Components.h"
 
+#include "framework/Lists.h"
+#include "framework/Properties.h"
+
 #include <algorithm>
 #include <memory>
 
@@ -10,40 +13,29 @@ std::vector<TComponent*>& GlobalRoots() {
     return Roots;
 }
 
-bool IsIdentStart(char C) {
-    return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_';
-}
-
-bool IsIdentChar(char C) {
-    return IsIdentStart(C) || (C >= '0' && C <= '9');
-}
-
-char LowerAscii(char C) {
-    return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C;
-}
-
 void RemoveFrom(std::vector<TComponent*>& List, TComponent* Item) {
     List.erase(std::remove(List.begin(), List.end(), Item), List.end());
 }
 
 } // namespace
 
-bool IsValidIdent(const std::string& Ident) {
-    return !Ident.empty() && IsIdentStart(Ident[0]) &&
-           std::all_of(Ident.begin() + 1, Ident.end(), IsIdentChar);
-}
-
-bool SameText(const std::string& A, const std::string& B) {
-    return A.size() == B.size() && std::equal(A.begin(), A.end(), B.begin(), [](char X, char Y) {
-               return LowerAscii(X) == LowerAscii(Y);
-           });
-}
-
 TComponent* TComponentClass::Create(TComponent*) const {
     throw EInvalidOperation("Cannot create an instance of " + ClassName());
 }
 
-const TComponentClassOf<TComponent> TComponent::Class{"TComponent", TPersistent::Class};
+namespace {
+
+// The name is written in the object's header, never as a property.
+const TPropertyTable ComponentProperties{
+    TPublished<TComponent>::String("Name", &TComponent::Name, &TComponent::SetName, "",
+                                   TStored::Never()),
+    TPublished<TComponent>::Integer("Tag", &TComponent::Tag, &TComponent::SetTag, 0),
+};
+
+} // namespace
+
+const TComponentClassOf<TComponent> TComponent::Class{"TComponent", TPersistent::Class,
+                                                      &ComponentProperties};
 
 TComponent::TComponent(TComponent* AOwner) {
     if (AOwner)
@@ -66,7 +58,7 @@ TComponent::~TComponent() {
 
 TComponent* TComponent::Components(int Index) const {
     if (Index < 0 || Index >= ComponentCount())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        throw EListError(ListIndexErrorMessage(Index));
     return FComponents[static_cast<size_t>(Index)];
 }
 

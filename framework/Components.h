@@ -8,6 +8,7 @@
 // (a form and its controls) calls DestroyComponents() first thing in its destructor.
 #pragma once
 
+#include "framework/Identifiers.h"
 #include "framework/Objects.h"
 #include "framework/Sets.h"
 
@@ -137,8 +138,3 @@ private:
     int32_t FTag = 0;
     TComponentState FComponentState;
 };
-
-// True for a valid component name: a letter or underscore, then letters, digits, underscores.
-bool IsValidIdent(const std::string& Ident);
-// ASCII case-insensitive equality, as names are compared.
-bool SameText(const std::string& A, const std::string& B);

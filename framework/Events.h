@@ -57,6 +57,8 @@ struct TMethod {
     void (*Invoker)() = nullptr;
 
     bool Assigned() const { return Code.Assigned(); }
+    // The same handler on the same object.
+    bool operator==(const TMethod& Other) const { return Data == Other.Data && Code == Other.Code; }
 };
 
 template <class... Args> class TEvent {

@@ -64,6 +64,16 @@ private:
 
 } // namespace
 
+TKsColor ColorToKsColor(TColor Color, std::uint8_t Alpha) {
+    const COLORREF Rgb = COLORREF(ColorToRGB(Color));
+    return TKsColor(Alpha) << 24 | TKsColor(GetRValue(Rgb)) << 16 | TKsColor(GetGValue(Rgb)) << 8 |
+           GetBValue(Rgb);
+}
+
+TColor KsColorToColor(TKsColor Pixel) {
+    return TColor(RGB(KsRedOf(Pixel), KsGreenOf(Pixel), KsBlueOf(Pixel)));
+}
+
 TKsSurfaceHost& KsSurfaceHost() {
     static TKsSurfaceHost Host{&::CreateDIBSection, &::CreateCompatibleDC, &::SelectObject};
     return Host;

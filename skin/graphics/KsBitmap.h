@@ -9,6 +9,7 @@
 // blend, and every stretch by a scale other than 1, runs the surface's own per-pixel path.
 #pragma once
 
+#include "framework/Colors.h"
 #include "framework/Events.h"
 #include "framework/Objects.h"
 #include "framework/WinApi.h"
@@ -23,6 +24,11 @@
 class TFont;
 class TCanvas;
 class TStream;
+
+// A framework colour (system colours resolved) with the given alpha.
+TKsColor ColorToKsColor(TColor Color, std::uint8_t Alpha);
+// The framework colour of the pixel's red, green and blue.
+TColor KsColorToColor(TKsColor Pixel);
 
 // The host calls through which a surface gets its section and device context; tests
 // replace them to make each step fail.

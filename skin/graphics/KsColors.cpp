@@ -89,16 +89,6 @@ void KsUpdateSystemColors() {
     KsBtnShadow = OpaqueSystemColor(COLOR_BTNSHADOW);
 }
 
-TKsColor ColorToKsColor(TColor Color, std::uint8_t Alpha) {
-    const COLORREF Rgb = COLORREF(ColorToRGB(Color));
-    return TKsColor(Alpha) << 24 | TKsColor(GetRValue(Rgb)) << 16 | TKsColor(GetGValue(Rgb)) << 8 |
-           GetBValue(Rgb);
-}
-
-TColor KsColorToColor(TKsColor Pixel) {
-    return TColor(RGB(KsRedOf(Pixel), KsGreenOf(Pixel), KsBlueOf(Pixel)));
-}
-
 TKsColor KsColorAdd(TKsColor Pixel, std::uint8_t R, std::uint8_t G, std::uint8_t B,
                     std::uint8_t A) {
     return TKsColor(std::uint8_t(KsAlpha(Pixel) + A)) << 24 |

@@ -3,7 +3,6 @@
 // named pixel constants.
 #pragma once
 
-#include "framework/Colors.h"
 #include "skin/graphics/KsLowLevel.h"
 
 #include <cstdint>
@@ -39,11 +38,6 @@ constexpr std::uint8_t KsGreenOf(TKsColor Pixel) {
 constexpr std::uint8_t KsBlueOf(TKsColor Pixel) {
     return std::uint8_t(Pixel);
 }
-
-// A framework colour (system colours resolved) with the given alpha.
-TKsColor ColorToKsColor(TColor Color, std::uint8_t Alpha);
-// The framework colour of the pixel's red, green and blue.
-TColor KsColorToColor(TKsColor Pixel);
 
 // Red, green and blue clamped to 0..255; alpha taken as a byte.
 constexpr TKsColor MakeKsColor(std::int16_t R, std::int16_t G, std::int16_t B, std::uint8_t A) {

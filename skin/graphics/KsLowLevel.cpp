@@ -66,11 +66,27 @@ __attribute__((target("sse2"))) inline __m128i Blend4(__m128i Src, __m128i Dst) 
     return Result;
 }
 
+// Which of four pixels are opaque, or clear, as the byte mask of _mm_movemask_epi8.
+constexpr int AllOf4 = 0xFFFF;
+__attribute__((target("sse2"))) inline int OpaqueMask(__m128i Pixels) {
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_srli_epi32(Pixels, 24), _mm_set1_epi32(255)));
+}
+__attribute__((target("sse2"))) inline int ClearMask(__m128i Pixels) {
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_srli_epi32(Pixels, 24), _mm_setzero_si128()));
+}
+
 __attribute__((target("sse2"))) void BlendRowOverSse2(const TKsColor* Src, TKsColor* Dst,
                                                       int Count) {
     int I = 0;
     for (; I + 4 <= Count; I += 4) {
         const __m128i S = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Src + I));
+        // Skins are mostly opaque or clear: such groups need no arithmetic.
+        if (OpaqueMask(S) == AllOf4) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(Dst + I), S);
+            continue;
+        }
+        if (ClearMask(S) == AllOf4)
+            continue;
         const __m128i D = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Dst + I));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(Dst + I), Blend4(S, D));
     }
@@ -82,6 +98,8 @@ __attribute__((target("sse2"))) void BlendRowUnderSse2(TKsColor* Fg, const TKsCo
     int I = 0;
     for (; I + 4 <= Count; I += 4) {
         const __m128i F = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Fg + I));
+        if (OpaqueMask(F) == AllOf4)
+            continue;
         const __m128i B = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Back + I));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(Fg + I), Blend4(F, B));
     }
@@ -138,6 +156,12 @@ void KsBlendRowUnder(TKsColor* Fg, const TKsColor* Back, int Count) {
 }
 
 void KsBlendRowFill(TKsColor Color, TKsColor* Dst, int Count) {
+    if (Color >> 24 == 255) {
+        FillLongword(Dst, Count, Color);
+        return;
+    }
+    if (Color >> 24 == 0)
+        return;
     if (Sse2Enabled)
         BlendRowFillSse2(Color, Dst, Count);
     else

@@ -63,6 +63,32 @@ TEST(KsBlendRows, EveryKernelGivesThePixelBlendAtEveryLengthAndOffset) {
     }
 }
 
+TEST(KsBlendRows, RunsOfOpaqueAndClearPixelsGiveThePixelBlend) {
+    TRandomPixels Random(12);
+    for (int Trial = 0; Trial < 200; ++Trial) {
+        const int Count = Random.Between(1, 40);
+        std::vector<TKsColor> Src(Count), Dst(Count);
+        // Runs of one kind of alpha, so that whole groups of four are opaque or clear.
+        for (int I = 0; I < Count;) {
+            const int Kind = Random.Between(0, 2);
+            for (int Run = Random.Between(1, 9); Run > 0 && I < Count; --Run, ++I) {
+                const TKsColor Colour = Random.Word() & 0x00FFFFFFu;
+                Src[I] = Kind == 0 ? Colour : Kind == 1 ? (0xFF000000u | Colour) : Random.Pixel();
+                Dst[I] = Random.Pixel();
+            }
+        }
+        ForEachKernelPath([&] {
+            std::vector<TKsColor> Over = Dst, Under = Src;
+            KsBlendRowOver(Src.data(), Over.data(), Count);
+            KsBlendRowUnder(Under.data(), Dst.data(), Count);
+            for (int I = 0; I < Count; ++I) {
+                ASSERT_EQ(Over[I], ReferenceBlend(Src[I], Dst[I])) << Trial << "/" << I;
+                ASSERT_EQ(Under[I], ReferenceBlend(Src[I], Dst[I])) << Trial << "/" << I;
+            }
+        });
+    }
+}
+
 TEST(KsFills, WriteExactlyTheirPixels) {
     std::vector<TKsColor> Row(6, 0x11223344u);
     FillLongword(Row.data() + 1, 0, 0xFFu);

@@ -7,16 +7,16 @@
 #include <array>
 
 const TEnumInfo FontStyleInfo{"TFontStyle", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
-const TEnumInfo PenStyleInfo{"TPenStyle",
-                             {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear",
-                              "psInsideFrame"}};
+const TEnumInfo PenStyleInfo{
+    "TPenStyle",
+    {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"}};
 const TEnumInfo PenModeInfo{"TPenMode",
                             {"pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy",
                              "pmMergePenNot", "pmMaskPenNot", "pmMergeNotPen", "pmMaskNotPen",
                              "pmMerge", "pmNotMerge", "pmMask", "pmNotMask", "pmXor", "pmNotXor"}};
 const TEnumInfo BrushStyleInfo{"TBrushStyle",
-                               {"bsSolid", "bsClear", "bsHorizontal", "bsVertical",
-                                "bsFDiagonal", "bsBDiagonal", "bsCross", "bsDiagCross"}};
+                               {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
+                                "bsBDiagonal", "bsCross", "bsDiagCross"}};
 
 namespace {
 
@@ -56,12 +56,11 @@ const TPropertyTable FontProperties{
                                TStored::Always()),
     TPublished<TFont>::Integer("Color", &TFont::Color, &TFont::SetColor, clWindowText,
                                TStored::Always()),
-    TPublished<TFont>::Integer("Height", &TFont::Height, &TFont::SetHeight, 0,
-                               TStored::Always()),
+    TPublished<TFont>::Integer("Height", &TFont::Height, &TFont::SetHeight, 0, TStored::Always()),
     TPublished<TFont>::String("Name", &TFont::Name, &TFont::SetName, {}, TStored::Always()),
     TPublished<TFont>::Integer("Size", &TFont::Size, &TFont::SetSize, 0, TStored::Never()),
-    TPublished<TFont>::Set("Style", FontStyleInfo, &TFont::Style, &TFont::SetStyle,
-                           TFontStyles{}, TStored::Always()),
+    TPublished<TFont>::Set("Style", FontStyleInfo, &TFont::Style, &TFont::SetStyle, TFontStyles{},
+                           TStored::Always()),
 };
 
 const TPropertyTable PenProperties{

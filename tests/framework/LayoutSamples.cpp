@@ -26,12 +26,10 @@ const TPropertyTable ControlProperties{
     TControlProps::String("Caption", &TSampleControl::Caption, &TSampleControl::SetCaption),
     TControlProps::Integer("Width", &TSampleControl::Width, &TSampleControl::SetWidth, 64),
     TControlProps::Integer("Small", &TSampleControl::Small, &TSampleControl::SetSmall, 0),
-    TControlProps::Boolean("Visible", &TSampleControl::Visible, &TSampleControl::SetVisible,
-                           true),
+    TControlProps::Boolean("Visible", &TSampleControl::Visible, &TSampleControl::SetVisible, true),
     TControlProps::Enumeration("Align", AlignInfo, &TSampleControl::Align,
                                &TSampleControl::SetAlign),
-    TControlProps::Set("Anchors", AnchorInfo, &TSampleControl::Anchors,
-                       &TSampleControl::SetAnchors,
+    TControlProps::Set("Anchors", AnchorInfo, &TSampleControl::Anchors, &TSampleControl::SetAnchors,
                        TSampleAnchors{TSampleAnchor::akLeft, TSampleAnchor::akTop}),
     TControlProps::Float("Ratio", &TSampleControl::Ratio, &TSampleControl::SetRatio, 1.0),
     TControlProps::Persistent("Font", &TSampleControl::Font),
@@ -65,8 +63,7 @@ TSampleLog& TSampleLog::Instance() {
     return Log;
 }
 
-const TClassOf<TSampleFont> TSampleFont::Class{"TSampleFont", TPersistent::Class,
-                                               &FontProperties};
+const TClassOf<TSampleFont> TSampleFont::Class{"TSampleFont", TPersistent::Class, &FontProperties};
 
 void TSampleFont::Assign(TPersistent* Source) {
     if (auto* Font = dynamic_cast<TSampleFont*>(Source)) {
@@ -78,8 +75,8 @@ void TSampleFont::Assign(TPersistent* Source) {
     TPersistent::Assign(Source);
 }
 
-const TComponentClassOf<TSampleControl> TSampleControl::Class{
-    "TSampleControl", TComponent::Class, &ControlProperties};
+const TComponentClassOf<TSampleControl> TSampleControl::Class{"TSampleControl", TComponent::Class,
+                                                              &ControlProperties};
 
 TSampleControl::TSampleControl(TComponent* AOwner) : TComponent(AOwner) {
     ++TSampleLog::Instance().Alive;
@@ -172,7 +169,9 @@ TSampleEngine::TSampleEngine(TComponent* AOwner) : TComponent(AOwner) {
     ++TSampleLog::Instance().Alive;
 }
 
-TSampleEngine::~TSampleEngine() { --TSampleLog::Instance().Alive; }
+TSampleEngine::~TSampleEngine() {
+    --TSampleLog::Instance().Alive;
+}
 
 void TSampleEngine::DefineProperties(TFiler* Filer) {
     TComponent::DefineProperties(Filer);
@@ -208,9 +207,15 @@ TSampleForm::~TSampleForm() {
     --TSampleLog::Instance().Alive;
 }
 
-void TSampleForm::ButtonClick(TObject* Sender) { LastSender = Sender; }
-void TSampleForm::OtherClick(TObject*) { LastSender = nullptr; }
-void TSampleForm::KeyPressed(TObject*, TKeyChar& Key) { Key = 0; }
+void TSampleForm::ButtonClick(TObject* Sender) {
+    LastSender = Sender;
+}
+void TSampleForm::OtherClick(TObject*) {
+    LastSender = nullptr;
+}
+void TSampleForm::KeyPressed(TObject*, TKeyChar& Key) {
+    Key = 0;
+}
 
 void TSampleForm::SetEngine(TSampleEngine* Value) {
     if (FEngine)
@@ -239,6 +244,6 @@ void TSampleForm::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 void RegisterSampleClasses() {
-    RegisterClasses({&TSampleForm::Class, &TSampleControl::Class, &TSampleEngine::Class,
-                     &TSampleFont::Class});
+    RegisterClasses(
+        {&TSampleForm::Class, &TSampleControl::Class, &TSampleEngine::Class, &TSampleFont::Class});
 }

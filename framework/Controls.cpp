@@ -1,0 +1,502 @@
+#include "framework/Controls.h"
+
+#include "framework/Forms.h"
+#include "framework/MouseTracking.h"
+#include "framework/Properties.h"
+#include "framework/WinControl.h"
+
+#include <algorithm>
+
+const TEnumInfo AlignInfo{"TAlign",
+                          {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
+const TEnumInfo AnchorKindInfo{"TAnchorKind", {"akLeft", "akTop", "akRight", "akBottom"}};
+
+namespace {
+
+const TPropertyTable SizeConstraintsProperties{
+    TPublished<TSizeConstraints>::Integer("MaxHeight", &TSizeConstraints::MaxHeight,
+                                          &TSizeConstraints::SetMaxHeight),
+    TPublished<TSizeConstraints>::Integer("MaxWidth", &TSizeConstraints::MaxWidth,
+                                          &TSizeConstraints::SetMaxWidth),
+    TPublished<TSizeConstraints>::Integer("MinHeight", &TSizeConstraints::MinHeight,
+                                          &TSizeConstraints::SetMinHeight),
+    TPublished<TSizeConstraints>::Integer("MinWidth", &TSizeConstraints::MinWidth,
+                                          &TSizeConstraints::SetMinWidth),
+};
+
+using P = TPublished<TControl>;
+const TPropertyTable ControlProperties{
+    P::Integer("Left", &TControl::Left, &TControl::SetLeft, 0, TStored::Always()),
+    P::Integer("Top", &TControl::Top, &TControl::SetTop, 0, TStored::Always()),
+    P::Integer("Width", &TControl::Width, &TControl::SetWidth, 0, TStored::Always()),
+    P::Integer("Height", &TControl::Height, &TControl::SetHeight, 0, TStored::Always()),
+    P::Enumeration("Align", AlignInfo, &TControl::Align, &TControl::SetAlign),
+    P::Set("Anchors", AnchorKindInfo, &TControl::Anchors, &TControl::SetAnchors, DefaultAnchors),
+    P::Persistent("Constraints", &TControl::Constraints),
+    P::String("Caption", &TControl::Caption, &TControl::SetCaption),
+    P::Boolean("Visible", &TControl::Visible, &TControl::SetVisible, true),
+    P::Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled, true),
+    P::Integer("Cursor", &TControl::Cursor, &TControl::SetCursor),
+    P::String("Hint", &TControl::Hint, &TControl::SetHint),
+    P::Boolean("ShowHint", &TControl::ShowHint, &TControl::SetShowHint),
+    P::Component("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu),
+    P::Event("OnClick", &TControl::OnClick),
+    P::Event("OnDblClick", &TControl::OnDblClick),
+    P::Event("OnMouseDown", &TControl::OnMouseDown),
+    P::Event("OnMouseMove", &TControl::OnMouseMove),
+    P::Event("OnMouseUp", &TControl::OnMouseUp),
+    P::Event("OnResize", &TControl::OnResize),
+};
+
+TControl* CaptureControl = nullptr;
+
+} // namespace
+
+const TClassOf<TSizeConstraints> TSizeConstraints::Class{"TSizeConstraints", TPersistent::Class,
+                                                         &SizeConstraintsProperties};
+
+void TSizeConstraints::SetMinWidth(int Value) {
+    if (Value == FMinWidth)
+        return;
+    FMinWidth = std::max(Value, 0);
+    if (FMaxWidth > 0 && FMaxWidth < FMinWidth)
+        FMaxWidth = FMinWidth;
+    Changed();
+}
+
+void TSizeConstraints::SetMinHeight(int Value) {
+    if (Value == FMinHeight)
+        return;
+    FMinHeight = std::max(Value, 0);
+    if (FMaxHeight > 0 && FMaxHeight < FMinHeight)
+        FMaxHeight = FMinHeight;
+    Changed();
+}
+
+void TSizeConstraints::SetMaxWidth(int Value) {
+    if (Value == FMaxWidth)
+        return;
+    FMaxWidth = std::max(Value, 0);
+    if (FMaxWidth > 0 && FMinWidth > FMaxWidth)
+        FMinWidth = FMaxWidth;
+    Changed();
+}
+
+void TSizeConstraints::SetMaxHeight(int Value) {
+    if (Value == FMaxHeight)
+        return;
+    FMaxHeight = std::max(Value, 0);
+    if (FMaxHeight > 0 && FMinHeight > FMaxHeight)
+        FMinHeight = FMaxHeight;
+    Changed();
+}
+
+void TSizeConstraints::Apply(int& Width, int& Height) const {
+    if (FMaxWidth > 0)
+        Width = std::min(Width, FMaxWidth);
+    if (FMaxHeight > 0)
+        Height = std::min(Height, FMaxHeight);
+    Width = std::max(Width, FMinWidth);
+    Height = std::max(Height, FMinHeight);
+}
+
+void TSizeConstraints::Assign(TPersistent* Source) {
+    auto* Other = dynamic_cast<TSizeConstraints*>(Source);
+    if (!Other) {
+        TPersistent::Assign(Source);
+        return;
+    }
+    FMinWidth = Other->FMinWidth;
+    FMinHeight = Other->FMinHeight;
+    FMaxWidth = Other->FMaxWidth;
+    FMaxHeight = Other->FMaxHeight;
+    Changed();
+}
+
+void TSizeConstraints::Changed() {
+    if (FControl)
+        FControl->ConstraintsChanged();
+}
+
+const TComponentClassOf<TControl> TControl::Class{"TControl", TComponent::Class,
+                                                  &ControlProperties};
+
+TControl::TControl(TComponent* AOwner)
+    : TComponent(AOwner), FConstraints(std::make_unique<TSizeConstraints>(this)) {}
+
+TControl::~TControl() {
+    if (CaptureControl == this)
+        CaptureControl = nullptr;
+    MouseTracker().ControlDestroyed(this);
+    if (FParent)
+        FParent->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* AParent) {
+    if (AParent == FParent)
+        return;
+    if (AParent == this)
+        throw EInvalidOperation("A control cannot have itself as its parent");
+    if (FParent)
+        FParent->RemoveControl(this);
+    if (AParent)
+        AParent->InsertControl(this);
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    FConstraints->Apply(AWidth, AHeight);
+    if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight)
+        return;
+    InvalidateControlArea(true);
+    StoreBounds(ALeft, ATop, AWidth, AHeight);
+    InvalidateControlArea(false);
+    RequestAlign();
+}
+
+void TControl::StoreBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    const bool Resized = AWidth != FWidth || AHeight != FHeight;
+    FLeft = ALeft;
+    FTop = ATop;
+    FWidth = AWidth;
+    FHeight = AHeight;
+    if (Resized && !IsLoading())
+        Resize();
+}
+
+RECT TControl::BoundsRect() const {
+    return RECT{FLeft, FTop, FLeft + FWidth, FTop + FHeight};
+}
+
+void TControl::SetBoundsRect(const RECT& Rect) {
+    SetBounds(Rect.left, Rect.top, Rect.right - Rect.left, Rect.bottom - Rect.top);
+}
+
+RECT TControl::ClientRect() const {
+    return RECT{0, 0, FWidth, FHeight};
+}
+
+int TControl::ClientWidth() const {
+    const RECT Rect = ClientRect();
+    return Rect.right - Rect.left;
+}
+
+int TControl::ClientHeight() const {
+    const RECT Rect = ClientRect();
+    return Rect.bottom - Rect.top;
+}
+
+void TControl::SetClientWidth(int Value) {
+    SetWidth(FWidth - ClientWidth() + Value);
+}
+
+void TControl::SetClientHeight(int Value) {
+    SetHeight(FHeight - ClientHeight() + Value);
+}
+
+POINT TControl::ClientOrigin() const {
+    if (!FParent)
+        throw EInvalidOperation("Control '" + Name() + "' has no parent window");
+    POINT Origin = FParent->ClientOrigin();
+    Origin.x += FLeft;
+    Origin.y += FTop;
+    return Origin;
+}
+
+POINT TControl::ClientToScreen(POINT Point) const {
+    const POINT Origin = ClientOrigin();
+    return POINT{Point.x + Origin.x, Point.y + Origin.y};
+}
+
+POINT TControl::ScreenToClient(POINT Point) const {
+    const POINT Origin = ClientOrigin();
+    return POINT{Point.x - Origin.x, Point.y - Origin.y};
+}
+
+void TControl::SetAlign(TAlign Value) {
+    if (Value == FAlign)
+        return;
+    FAlign = Value;
+    RequestAlign();
+}
+
+void TControl::ConstraintsChanged() {
+    SetBounds(FLeft, FTop, FWidth, FHeight);
+}
+
+void TControl::SetVisible(bool Value) {
+    if (Value == FVisible)
+        return;
+    if (!Value)
+        InvalidateControlArea(true);
+    FVisible = Value;
+    VisibleChanged();
+    Perform(CM_VISIBLECHANGED, Value ? 1 : 0);
+    if (Value)
+        InvalidateControlArea(true);
+    RequestAlign();
+    MouseTracker().Refresh();
+}
+
+void TControl::VisibleChanged() {}
+
+bool TControl::Showing() const {
+    return FVisible && FParent && FParent->Showing();
+}
+
+void TControl::SetEnabled(bool Value) {
+    if (Value == FEnabled)
+        return;
+    FEnabled = Value;
+    Perform(CM_ENABLEDCHANGED);
+}
+
+void TControl::SetText(const std::string& Value) {
+    if (Value == FText)
+        return;
+    FText = Value;
+    Perform(CM_TEXTCHANGED);
+}
+
+void TControl::SetCursor(TCursor Value) {
+    if (Value == FCursor)
+        return;
+    FCursor = Value;
+    Perform(CM_CURSORCHANGED);
+}
+
+void TControl::SetPopupMenu(TComponent* Value) {
+    if (Value == FPopupMenu)
+        return;
+    if (FPopupMenu)
+        FPopupMenu->RemoveFreeNotification(this);
+    FPopupMenu = Value;
+    if (Value)
+        Value->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == FPopupMenu)
+        FPopupMenu = nullptr;
+}
+
+intptr_t TControl::Perform(uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
+    TMessage Message{Msg, WParam, LParam, 0};
+    WndProc(Message);
+    return Message.Result;
+}
+
+void TControl::WndProc(TMessage& Message) {
+    Dispatch(Message);
+}
+
+void TControl::Dispatch(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_LBUTTONDOWN:
+        HandleMouseDown(Message, TMouseButton::mbLeft, false);
+        return;
+    case WM_RBUTTONDOWN:
+        HandleMouseDown(Message, TMouseButton::mbRight, false);
+        return;
+    case WM_MBUTTONDOWN:
+        HandleMouseDown(Message, TMouseButton::mbMiddle, false);
+        return;
+    case WM_LBUTTONDBLCLK:
+        HandleMouseDown(Message, TMouseButton::mbLeft, true);
+        return;
+    case WM_RBUTTONDBLCLK:
+        HandleMouseDown(Message, TMouseButton::mbRight, true);
+        return;
+    case WM_MBUTTONDBLCLK:
+        HandleMouseDown(Message, TMouseButton::mbMiddle, true);
+        return;
+    case WM_LBUTTONUP:
+        HandleMouseUp(Message, TMouseButton::mbLeft);
+        return;
+    case WM_RBUTTONUP:
+        HandleMouseUp(Message, TMouseButton::mbRight);
+        return;
+    case WM_MBUTTONUP:
+        HandleMouseUp(Message, TMouseButton::mbMiddle);
+        return;
+    case WM_MOUSEMOVE:
+        HandleMouseMove(Message);
+        return;
+    case CM_ENABLEDCHANGED:
+    case CM_COLORCHANGED:
+    case CM_FONTCHANGED:
+        Invalidate();
+        break;
+    case CM_TEXTCHANGED:
+        if (FControlStyle.Contains(TControlStyleFlag::csSetCaption))
+            Invalidate();
+        break;
+    case CM_HITTEST:
+        Message.Result = 1;
+        return;
+    default:
+        break;
+    }
+    TComponent::Dispatch(Message);
+}
+
+void TControl::HandleMouseDown(TMessage& Message, TMouseButton Button, bool Double) {
+    const POINT Point = MessagePoint(Message.LParam);
+    TShiftState Shift = KeysToShiftState(Message.WParam);
+    if (Double && FControlStyle.Contains(TControlStyleFlag::csDoubleClicks)) {
+        Shift.Include(TShiftStateFlag::ssDouble);
+        if (Button == TMouseButton::mbLeft)
+            DblClick();
+    }
+    if (Button == TMouseButton::mbLeft) {
+        if (FControlStyle.Contains(TControlStyleFlag::csCaptureMouse))
+            SetMouseCapture(true);
+        if (FControlStyle.Contains(TControlStyleFlag::csClickEvents) &&
+            !Shift.Contains(TShiftStateFlag::ssDouble))
+            FControlState.Include(TControlStateFlag::csClicked);
+        FControlState.Include(TControlStateFlag::csLButtonDown);
+    }
+    MouseDown(Button, Shift, Point.x, Point.y);
+    TComponent::Dispatch(Message);
+}
+
+void TControl::HandleMouseUp(TMessage& Message, TMouseButton Button) {
+    const POINT Point = MessagePoint(Message.LParam);
+    const TShiftState Shift = KeysToShiftState(Message.WParam);
+    if (Button == TMouseButton::mbLeft) {
+        const bool Clicked = FControlState.Contains(TControlStateFlag::csClicked);
+        FControlState.Exclude(TControlStateFlag::csClicked);
+        FControlState.Exclude(TControlStateFlag::csLButtonDown);
+        if (GetCaptureControl() == this)
+            SetMouseCapture(false);
+        const RECT Client = ClientRect();
+        if (Clicked && PtInRect(&Client, Point))
+            Click();
+    }
+    MouseUp(Button, Shift, Point.x, Point.y);
+    TComponent::Dispatch(Message);
+}
+
+void TControl::HandleMouseMove(TMessage& Message) {
+    const POINT Point = MessagePoint(Message.LParam);
+    MouseMove(KeysToShiftState(Message.WParam), Point.x, Point.y);
+    TComponent::Dispatch(Message);
+}
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (OnMouseDown)
+        OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+    if (OnMouseMove)
+        OnMouseMove(this, Shift, X, Y);
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (OnMouseUp)
+        OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TControl::Click() {
+    if (OnClick)
+        OnClick(this);
+}
+
+void TControl::DblClick() {
+    if (OnDblClick)
+        OnDblClick(this);
+}
+
+void TControl::Resize() {
+    if (OnResize)
+        OnResize(this);
+}
+
+void TControl::RequestAlign() {
+    if (FParent)
+        FParent->Realign();
+}
+
+void TControl::InvalidateControlArea(bool Erase) {
+    if (!FParent || !FParent->HandleAllocated() || !FVisible)
+        return;
+    const RECT Rect = BoundsRect();
+    InvalidateRect(FParent->Handle(), &Rect, Erase ? TRUE : FALSE);
+}
+
+void TControl::Invalidate() {
+    InvalidateControlArea(!FControlStyle.Contains(TControlStyleFlag::csOpaque));
+}
+
+void TControl::Update() {
+    if (FParent)
+        FParent->Update();
+}
+
+void TControl::Repaint() {
+    Invalidate();
+    Update();
+}
+
+void TControl::BringToFront() {
+    if (FParent)
+        FParent->SetChildZOrder(this, true);
+}
+
+void TControl::SendToBack() {
+    if (FParent)
+        FParent->SetChildZOrder(this, false);
+}
+
+TComponent* TControl::GetParentComponent() const {
+    return FParent;
+}
+
+void TControl::SetParentComponent(TComponent* Value) {
+    if (auto* WinParent = dynamic_cast<TWinControl*>(Value))
+        SetParent(WinParent);
+}
+
+void TControl::Loaded() {
+    TComponent::Loaded();
+    RequestAlign();
+}
+
+bool TControl::HitTest(POINT Point) {
+    return Perform(CM_HITTEST, 0, PointToLParam(Point)) != 0;
+}
+
+void TControl::SetMouseCapture(bool Value) {
+    if (Value)
+        SetCaptureControl(this);
+    else if (GetCaptureControl() == this)
+        SetCaptureControl(nullptr);
+}
+
+TControl* GetCaptureControl() {
+    if (CaptureControl && CaptureControl->Parent() == nullptr &&
+        !dynamic_cast<TWinControl*>(CaptureControl))
+        return nullptr;
+    return CaptureControl;
+}
+
+void SetCaptureControl(TControl* Control) {
+    CaptureControl = nullptr;
+    ReleaseCapture();
+    if (!Control)
+        return;
+    if (auto* Windowed = dynamic_cast<TWinControl*>(Control)) {
+        if (Windowed->HandleAllocated())
+            SetCapture(Windowed->Handle());
+    } else if (Control->Parent() && Control->Parent()->HandleAllocated()) {
+        SetCapture(Control->Parent()->Handle());
+    }
+    CaptureControl = Control;
+}
+
+TCustomForm* GetParentForm(const TControl* Control) {
+    while (Control && Control->Parent())
+        Control = Control->Parent();
+    return dynamic_cast<TCustomForm*>(const_cast<TControl*>(Control));
+}

@@ -33,6 +33,11 @@ const TPropertyTable ControlProperties{
     P::Enumeration("Align", AlignInfo, &TControl::Align, &TControl::SetAlign),
     P::Set("Anchors", AnchorKindInfo, &TControl::Anchors, &TControl::SetAnchors, DefaultAnchors),
     P::Persistent("Constraints", &TControl::Constraints),
+    P::Integer("Color", &TControl::Color, &TControl::SetColor, clWindow,
+               TStored::If<TControl>([](const TControl& C) { return !C.ParentColor(); })),
+    P::Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true),
+    P::Persistent("Font", &TControl::Font),
+    P::Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true),
     P::String("Caption", &TControl::Caption, &TControl::SetCaption),
     P::Boolean("Visible", &TControl::Visible, &TControl::SetVisible, true),
     P::Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled, true),
@@ -122,7 +127,10 @@ const TComponentClassOf<TControl> TControl::Class{"TControl", TComponent::Class,
                                                   &ControlProperties};
 
 TControl::TControl(TComponent* AOwner)
-    : TComponent(AOwner), FConstraints(std::make_unique<TSizeConstraints>(this)) {}
+    : TComponent(AOwner), FConstraints(std::make_unique<TSizeConstraints>(this)),
+      FFont(std::make_unique<TFont>()) {
+    FFont->OnChange = MakeEvent(this, &TControl::FontChanged);
+}
 
 TControl::~TControl() {
     if (CaptureControl == this)
@@ -257,6 +265,54 @@ void TControl::SetText(const std::string& Value) {
     Perform(CM_TEXTCHANGED);
 }
 
+void TControl::SetColor(TColor Value) {
+    FParentColor = false;
+    if (Value == FColor)
+        return;
+    FColor = Value;
+    Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetParentColor(bool Value) {
+    if (Value == FParentColor)
+        return;
+    FParentColor = Value;
+    TakeParentColor();
+}
+
+void TControl::TakeParentColor() {
+    if (!FParentColor || !FParent)
+        return;
+    SetColor(FParent->Color());
+    FParentColor = true;
+}
+
+void TControl::SetParentFont(bool Value) {
+    if (Value == FParentFont)
+        return;
+    FParentFont = Value;
+    TakeParentFont();
+}
+
+void TControl::TakeParentFont() {
+    if (!FParentFont || !FParent)
+        return;
+    FTakingParentFont = true;
+    try {
+        FFont->Assign(FParent->Font());
+    } catch (...) {
+        FTakingParentFont = false;
+        throw;
+    }
+    FTakingParentFont = false;
+}
+
+void TControl::FontChanged(TObject*) {
+    if (!FTakingParentFont)
+        FParentFont = false;
+    Perform(CM_FONTCHANGED);
+}
+
 void TControl::SetCursor(TCursor Value) {
     if (Value == FCursor)
         return;
@@ -330,6 +386,12 @@ void TControl::Dispatch(TMessage& Message) {
     case CM_TEXTCHANGED:
         if (FControlStyle.Contains(TControlStyleFlag::csSetCaption))
             Invalidate();
+        break;
+    case CM_PARENTCOLORCHANGED:
+        TakeParentColor();
+        break;
+    case CM_PARENTFONTCHANGED:
+        TakeParentFont();
         break;
     case CM_HITTEST:
         Message.Result = 1;

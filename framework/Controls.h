@@ -5,9 +5,11 @@
 // messages that every control shares.
 #pragma once
 
+#include "framework/Colors.h"
 #include "framework/Components.h"
 #include "framework/ControlMessages.h"
 #include "framework/Events.h"
+#include "framework/GraphicsObjects.h"
 #include "framework/Sets.h"
 #include "framework/WinApi.h"
 
@@ -185,6 +187,18 @@ public:
     const std::string& Text() const { return FText; }
     void SetText(const std::string& Value);
 
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    // Takes the parent's colour, now and whenever the parent's colour changes; setting a
+    // colour of its own clears it.
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool Value);
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* Value) { FFont->Assign(Value); }
+    // Takes the parent's font, as ParentColor does the colour.
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool Value);
+
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor Value);
     const std::string& Hint() const { return FHint; }
@@ -252,6 +266,9 @@ protected:
     // Takes or releases the mouse for this control (the parent's window for a graphic one).
     void SetMouseCapture(bool Value);
     virtual void VisibleChanged();
+    // Takes the parent's colour or font while ParentColor or ParentFont is set.
+    void TakeParentColor();
+    void TakeParentFont();
 
     TWinControl* FParent = nullptr;
     int FLeft = 0;
@@ -268,10 +285,16 @@ private:
     void HandleMouseDown(TMessage& Message, TMouseButton Button, bool Double);
     void HandleMouseUp(TMessage& Message, TMouseButton Button);
     void HandleMouseMove(TMessage& Message);
+    void FontChanged(TObject* Sender);
 
     TAlign FAlign = TAlign::alNone;
     TAnchors FAnchors = DefaultAnchors;
     std::unique_ptr<TSizeConstraints> FConstraints;
+    TColor FColor = clWindow;
+    bool FParentColor = true;
+    std::unique_ptr<TFont> FFont;
+    bool FParentFont = true;
+    bool FTakingParentFont = false;
     TCursor FCursor = crDefault;
     std::string FHint;
     bool FShowHint = false;

@@ -99,8 +99,8 @@ TKsBitmap::~TKsBitmap() {
 }
 
 void TKsBitmap::Release() {
-    if (FOnBeforeFree)
-        FOnBeforeFree(this);
+    if (OnBeforeFree)
+        OnBeforeFree(this);
     if (FDC)
         DeleteDC(FDC);
     if (FDib)
@@ -121,10 +121,10 @@ void TKsBitmap::SetSize(int W, int H) {
         Release();
         AllocateSection(W, H);
     } catch (...) {
-        FOnChange(this);
+        OnChange(this);
         throw;
     }
-    FOnChange(this);
+    OnChange(this);
 }
 
 void TKsBitmap::AllocateSection(int W, int H) {

@@ -68,11 +68,10 @@ public:
     // Copies the font's attributes.
     void SetFont(TFont* Value);
 
-    const TNotifyEvent& OnChange() const { return FOnChange; }
-    void SetOnChange(const TNotifyEvent& Value) { FOnChange = Value; }
+    // Raised after every attempt to change the size, also when it failed.
+    TNotifyEvent OnChange;
     // Raised just before the section and the device context are released.
-    const TNotifyEvent& OnBeforeFree() const { return FOnBeforeFree; }
-    void SetOnBeforeFree(const TNotifyEvent& Value) { FOnBeforeFree = Value; }
+    TNotifyEvent OnBeforeFree;
 
     void Fill(TKsColor Pixel);
     void SetAlpha(std::uint8_t Alpha);
@@ -135,11 +134,9 @@ private:
     TKsColor* FBits = nullptr;
     int FHeight = 0;
     int FWidth = 0;
-    TNotifyEvent FOnChange;
     bool FUseAlpha = false;
     std::unique_ptr<TFont> FFont;
     POINT FPenPos{0, 0};
-    TNotifyEvent FOnBeforeFree;
 };
 
 // Selects a surface's font into its device context for the guard's lifetime.

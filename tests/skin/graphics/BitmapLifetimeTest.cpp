@@ -13,13 +13,13 @@ namespace {
 class TNotificationLog : public TObject {
 public:
     explicit TNotificationLog(TKsBitmap& Surface) : FSurface(Surface) {
-        Surface.SetOnChange(MakeEvent(this, &TNotificationLog::Changed));
-        Surface.SetOnBeforeFree(MakeEvent(this, &TNotificationLog::BeforeFree));
+        Surface.OnChange = MakeEvent(this, &TNotificationLog::Changed);
+        Surface.OnBeforeFree = MakeEvent(this, &TNotificationLog::BeforeFree);
     }
     ~TNotificationLog() override {
         if (!FDetached) {
-            FSurface.SetOnChange(TNotifyEvent());
-            FSurface.SetOnBeforeFree(TNotifyEvent());
+            FSurface.OnChange = TNotifyEvent();
+            FSurface.OnBeforeFree = TNotifyEvent();
         }
     }
     // For a log that outlives its surface.

@@ -39,13 +39,24 @@ bool TPropInfo::IsStored(const TObject& Object) const {
     return Get(Object) != Default;
 }
 
-const TPropInfo* FindPropInfo(const TClass& Class, const std::string& Name) {
+namespace {
+
+// The first entry of that name in the tables along the class chain, the class's own first.
+template <class TEntry, class TTable>
+const TEntry* FindInChain(const TClass& Class, const std::string& Name,
+                          const TTable* (TClass::*TableOf)() const) {
     for (const TClass* C = &Class; C; C = C->ClassParent())
-        if (const TPropertyTable* Table = C->OwnProperties())
-            for (const TPropInfo& Info : Table->Items())
-                if (SameText(Info.Name, Name))
-                    return &Info;
+        if (const TTable* Table = (C->*TableOf)())
+            for (const TEntry& Entry : Table->Items())
+                if (SameText(Entry.Name, Name))
+                    return &Entry;
     return nullptr;
+}
+
+} // namespace
+
+const TPropInfo* FindPropInfo(const TClass& Class, const std::string& Name) {
+    return FindInChain<TPropInfo>(Class, Name, &TClass::OwnProperties);
 }
 
 std::vector<const TPropInfo*> GetPropList(const TClass& Class) {
@@ -61,12 +72,7 @@ std::vector<const TPropInfo*> GetPropList(const TClass& Class) {
 }
 
 const TMethodInfo* FindMethodInfo(const TClass& Class, const std::string& Name) {
-    for (const TClass* C = &Class; C; C = C->ClassParent())
-        if (const TMethodTable* Table = C->OwnMethods())
-            for (const TMethodInfo& Info : Table->Items())
-                if (SameText(Info.Name, Name))
-                    return &Info;
-    return nullptr;
+    return FindInChain<TMethodInfo>(Class, Name, &TClass::OwnMethods);
 }
 
 std::string FindMethodName(TObject& Root, const TMethod& Method) {

@@ -158,9 +158,10 @@ template <class T> struct TPublished {
             Make<int64_t>(std::move(Name), TPropertyKind::pkInteger, Getter, Setter, Stored);
         Info.Default = Default;
         Info.MinValue = static_cast<int64_t>(std::numeric_limits<V>::min());
-        Info.MaxValue = std::numeric_limits<V>::max() > std::numeric_limits<int64_t>::max()
-                            ? std::numeric_limits<int64_t>::max()
-                            : static_cast<int64_t>(std::numeric_limits<V>::max());
+        if constexpr (std::is_unsigned_v<V> && sizeof(V) >= sizeof(int64_t))
+            Info.MaxValue = std::numeric_limits<int64_t>::max();
+        else
+            Info.MaxValue = static_cast<int64_t>(std::numeric_limits<V>::max());
         return Info;
     }
 

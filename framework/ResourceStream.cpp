@@ -1,5 +1,6 @@
 #include "framework/ResourceStream.h"
 
+#include "framework/LayoutReader.h"
 #include "framework/TextConv.h"
 #include "framework/WinApi.h"
 
@@ -19,4 +20,9 @@ TResourceStream::TResourceStream(const std::string& ResourceName) {
 
 int32_t TResourceStream::Write(const void*, int32_t) {
     throw EStreamError("Can't write to a read-only resource stream");
+}
+
+TComponent* ReadLayoutResource(const std::string& ResourceName, TComponent* Root) {
+    TResourceStream Stream(ResourceName);
+    return ReadLayoutFromStream(Stream, Root);
 }

@@ -17,3 +17,9 @@ public:
     // Resources are read-only: raises EStreamError.
     int32_t Write(const void* Buffer, int32_t Count) override;
 };
+
+class TComponent;
+
+// Reads the window layout stored as the RT_RCDATA resource of that name into Root (see
+// ReadLayout): EResNotFound when there is none, EReadError for a malformed layout.
+TComponent* ReadLayoutResource(const std::string& ResourceName, TComponent* Root);

@@ -124,6 +124,9 @@ void TStrings::LoadFromStream(TStream& Stream) {
     const int64_t Size = Stream.Size() - Stream.Position();
     std::string Buffer(static_cast<size_t>(std::max<int64_t>(Size, 0)), '\0');
     Stream.ReadBuffer(Buffer.data(), static_cast<int32_t>(Buffer.size()));
+    // A byte-order mark says UTF-8; it is not part of the first line.
+    if (Buffer.rfind("\xEF\xBB\xBF", 0) == 0)
+        Buffer.erase(0, 3);
     SetText(Buffer);
 }
 

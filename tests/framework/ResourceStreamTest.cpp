@@ -1,3 +1,5 @@
+#include "LayoutSamples.h"
+
 #include "framework/ResourceStream.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +25,17 @@ TEST(ResourceStream, MissingResourceNamesIt) {
     } catch (const EResNotFound& E) {
         EXPECT_EQ(E.Message(), "Resource NO_SUCH_RESOURCE not found");
     }
+}
+
+TEST(ResourceStream, ReadsWindowLayoutsFromResources) {
+    RegisterSampleClasses();
+    TSampleForm Form(nullptr);
+    ReadLayoutResource("FRAMEWORK_LAYOUT", &Form);
+    EXPECT_EQ(Form.Tag(), 5);
+    auto* Button = dynamic_cast<TSampleControl*>(Form.FindComponent("Button"));
+    ASSERT_NE(Button, nullptr);
+    EXPECT_EQ(Button->Caption(), "ok");
+    EXPECT_THROW(ReadLayoutResource("NO_SUCH_LAYOUT", &Form), EResNotFound);
 }
 
 } // namespace

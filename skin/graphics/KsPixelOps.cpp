@@ -51,8 +51,7 @@ RECT KsClipToPixels(const RECT& Rect, const TKsPixels& Pixels) {
                 std::min<LONG>(Rect.bottom, Pixels.Height)};
 }
 
-RECT KsClipTransfer(const RECT& SrcRect, const TKsPixels& Src, const TKsPixels& Dst, int X,
-                    int Y) {
+RECT KsClipTransfer(const RECT& SrcRect, const TKsPixels& Src, const TKsPixels& Dst, int X, int Y) {
     const int OffsetX = X - SrcRect.left;
     const int OffsetY = Y - SrcRect.top;
     RECT Clip = KsClipToPixels(SrcRect, Src);

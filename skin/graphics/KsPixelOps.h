@@ -27,8 +27,7 @@ RECT KsClipToPixels(const RECT& Rect, const TKsPixels& Pixels);
 
 // The part of SrcRect inside Src whose pixels land inside Dst when SrcRect's top-left corner
 // is placed at (X, Y); may come out empty.
-RECT KsClipTransfer(const RECT& SrcRect, const TKsPixels& Src, const TKsPixels& Dst, int X,
-                    int Y);
+RECT KsClipTransfer(const RECT& SrcRect, const TKsPixels& Src, const TKsPixels& Dst, int X, int Y);
 
 // What a rectangle of pixels holds in its alpha bytes.
 enum class TKsAlphaContent : unsigned char {

@@ -234,22 +234,16 @@ TEST(KsBitmapNineSlice, CornersStayUnscaledAndEdgesFollowTheirStrips) {
 }
 
 TEST(KsBitmapMergeOver, ComposesOverTheBackgroundAndClipsAtEveryEdge) {
-    for (int Seed = 0; Seed < 200; ++Seed) {
-        TRandomPixels Random(60000 + Seed);
-        TTestImage FgImage(Random.Between(1, 20), Random.Between(1, 20));
-        TTestImage BackImage(Random.Between(1, 20), Random.Between(1, 20));
-        Random.Fill(FgImage);
-        Random.Fill(BackImage);
-        const RECT R = Random.Rect(BackImage.Width, BackImage.Height);
-        const int X = Random.Between(-8, 22), Y = Random.Between(-8, 22);
-        TTestImage Expected = FgImage;
-        KsMergeOver(Expected.View(), BackImage.View(), X, Y, R);
+    for (int Seed = 60000; Seed < 60200; ++Seed) {
+        TRandomTransfer Case(Seed, 20);
+        TTestImage Expected = Case.Onto;
+        KsMergeOver(Expected.View(), Case.From.View(), Case.X, Case.Y, Case.Rect);
         TKsBitmap Fg, Back;
-        CopyInto(Fg, FgImage);
-        CopyInto(Back, BackImage);
-        Fg.MergeOver(Back, X, Y, R);
-        ASSERT_EQ(ImageOf(Fg).Data, Expected.Data) << "seed " << 60000 + Seed;
-        ASSERT_EQ(ImageOf(Back).Data, BackImage.Data) << "background changed";
+        CopyInto(Fg, Case.Onto);
+        CopyInto(Back, Case.From);
+        Fg.MergeOver(Back, Case.X, Case.Y, Case.Rect);
+        ASSERT_EQ(ImageOf(Fg).Data, Expected.Data) << "seed " << Seed;
+        ASSERT_EQ(ImageOf(Back).Data, Case.From.Data) << "background changed";
     }
 }
 

@@ -56,38 +56,25 @@ bool HasArea(const RECT& R) {
 
 TEST(PixelOpsRandom, BlendRectMatchesTheReference) {
     ForEachKernelPath([] {
-        for (int Seed = 0; Seed < RandomCases; ++Seed) {
-            TRandomPixels Random(1000 + Seed);
-            TTestImage Src(Random.Between(1, 40), Random.Between(1, 30));
-            TTestImage Dst(Random.Between(1, 40), Random.Between(1, 30));
-            Random.Fill(Src);
-            Random.Fill(Dst);
-            const RECT R = Random.Rect(Src.Width, Src.Height);
-            const int X = Random.Between(-Dst.Width, Dst.Width + 2);
-            const int Y = Random.Between(-Dst.Height, Dst.Height + 2);
-            TTestImage Expected = Dst;
-            ReferenceBlendRect(Src, R, Expected, X, Y);
-            KsBlendRect(Src.View(), R, Dst.View(), X, Y);
-            ASSERT_EQ(Dst.Data, Expected.Data) << "seed " << 1000 + Seed;
+        for (int Seed = 1000; Seed < 1000 + RandomCases; ++Seed) {
+            TRandomTransfer Case(Seed, 40);
+            TTestImage Expected = Case.Onto;
+            ReferenceBlendRect(Case.From, Case.Rect, Expected, Case.X, Case.Y);
+            KsBlendRect(Case.From.View(), Case.Rect, Case.Onto.View(), Case.X, Case.Y);
+            ASSERT_EQ(Case.Onto.Data, Expected.Data) << "seed " << Seed;
         }
     });
 }
 
+// Here the rectangle is in the background (From) and the foreground (Onto) changes.
 TEST(PixelOpsRandom, MergeOverMatchesTheReference) {
     ForEachKernelPath([] {
-        for (int Seed = 0; Seed < RandomCases; ++Seed) {
-            TRandomPixels Random(5000 + Seed);
-            TTestImage Fg(Random.Between(1, 40), Random.Between(1, 30));
-            TTestImage Back(Random.Between(1, 40), Random.Between(1, 30));
-            Random.Fill(Fg);
-            Random.Fill(Back);
-            const RECT R = Random.Rect(Back.Width, Back.Height);
-            const int X = Random.Between(-Fg.Width, Fg.Width + 2);
-            const int Y = Random.Between(-Fg.Height, Fg.Height + 2);
-            TTestImage Expected = Fg;
-            ReferenceMergeOver(Expected, Back, X, Y, R);
-            KsMergeOver(Fg.View(), Back.View(), X, Y, R);
-            ASSERT_EQ(Fg.Data, Expected.Data) << "seed " << 5000 + Seed;
+        for (int Seed = 5000; Seed < 5000 + RandomCases; ++Seed) {
+            TRandomTransfer Case(Seed, 40);
+            TTestImage Expected = Case.Onto;
+            ReferenceMergeOver(Expected, Case.From, Case.X, Case.Y, Case.Rect);
+            KsMergeOver(Case.Onto.View(), Case.From.View(), Case.X, Case.Y, Case.Rect);
+            ASSERT_EQ(Case.Onto.Data, Expected.Data) << "seed " << Seed;
         }
     });
 }

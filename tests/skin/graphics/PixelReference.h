@@ -73,6 +73,27 @@ private:
     std::mt19937 FEngine;
 };
 
+// A seeded case of one image drawn onto another: Rect of From at (X, Y) of Onto, with the
+// rectangle and the place reaching past every edge.
+struct TRandomTransfer {
+    TTestImage From{1, 1};
+    TTestImage Onto{1, 1};
+    RECT Rect{};
+    int X = 0;
+    int Y = 0;
+
+    TRandomTransfer(std::uint32_t Seed, int MaxSize) {
+        TRandomPixels Random(Seed);
+        From = TTestImage(Random.Between(1, MaxSize), Random.Between(1, MaxSize));
+        Onto = TTestImage(Random.Between(1, MaxSize), Random.Between(1, MaxSize));
+        Random.Fill(From);
+        Random.Fill(Onto);
+        Rect = Random.Rect(From.Width, From.Height);
+        X = Random.Between(-Onto.Width, Onto.Width + 2);
+        Y = Random.Between(-Onto.Height, Onto.Height + 2);
+    }
+};
+
 // Runs Body once with the plain row kernels and once with the vector ones (when present).
 template <class Body> void ForEachKernelPath(Body&& Run) {
     const bool Previous = KsSetSimdEnabled(false);

@@ -72,6 +72,10 @@ int TComponent::ComponentIndex() const {
 void TComponent::InsertComponent(TComponent* AComponent) {
     if (!AComponent || AComponent->FOwner == this)
         return;
+    // Ownership is a tree: a cycle would make each free the other for ever.
+    for (const TComponent* Owner = this; Owner; Owner = Owner->FOwner)
+        if (Owner == AComponent)
+            throw EComponentError("A component cannot own itself or one of its owners");
     ValidateNameIn(AComponent->FName, AComponent);
     if (AComponent->FOwner)
         AComponent->FOwner->RemoveComponent(AComponent);

@@ -69,6 +69,7 @@ public:
     // Position in the owner's list, -1 without an owner.
     int ComponentIndex() const;
     // Takes ownership of AComponent (removing it from its previous owner); notifies opInsert.
+    // EComponentError when AComponent is this component or one of its owners.
     void InsertComponent(TComponent* AComponent);
     // Gives up ownership (the caller owns AComponent then); notifies opRemove.
     void RemoveComponent(TComponent* AComponent);

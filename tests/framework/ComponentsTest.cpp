@@ -142,6 +142,10 @@ TEST(Components, OwnershipMovesBetweenOwners) {
     Clash->SetName("moving");
     EXPECT_THROW(Second.InsertComponent(Clash), EComponentError);
     EXPECT_EQ(Clash->Owner(), &First);
+    // Ownership cycles are refused.
+    EXPECT_THROW(Moving->InsertComponent(&Second), EComponentError);
+    EXPECT_THROW(Moving->InsertComponent(Moving), EComponentError);
+    EXPECT_EQ(Second.Owner(), nullptr);
 }
 
 TEST(Components, NamesAreIdentifiersUniqueAmongSiblings) {

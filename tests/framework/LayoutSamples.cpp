@@ -96,6 +96,12 @@ void TSampleControl::SetCaption(const std::string& Value) {
     FCaption = Value;
 }
 
+void TSampleControl::SetWidth(int Value) {
+    if (Value < 0)
+        throw EInvalidOperation("Width cannot be negative");
+    FWidth = Value;
+}
+
 void TSampleControl::SetLink(TSampleControl* Value) {
     if (FLink)
         FLink->RemoveFreeNotification(this);

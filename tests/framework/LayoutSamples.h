@@ -63,7 +63,8 @@ public:
     const std::string& Caption() const { return FCaption; }
     void SetCaption(const std::string& Value);
     int Width() const { return FWidth; }
-    void SetWidth(int Value) { FWidth = Value; }
+    // A setter that refuses values, as real ones do: EInvalidOperation for negative widths.
+    void SetWidth(int Value);
     int16_t Small() const { return FSmall; }
     void SetSmall(int16_t Value) { FSmall = Value; }
     bool Visible() const { return FVisible; }

@@ -4,6 +4,7 @@
 #include "framework/LayoutParser.h"
 #include "framework/LayoutReader.h"
 #include "framework/LayoutWriter.h"
+#include "framework/Streams.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ const char* const FullLayout = R"(object Main: TSampleForm
   end
   object Panel: TSampleControl
     Caption = 'It''s '#13#10'two lines'
-    Width = -$20
+    Width = $20
     Visible = False
     Align = alClient
     Anchors = [akRight, akBottom]
@@ -82,7 +83,7 @@ TEST_F(Layout, ReadsEveryPropertyKind) {
     auto* Button = Control(*Form, "Button");
     ASSERT_TRUE(Panel && Button);
     EXPECT_EQ(Panel->Caption(), "It's \r\ntwo lines");
-    EXPECT_EQ(Panel->Width(), -32);
+    EXPECT_EQ(Panel->Width(), 32);
     EXPECT_FALSE(Panel->Visible());
     EXPECT_EQ(Panel->Align(), TSampleAlign::alClient);
     EXPECT_EQ(Panel->Anchors(), (TSampleAnchors{TSampleAnchor::akRight, TSampleAnchor::akBottom}));
@@ -115,7 +116,7 @@ TEST_F(Layout, ReadsEveryPropertyKind) {
 // The writer's form of FullLayout: decimal numbers, text as UTF-8.
 std::string CanonicalLayout() {
     std::string Text = FullLayout;
-    Text.replace(Text.find("-$20"), 4, "-32");
+    Text.replace(Text.find("$20"), 3, "32");
     const std::string Codes = "#$4E2D#25991'";
     Text.replace(Text.find(Codes), Codes.size(), "'\xE4\xB8\xAD\xE6\x96\x87");
     return Text;
@@ -216,6 +217,17 @@ TEST_F(Layout, RootCreatedFromRegistryBelongsToCaller) {
     EXPECT_EQ(Root->ComponentCount(), 1);
 }
 
+TEST_F(Layout, StreamsCarryLayoutsBothWays) {
+    auto Form = Read(FullLayout);
+    TMemoryStream Stream;
+    Stream.WriteBuffer("header", 6);
+    WriteLayoutToStream(Stream, Form.get());
+    Stream.SetPosition(6);
+    TSampleForm Again(nullptr);
+    ReadLayoutFromStream(Stream, &Again);
+    EXPECT_EQ(WriteLayout(&Again), CanonicalLayout());
+}
+
 TEST_F(Layout, ParsedTextFormatsBackToTheSameTree) {
     const TLayoutObject Tree = ParseLayout("object A: T\n"
                                            "  S = 'x' + \n  'y'#0\n"
@@ -262,6 +274,9 @@ INSTANTIATE_TEST_SUITE_P(
         TMalformed{"object Main: TSampleForm\n  object A: TSampleControl\n"
                    "    Width = 'wide'\n  end\nend",
                    "Line 3: Invalid value for property Width: Integer expected"},
+        TMalformed{"object Main: TSampleForm\n  object A: TSampleControl\n"
+                   "    Width = -1\n  end\nend",
+                   "Line 3: Error setting Width: Width cannot be negative"},
         TMalformed{"object Main: TSampleForm\n  object A: TSampleControl\n"
                    "    Small = 40000\n  end\nend",
                    "Line 3: Invalid value for property Small: 40000 is out of range"},

@@ -1,4 +1,5 @@
 #include "framework/Lists.h"
+#include "framework/Streams.h"
 #include "framework/Strings.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +94,12 @@ TEST(StringList, TextSplitsAtEveryLineBreakKind) {
     EXPECT_EQ(List.Strings(5), "e");
     List.SetText("");
     EXPECT_EQ(List.Count(), 0);
+    TMemoryStream Stream;
+    Stream.WriteBuffer("\xEF\xBB\xBFone\r\ntwo", 11);
+    Stream.SetPosition(0);
+    List.LoadFromStream(Stream);
+    EXPECT_EQ(List.Strings(0), "one");
+    EXPECT_EQ(List.Count(), 2);
 }
 
 class TChangeCounter : public TObject {

@@ -129,7 +129,8 @@ TEST(KsBitmapDrawRect, ClipsAtEveryEdgeOnBothPaths) {
 
 TEST(KsBitmapStretchDraw, AlphaStretchUsesTheNearestNeighbourPathOnBothHosts) {
     TTestImage Image = SourceWithAlphas(77, 7, 5, false);
-    for (const RECT Dst : {RECT{-3, 2, 11, 13}, RECT{1, 1, 5, 4}, RECT{6, -4, 20, 9}}) {
+    for (const RECT Dst : {RECT{-3, 2, 11, 13}, RECT{1, 1, 5, 4}, RECT{6, -4, 20, 9},
+                           RECT{2, 6, 14, 15}, RECT{-9, -9, 30, 30}}) {
         TTestImage Expected(12, 10, 0xFF405060u);
         KsStretchBlend(Image.View(), RECT{0, 0, 7, 5}, Expected.View(), Dst);
         ForBothBlendPaths([&] {
@@ -191,6 +192,22 @@ TEST(KsBitmapTileDraw, ClipsAtEveryEdgeOfTheDestinationSurface) {
     auto Dst = MakeSurface(4, 4, 0xFF00FF00u);
     Src->TileDraw(*Dst, RECT{-3, -3, 7, 7}, RECT{0, 0, 2, 2});
     EXPECT_EQ(ImageOf(*Dst).Data, TTestImage(4, 4, 0xFF0000FFu).Data);
+}
+
+TEST(KsBitmapDrawScaled, AnEmptyDestinationDrawsNothing) {
+    auto Src = MakeSurface(2, 2, 0xFF0000FFu);
+    auto Dst = MakeSurface(4, 4, 0xFF00FF00u);
+    Src->DrawScaled(*Dst, RECT{1, 1, 1, 4}, RECT{0, 0, 2, 2}, true);
+    Src->DrawScaled(*Dst, RECT{1, 3, 4, 2}, RECT{0, 0, 2, 2}, false);
+    EXPECT_EQ(ImageOf(*Dst).Data, TTestImage(4, 4, 0xFF00FF00u).Data);
+    // Drawing onto or from an empty surface is harmless.
+    TKsBitmap Empty;
+    Src->Draw(Empty, 0, 0);
+    Empty.Draw(*Dst, 0, 0);
+    Src->SetUseAlpha(true);
+    Src->StretchDraw(Empty, RECT{0, 0, 5, 5}, RECT{0, 0, 2, 2});
+    Empty.MergeOver(*Dst, 0, 0, RECT{0, 0, 4, 4});
+    EXPECT_EQ(ImageOf(*Dst).Data, TTestImage(4, 4, 0xFF00FF00u).Data);
 }
 
 TEST(KsBitmapNineSlice, ZeroMarginsAreOneStretch) {

@@ -32,10 +32,20 @@ struct THsl {
     float H, S, L;
 };
 
+// Channel / 255 in single precision, computed once.
+struct TUnitChannels {
+    float Values[256];
+    TUnitChannels() {
+        for (int I = 0; I < 256; ++I)
+            Values[I] = float(I) / 255.0f;
+    }
+};
+const TUnitChannels UnitChannels;
+
 THsl ToHsl(TKsColor Pixel) {
-    const float R = KsRedOf(Pixel) / 255.0f;
-    const float G = KsGreenOf(Pixel) / 255.0f;
-    const float B = KsBlueOf(Pixel) / 255.0f;
+    const float R = UnitChannels.Values[KsRedOf(Pixel)];
+    const float G = UnitChannels.Values[KsGreenOf(Pixel)];
+    const float B = UnitChannels.Values[KsBlueOf(Pixel)];
     const float Max = std::max({R, G, B});
     const float Min = std::min({R, G, B});
     THsl Result{0.0f, 0.0f, (Max + Min) / 2.0f};
@@ -57,8 +67,19 @@ THsl ToHsl(TKsColor Pixel) {
     return Result;
 }
 
+// The fractional part, Hue - floor(Hue); hues near the wheel need at most one turn.
+float FractionOf(float Hue) {
+    if (Hue >= 0.0f && Hue < 1.0f)
+        return Hue;
+    if (Hue < 0.0f && Hue >= -1.0f)
+        return Hue + 1.0f;
+    if (Hue >= 1.0f && Hue < 2.0f)
+        return Hue - 1.0f;
+    return Hue - std::floor(Hue);
+}
+
 float HueToChannel(float M1, float M2, float Hue) {
-    Hue = Hue - std::floor(Hue);
+    Hue = FractionOf(Hue);
     if (6.0f * Hue < 1.0f)
         return M1 + (M2 - M1) * 6.0f * Hue;
     if (2.0f * Hue < 1.0f)

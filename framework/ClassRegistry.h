@@ -1,4 +1,6 @@
 // The class registry: classes that layouts may name, found by name when a layout is read.
+// Classes are registered by code that runs after start-up (the program entry, a test's set-up),
+// never from static initialisers, whose order across modules is not defined.
 #pragma once
 
 #include "framework/Objects.h"

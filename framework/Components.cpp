@@ -17,14 +17,6 @@ void RemoveFrom(std::vector<TComponent*>& List, TComponent* Item) {
     List.erase(std::remove(List.begin(), List.end(), Item), List.end());
 }
 
-} // namespace
-
-TComponent* TComponentClass::Create(TComponent*) const {
-    throw EInvalidOperation("Cannot create an instance of " + ClassName());
-}
-
-namespace {
-
 // The name is written in the object's header, never as a property.
 const TPropertyTable ComponentProperties{
     TPublished<TComponent>::String("Name", &TComponent::Name, &TComponent::SetName, "",
@@ -33,6 +25,10 @@ const TPropertyTable ComponentProperties{
 };
 
 } // namespace
+
+TComponent* TComponentClass::Create(TComponent*) const {
+    throw EInvalidOperation("Cannot create an instance of " + ClassName());
+}
 
 const TComponentClassOf<TComponent> TComponent::Class{"TComponent", TPersistent::Class,
                                                       &ComponentProperties};

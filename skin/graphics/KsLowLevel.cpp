@@ -116,11 +116,43 @@ __attribute__((target("sse2"))) void BlendRowFillSse2(TKsColor Color, TKsColor* 
     BlendRowFillPlain(Color, Dst + I, Count - I);
 }
 
+void FillLongwordPlain(TKsColor* Dest, int Count, TKsColor Value) {
+    for (int I = 0; I < Count; ++I)
+        Dest[I] = Value;
+}
+
+void FillAlphaPlain(TKsColor* Dest, int Count, TKsColor AlphaBits) {
+    for (int I = 0; I < Count; ++I)
+        Dest[I] = (Dest[I] & 0x00FFFFFFu) | AlphaBits;
+}
+
+__attribute__((target("sse2"))) void FillLongwordSse2(TKsColor* Dest, int Count, TKsColor Value) {
+    const __m128i Four = _mm_set1_epi32(static_cast<int>(Value));
+    int I = 0;
+    for (; I + 4 <= Count; I += 4)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(Dest + I), Four);
+    FillLongwordPlain(Dest + I, Count - I, Value);
+}
+
+__attribute__((target("sse2"))) void FillAlphaSse2(TKsColor* Dest, int Count, TKsColor AlphaBits) {
+    const __m128i Colour = _mm_set1_epi32(0x00FFFFFF);
+    const __m128i Alpha = _mm_set1_epi32(static_cast<int>(AlphaBits));
+    int I = 0;
+    for (; I + 4 <= Count; I += 4) {
+        __m128i* Pixels = reinterpret_cast<__m128i*>(Dest + I);
+        _mm_storeu_si128(Pixels,
+                         _mm_or_si128(_mm_and_si128(_mm_loadu_si128(Pixels), Colour), Alpha));
+    }
+    FillAlphaPlain(Dest + I, Count - I, AlphaBits);
+}
+
 } // namespace
 
 void FillLongword(TKsColor* Dest, int Count, TKsColor Value) {
-    for (int I = 0; I < Count; ++I)
-        Dest[I] = Value;
+    if (Sse2Enabled)
+        FillLongwordSse2(Dest, Count, Value);
+    else
+        FillLongwordPlain(Dest, Count, Value);
 }
 
 void FillLongwordRect(TKsColor* Bits, int RowLength, TKsColor Value, int X1, int Y1, int X2,
@@ -130,9 +162,10 @@ void FillLongwordRect(TKsColor* Bits, int RowLength, TKsColor Value, int X1, int
 }
 
 void FillAlpha(TKsColor* Dest, int Count, std::uint8_t Alpha) {
-    const TKsColor AlphaBits = TKsColor(Alpha) << 24;
-    for (int I = 0; I < Count; ++I)
-        Dest[I] = (Dest[I] & 0x00FFFFFFu) | AlphaBits;
+    if (Sse2Enabled)
+        FillAlphaSse2(Dest, Count, TKsColor(Alpha) << 24);
+    else
+        FillAlphaPlain(Dest, Count, TKsColor(Alpha) << 24);
 }
 
 void FillAlphaRect(TKsColor* Bits, int RowLength, std::uint8_t Alpha, int X1, int Y1, int X2,

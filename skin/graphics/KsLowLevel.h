@@ -48,7 +48,7 @@ void KsBlendRowUnder(TKsColor* Fg, const TKsColor* Back, int Count);
 // Dst[i] = KsBlendPixel(Color, Dst[i]): a translucent fill.
 void KsBlendRowFill(TKsColor Color, TKsColor* Dst, int Count);
 
-// Whether the row kernels run their SSE2 path. It is on when the processor reports SSE2;
+// Whether the fills and row kernels run their SSE2 path. It is on when the processor reports SSE2;
 // tests switch it off to compare both paths on the same input.
 bool KsSimdAvailable();
 bool KsSimdEnabled();

@@ -102,6 +102,21 @@ TEST(KsFills, WriteExactlyTheirPixels) {
     EXPECT_EQ(Row[2], 0xABu);
 }
 
+TEST(KsFills, EveryPathFillsExactlyTheRowAtEveryLength) {
+    for (int Count = -1; Count <= 13; ++Count)
+        ForEachKernelPath([&] {
+            std::vector<TKsColor> Row(16, 0x11223344u);
+            FillLongword(Row.data() + 1, Count, 0xCAFEF00Du);
+            std::vector<TKsColor> Alphas(16, 0x11223344u);
+            FillAlpha(Alphas.data() + 1, Count, 0x9A);
+            for (int I = 0; I < 16; ++I) {
+                const bool Inside = I >= 1 && I <= Count;
+                ASSERT_EQ(Row[I], Inside ? 0xCAFEF00Du : 0x11223344u) << Count << "/" << I;
+                ASSERT_EQ(Alphas[I], Inside ? 0x9A223344u : 0x11223344u) << Count << "/" << I;
+            }
+        });
+}
+
 TEST(KsFills, RectanglesIncludeBothCorners) {
     TTestImage Image(5, 4, 0xFF000000u);
     FillLongwordRect(Image.Data.data(), 5, 0x01020304u, 1, 1, 3, 2);

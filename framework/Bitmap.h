@@ -66,6 +66,8 @@ public:
     // The pixels of row Row (0 the top one); a device-dependent bitmap becomes a DIB first.
     // Raises EInvalidGraphic "Scan line index out of range" outside the bitmap.
     void* ScanLine(int Row);
+    // Bytes from one row of a DIB to the next; 0 for a device-dependent or empty bitmap.
+    int Stride() const { return FStride; }
 
     void LoadFromStream(TStream& Stream) override;
     // A Windows bitmap file in the bitmap's own depth (a device-dependent bitmap in 24 or,

@@ -12,9 +12,11 @@ foreach(_gt gtest gtest_main gmock gmock_main)
   endif()
 endforeach()
 
-# snapvale_add_test(NAME SOURCES file... LIBRARIES lib...)
+# snapvale_add_test(NAME [DESKTOP] SOURCES file... LIBRARIES lib...)
+# DESKTOP: the cases show windows, take the focus or send real input, so they run one at a
+# time on the shared Wine desktop (other suites still run beside them).
 function(snapvale_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "DESKTOP" "" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} gmock gtest_main)
   target_include_directories(${name} PRIVATE "${CMAKE_SOURCE_DIR}")
@@ -23,8 +25,12 @@ function(snapvale_add_test name)
     target_link_options(${name} PRIVATE -mconsole)
   endif()
   # Cases are listed when CTest runs, through the Wine launcher, not at build time.
+  set(_properties TIMEOUT 300)
+  if(ARG_DESKTOP)
+    list(APPEND _properties RESOURCE_LOCK desktop)
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
-    PROPERTIES TIMEOUT 300)
+    PROPERTIES ${_properties})
 endfunction()

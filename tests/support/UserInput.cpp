@@ -1,0 +1,214 @@
+#include "tests/support/UserInput.h"
+
+namespace {
+
+void SendMouse(DWORD Flags, LONG X = 0, LONG Y = 0) {
+    INPUT Input{};
+    Input.type = INPUT_MOUSE;
+    Input.mi.dx = X;
+    Input.mi.dy = Y;
+    Input.mi.dwFlags = Flags;
+    SendInput(1, &Input, sizeof(Input));
+}
+
+void SendKey(WORD VirtualKey, WORD ScanCode, DWORD Flags) {
+    INPUT Input{};
+    Input.type = INPUT_KEYBOARD;
+    Input.ki.wVk = VirtualKey;
+    Input.ki.wScan = ScanCode;
+    Input.ki.dwFlags = Flags;
+    SendInput(1, &Input, sizeof(Input));
+}
+
+DWORD ButtonFlags(int Button, bool Down) {
+    switch (Button) {
+    case VK_RBUTTON:
+        return Down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
+    case VK_MBUTTON:
+        return Down ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_MIDDLEUP;
+    default:
+        return Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    }
+}
+
+// Where the tests last aimed the pointer. Button events carry this position themselves:
+// Wine may otherwise take a press at the position before a move that has not settled yet.
+POINT AimedPoint{0, 0};
+
+LONG AbsoluteX(int X) { return (X * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN); }
+LONG AbsoluteY(int Y) { return (Y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN); }
+
+void SendButton(int Button, bool Down) {
+    SendMouse(ButtonFlags(Button, Down) | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+              AbsoluteX(AimedPoint.x), AbsoluteY(AimedPoint.y));
+    PumpMessagesFor(10);
+}
+
+struct TWindowQuery {
+    const std::wstring* ClassName;
+    const std::wstring* Caption;
+    HWND Found = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND Window, LPARAM Data) {
+    auto& Query = *reinterpret_cast<TWindowQuery*>(Data);
+    if (!IsWindowVisible(Window))
+        return TRUE;
+    wchar_t Text[512] = {};
+    if (!Query.ClassName->empty()) {
+        GetClassNameW(Window, Text, 512);
+        if (*Query.ClassName != Text)
+            return TRUE;
+    }
+    if (!Query.Caption->empty()) {
+        GetWindowTextW(Window, Text, 512);
+        if (*Query.Caption != Text)
+            return TRUE;
+    }
+    Query.Found = Window;
+    return FALSE;
+}
+
+} // namespace
+
+void MoveMouseTo(int X, int Y) {
+    // Absolute coordinates are in 1/65536 of the screen; aiming at the centre of the pixel
+    // lands on it whatever the rounding.
+    AimedPoint = {X, Y};
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, AbsoluteX(X), AbsoluteY(Y));
+    PumpMessagesFor(10);
+}
+
+void PressMouse(int Button) { SendButton(Button, true); }
+
+void ReleaseMouse(int Button) { SendButton(Button, false); }
+
+void ClickAt(int X, int Y, int Button) {
+    MoveMouseTo(X, Y);
+    PressMouse(Button);
+    ReleaseMouse(Button);
+}
+
+void DragMouse(POINT From, POINT To, int Button, int Steps) {
+    MoveMouseTo(From.x, From.y);
+    PressMouse(Button);
+    for (int Step = 1; Step <= Steps; ++Step)
+        MoveMouseTo(From.x + (To.x - From.x) * Step / Steps,
+                    From.y + (To.y - From.y) * Step / Steps);
+    ReleaseMouse(Button);
+}
+
+void TypeText(const std::wstring& Text) {
+    for (wchar_t Character : Text) {
+        SendKey(0, Character, KEYEVENTF_UNICODE);
+        SendKey(0, Character, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
+    }
+    PumpMessagesFor(20);
+}
+
+void PressKey(WORD VirtualKey) {
+    SendKey(VirtualKey, 0, 0);
+    SendKey(VirtualKey, 0, KEYEVENTF_KEYUP);
+    PumpMessagesFor(20);
+}
+
+void PressKeyWith(WORD Modifier, WORD VirtualKey) {
+    SendKey(Modifier, 0, 0);
+    SendKey(VirtualKey, 0, 0);
+    SendKey(VirtualKey, 0, KEYEVENTF_KEYUP);
+    SendKey(Modifier, 0, KEYEVENTF_KEYUP);
+    PumpMessagesFor(20);
+}
+
+void PumpMessagesFor(DWORD Milliseconds) {
+    const DWORD Start = GetTickCount();
+    do {
+        MSG Message;
+        while (PeekMessageW(&Message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&Message);
+            DispatchMessageW(&Message);
+        }
+        if (GetTickCount() - Start >= Milliseconds)
+            break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (GetTickCount() - Start < Milliseconds);
+}
+
+HWND WaitForWindow(const std::wstring& ClassName, const std::wstring& Caption, DWORD TimeoutMs) {
+    const DWORD Start = GetTickCount();
+    for (;;) {
+        TWindowQuery Query{&ClassName, &Caption};
+        EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&Query));
+        if (Query.Found || GetTickCount() - Start >= TimeoutMs)
+            return Query.Found;
+        PumpMessagesFor(20);
+    }
+}
+
+bool WaitForWindowGone(HWND Window, DWORD TimeoutMs) {
+    const DWORD Start = GetTickCount();
+    while (IsWindow(Window) && IsWindowVisible(Window)) {
+        if (GetTickCount() - Start >= TimeoutMs)
+            return false;
+        PumpMessagesFor(20);
+    }
+    return true;
+}
+
+std::vector<uint32_t> GrabScreenPixels(const RECT& Area) {
+    const int Width = Area.right - Area.left, Height = Area.bottom - Area.top;
+    std::vector<uint32_t> Pixels(static_cast<size_t>(Width) * Height);
+    if (Width <= 0 || Height <= 0)
+        return Pixels;
+    BITMAPINFO Info{};
+    Info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    Info.bmiHeader.biWidth = Width;
+    Info.bmiHeader.biHeight = -Height;
+    Info.bmiHeader.biPlanes = 1;
+    Info.bmiHeader.biBitCount = 32;
+    void* Bits = nullptr;
+    HDC Screen = GetDC(nullptr);
+    HBITMAP Section = CreateDIBSection(Screen, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
+    HDC Memory = CreateCompatibleDC(Screen);
+    HGDIOBJ Old = SelectObject(Memory, Section);
+    BitBlt(Memory, 0, 0, Width, Height, Screen, Area.left, Area.top, SRCCOPY);
+    GdiFlush();
+    const auto* Source = static_cast<const uint32_t*>(Bits);
+    for (size_t I = 0; I < Pixels.size(); ++I)
+        Pixels[I] = Source[I] & 0x00FFFFFF;
+    SelectObject(Memory, Old);
+    DeleteDC(Memory);
+    DeleteObject(Section);
+    ReleaseDC(nullptr, Screen);
+    return Pixels;
+}
+
+TTestProcess::TTestProcess(const std::wstring& Program, const std::wstring& Arguments) {
+    std::wstring CommandLine = L"\"" + Program + L"\"";
+    if (!Arguments.empty())
+        CommandLine += L" " + Arguments;
+    STARTUPINFOW Startup{};
+    Startup.cb = sizeof(Startup);
+    if (!CreateProcessW(Program.c_str(), CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &Startup, &FInfo))
+        FInfo = {};
+}
+
+TTestProcess::~TTestProcess() {
+    if (!Started())
+        return;
+    if (WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(FInfo.hProcess, 1);
+        WaitForSingleObject(FInfo.hProcess, 5000);
+    }
+    CloseHandle(FInfo.hThread);
+    CloseHandle(FInfo.hProcess);
+}
+
+DWORD TTestProcess::WaitForExit(DWORD TimeoutMs) {
+    if (!Started() || WaitForSingleObject(FInfo.hProcess, TimeoutMs) != WAIT_OBJECT_0)
+        return STILL_ACTIVE;
+    DWORD Code = STILL_ACTIVE;
+    GetExitCodeProcess(FInfo.hProcess, &Code);
+    return Code;
+}

@@ -40,12 +40,15 @@ struct TUnitChannels {
             Values[I] = float(I) / 255.0f;
     }
 };
-const TUnitChannels UnitChannels;
+float UnitChannel(std::uint8_t Channel) {
+    static const TUnitChannels Table;
+    return Table.Values[Channel];
+}
 
 THsl ToHsl(TKsColor Pixel) {
-    const float R = UnitChannels.Values[KsRedOf(Pixel)];
-    const float G = UnitChannels.Values[KsGreenOf(Pixel)];
-    const float B = UnitChannels.Values[KsBlueOf(Pixel)];
+    const float R = UnitChannel(KsRedOf(Pixel));
+    const float G = UnitChannel(KsGreenOf(Pixel));
+    const float B = UnitChannel(KsBlueOf(Pixel));
     const float Max = std::max({R, G, B});
     const float Min = std::min({R, G, B});
     THsl Result{0.0f, 0.0f, (Max + Min) / 2.0f};

@@ -9,6 +9,7 @@
 
 const TEnumInfo AlignInfo{"TAlign",
                           {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
+const TEnumInfo BorderStyleInfo{"TBorderStyle", {"bsNone", "bsSingle"}};
 const TEnumInfo AnchorKindInfo{"TAnchorKind", {"akLeft", "akTop", "akRight", "akBottom"}};
 
 namespace {

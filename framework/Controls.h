@@ -95,6 +95,10 @@ constexpr TModalResult mrYes = IDYES;
 constexpr TModalResult mrNo = IDNO;
 constexpr TModalResult mrAll = mrNo + 1;
 
+// The plain border of a windowed control: none, or a single (sunken) line.
+enum class TBorderStyle : uint8_t { bsNone, bsSingle };
+extern const TEnumInfo BorderStyleInfo;
+
 class TControl;
 
 // Limits a control's size; 0 means no limit.
@@ -129,6 +133,8 @@ private:
 };
 
 class TControl : public TComponent {
+    friend class TWinControl;
+
 public:
     static const TComponentClassOf<TControl> Class;
     const TClass& ClassType() const override { return Class; }

@@ -1,0 +1,14 @@
+# The framework's windows: controls, forms, application and screen, standard controls,
+# dialogs and the shell wrapper.
+target_sources(framework PRIVATE
+    Alignment.cpp
+    Application.cpp
+    ControlMessages.cpp
+    ControlWindows.cpp
+    Controls.cpp
+    Forms.cpp
+    MouseTracking.cpp
+    Screen.cpp
+    WinControl.cpp
+)
+target_link_libraries(framework PUBLIC user32 gdi32 comdlg32 shell32)

@@ -1,7 +1,11 @@
 #include "skin/graphics/KsBitmap.h"
 
+#include "framework/Bitmap.h"
 #include "framework/Canvas.h"
+#include "framework/Clipboard.h"
 #include "framework/Colors.h"
+#include "framework/GraphicsObjects.h"
+#include "framework/Picture.h"
 #include "framework/TextConv.h"
 #include "skin/graphics/KsAlphaBlendLink.h"
 #include "skin/graphics/KsGdiGuards.h"
@@ -60,6 +64,19 @@ private:
     HDC FDC;
     COLORREF FColor;
     int FMode;
+};
+
+// A framework canvas drawing on a surface's device context for the guard's lifetime.
+class TCanvasOnDC {
+public:
+    explicit TCanvasOnDC(HDC DC) { FCanvas.SetHandle(DC); }
+    TCanvasOnDC(const TCanvasOnDC&) = delete;
+    TCanvasOnDC& operator=(const TCanvasOnDC&) = delete;
+    ~TCanvasOnDC() { FCanvas.SetHandle(nullptr); }
+    TCanvas& Canvas() { return FCanvas; }
+
+private:
+    TCanvas FCanvas;
 };
 
 } // namespace
@@ -481,13 +498,65 @@ void TKsBitmap::DrawVerticalText(const std::string& Text, const RECT& Rect, bool
             }
 }
 
+void TKsBitmap::LoadFromStream(TStream& Stream) {
+    TBitmap Bitmap;
+    Bitmap.LoadFromStream(Stream);
+    Assign(&Bitmap);
+}
+
 void TKsBitmap::Assign(TPersistent* Source) {
     // Surfaces are copied by drawing one onto the other; assigning one changes nothing.
     if (dynamic_cast<TKsBitmap*>(Source))
         return;
+    if (auto* Picture = dynamic_cast<TPicture*>(Source)) {
+        if (Picture->Graphic())
+            AssignGraphic(*Picture->Graphic(), Picture->Width(), Picture->Height());
+        return;
+    }
+    if (auto* Graphic = dynamic_cast<TGraphic*>(Source)) {
+        AssignGraphic(*Graphic, Graphic->Width(), Graphic->Height());
+        return;
+    }
     TPersistent::Assign(Source);
 }
 
+void TKsBitmap::AssignGraphic(TGraphic& Graphic, int W, int H) {
+    SetSize(W, H);
+    if (Empty())
+        return;
+    if (auto* Bitmap = dynamic_cast<TBitmap*>(&Graphic)) {
+        BitBlt(FDC, 0, 0, Bitmap->Width(), Bitmap->Height(), Bitmap->Canvas()->Handle(), 0, 0,
+               SRCCOPY);
+    } else {
+        TCanvasOnDC Target(FDC);
+        Target.Canvas().StretchDraw(RECT{0, 0, FWidth, FHeight}, &Graphic);
+    }
+    // Host drawing leaves the alpha bytes undefined; a copied picture is opaque.
+    SetAlpha(255);
+}
+
+void TKsBitmap::CopyToBitmap(TBitmap& Bitmap) const {
+    Bitmap.SetHandleType(TBitmapHandleType::bmDIB);
+    Bitmap.SetPixelFormat(TPixelFormat::pf24bit);
+    Bitmap.SetSize(FWidth, FHeight);
+    if (!Empty())
+        BitBlt(Bitmap.Canvas()->Handle(), 0, 0, FWidth, FHeight, FDC, 0, 0, SRCCOPY);
+}
+
 void TKsBitmap::AssignTo(TPersistent* Dest) {
+    if (auto* Board = dynamic_cast<TClipboard*>(Dest)) {
+        TBitmap Bitmap;
+        CopyToBitmap(Bitmap);
+        Board->Assign(&Bitmap);
+        return;
+    }
+    if (auto* Picture = dynamic_cast<TPicture*>(Dest)) {
+        CopyToBitmap(*Picture->Bitmap());
+        return;
+    }
+    if (auto* Bitmap = dynamic_cast<TBitmap*>(Dest)) {
+        CopyToBitmap(*Bitmap);
+        return;
+    }
     TPersistent::AssignTo(Dest);
 }

@@ -21,8 +21,10 @@
 #include <string>
 #include <vector>
 
-class TFont;
+class TBitmap;
 class TCanvas;
+class TFont;
+class TGraphic;
 class TStream;
 
 // A framework colour (system colours resolved) with the given alpha.
@@ -126,6 +128,9 @@ protected:
 private:
     void Release();
     void AllocateSection(int W, int H);
+    // Takes a graphic's picture drawn into W x H, made opaque.
+    void AssignGraphic(TGraphic& Graphic, int W, int H);
+    void CopyToBitmap(TBitmap& Bitmap) const;
     void BlendOnto(TKsBitmap& Dest, int X, int Y, const RECT& SrcRect) const;
 
     BITMAPINFO FHeader{};

@@ -1,6 +1,8 @@
 #include "skin/graphics/KsUtils.h"
 
+#include "framework/Controls.h"
 #include "framework/TextConv.h"
+#include "framework/WinControl.h"
 #include "skin/graphics/KsBitmap.h"
 
 #include <cmath>
@@ -102,6 +104,18 @@ std::string ShortenText(HDC DC, const std::string& Text, int MaxWidth) {
 std::string ShortenTextOnSurface(TKsBitmap& Surface, const std::string& Text, int MaxWidth) {
     const TKsSelectedFont Selected(Surface);
     return ShortenText(Surface.DC(), Text, MaxWidth);
+}
+
+void DrawParentBackground(TControl* Control, HDC DC) {
+    if (!Control || !Control->Parent() || !Control->Parent()->HandleAllocated())
+        return;
+    DrawWindowBackground(Control->Parent()->Handle(), Control->ClientOrigin(), DC);
+}
+
+void DrawSheetBackground(TWinControl* Sheet, HDC DC) {
+    if (!Sheet || !Sheet->Parent())
+        return;
+    DrawWindowBackground(Sheet->Parent()->Handle(), Sheet->ClientOrigin(), DC);
 }
 
 void DrawWindowBackground(HWND Parent, POINT ChildScreenOrigin, HDC DC) {

@@ -7,7 +7,9 @@
 
 #include <string>
 
+class TControl;
 class TKsBitmap;
+class TWinControl;
 
 int RectWidth(const RECT& Rect);
 int RectHeight(const RECT& Rect);
@@ -31,6 +33,12 @@ void KsReleaseCapture();
 std::string ShortenText(HDC DC, const std::string& Text, int MaxWidth);
 // The same in the surface's font.
 std::string ShortenTextOnSurface(TKsBitmap& Surface, const std::string& Text, int MaxWidth);
+
+// Paints the background of a non-windowed control's parent behind the control into DC;
+// nothing when the control has no parent or the parent no window yet.
+void DrawParentBackground(TControl* Control, HDC DC);
+// The same for a windowed tab sheet, whose parent is asked for its window in any case.
+void DrawSheetBackground(TWinControl* Sheet, HDC DC);
 
 // Paints Parent's background into DC as if DC were a child placed at ChildScreenOrigin: the
 // parent is sent WM_ERASEBKGND with DC's origin moved to the child's place. The context's

@@ -86,6 +86,8 @@ void TStream::WriteBuffer(const void* Buffer, int32_t Count) {
 }
 
 int64_t TStream::CopyFrom(TStream& Source, int64_t Count) {
+    if (Count < 0)
+        throw EReadError("Stream read error");
     if (Count == 0) {
         Source.SetPosition(0);
         Count = Source.Size();

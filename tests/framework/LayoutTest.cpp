@@ -228,6 +228,20 @@ TEST_F(Layout, StreamsCarryLayoutsBothWays) {
     EXPECT_EQ(WriteLayout(&Again), CanonicalLayout());
 }
 
+TEST_F(Layout, LongBinaryDataWrapsAndReadsBack) {
+    TSampleForm Form(nullptr);
+    Form.SetName("Main");
+    auto* Panel = new TSampleControl(&Form);
+    Panel->SetName("Panel");
+    Panel->SetParentComponent(&Form);
+    for (int I = 0; I < 40; ++I)
+        Panel->Data.push_back(static_cast<uint8_t>(I * 7));
+    const std::string Written = WriteLayout(&Form);
+    EXPECT_NE(Written.find("    Data = {\n      00070E15 "), std::string::npos) << Written;
+    auto Again = Read(Written);
+    EXPECT_EQ(Control(*Again, "Panel")->Data, Panel->Data);
+}
+
 TEST_F(Layout, ParsedTextFormatsBackToTheSameTree) {
     const TLayoutObject Tree = ParseLayout("object A: T\n"
                                            "  S = 'x' + \n  'y'#0\n"

@@ -246,8 +246,11 @@ bool CharsetToIdent(TFontCharset Charset, std::string& Ident) {
 // --- TPen ---
 
 int PenModeToRop2(TPenMode Mode) {
-    // R2_BLACK is 1 and the codes follow the enumeration's order.
-    return R2_BLACK + int(Mode);
+    static constexpr std::array<int, 16> Codes{
+        R2_BLACK,       R2_WHITE,      R2_NOP,         R2_NOT,        R2_COPYPEN,  R2_NOTCOPYPEN,
+        R2_MERGEPENNOT, R2_MASKPENNOT, R2_MERGENOTPEN, R2_MASKNOTPEN, R2_MERGEPEN, R2_NOTMERGEPEN,
+        R2_MASKPEN,     R2_NOTMASKPEN, R2_XORPEN,      R2_NOTXORPEN};
+    return Codes[size_t(Mode)];
 }
 
 void TPen::Assign(TPersistent* Source) {

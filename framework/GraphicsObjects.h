@@ -104,8 +104,8 @@ enum class TPenStyle : uint8_t {
     psClear,
     psInsideFrame
 };
-// How the pen's colour combines with the pixels under it (the host's binary raster
-// operations, in the order of their codes).
+// How the pen's colour combines with the pixels under it (one of the host's binary raster
+// operations each).
 enum class TPenMode : uint8_t {
     pmBlack,
     pmWhite,

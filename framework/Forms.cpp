@@ -1,6 +1,7 @@
 #include "framework/Forms.h"
 
 #include "framework/Application.h"
+#include "framework/CustomControls.h"
 #include "framework/LayoutReader.h"
 #include "framework/PaintScopes.h"
 #include "framework/Properties.h"
@@ -82,18 +83,6 @@ private:
 
     HWND FExcept;
     std::vector<HWND> FDisabled;
-};
-
-// Sets a canvas on a paint device context for the length of a scope.
-class TCanvasOnDC {
-public:
-    TCanvasOnDC(TCanvas& Canvas, HDC DC) : FCanvas(Canvas) { FCanvas.SetHandle(DC); }
-    TCanvasOnDC(const TCanvasOnDC&) = delete;
-    TCanvasOnDC& operator=(const TCanvasOnDC&) = delete;
-    ~TCanvasOnDC() { FCanvas.SetHandle(nullptr); }
-
-private:
-    TCanvas& FCanvas;
 };
 
 } // namespace

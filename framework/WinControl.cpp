@@ -242,7 +242,10 @@ void TWinControl::Realign() {
         throw;
     }
     FAligning = false;
+    ControlsAligned();
 }
+
+void TWinControl::ControlsAligned() {}
 
 void TWinControl::ApplyAnchors() {
     const RECT Client = ClientRect();

@@ -100,6 +100,8 @@ protected:
     // Creates the window and the windows of the visible windowed children.
     void CreateHandle();
     void DestroyHandle();
+    // Runs after the children have been laid out again.
+    virtual void ControlsAligned();
     // The part of the client area that aligned children share.
     virtual void AdjustClientRect(RECT& Rect) const;
     // Paints the control itself into DC (graphic children follow); a window of a host class

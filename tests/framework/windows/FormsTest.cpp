@@ -1,0 +1,307 @@
+#include "WindowTestSupport.h"
+
+#include "framework/ClassRegistry.h"
+#include "framework/ControlClasses.h"
+#include "framework/Properties.h"
+#include "framework/Screen.h"
+#include "framework/StdCtrls.h"
+#include "tests/support/UserInput.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A form class of the kind a program declares: read from its layout when it is created.
+class TKeyForm : public TScriptForm {
+public:
+    static const TComponentClassOf<TKeyForm> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    explicit TKeyForm(TComponent* AOwner) : TScriptForm(AOwner) {
+        RegisterControlClasses();
+        RegisterClass(Class);
+        ReadFormLayout();
+    }
+
+    TButton* Button(const char* Name) { return dynamic_cast<TButton*>(FindComponent(Name)); }
+    void ButtonClick(TObject* Sender) {
+        Clicked.push_back(dynamic_cast<TComponent*>(Sender)->Name());
+    }
+
+    std::vector<std::string> Clicked;
+};
+
+namespace {
+
+const TMethodTable KeyFormMethods{
+    TPublished<TKeyForm>::Method("ButtonClick", &TKeyForm::ButtonClick),
+};
+
+} // namespace
+
+const TComponentClassOf<TKeyForm> TKeyForm::Class{"TKeyForm", TForm::Class, nullptr,
+                                                  &KeyFormMethods};
+
+namespace {
+
+TKeyForm* KeyForm = nullptr;
+
+TEST(FormLayouts, AFormIsReadFromTheLayoutNamedAfterItsClass) {
+    Application->CreateForm(KeyForm);
+    std::unique_ptr<TKeyForm> Owned(KeyForm);
+    ASSERT_NE(KeyForm, nullptr);
+    EXPECT_EQ(KeyForm->Name(), "KeyForm");
+    EXPECT_EQ(KeyForm->Caption(), "Keys");
+    EXPECT_EQ(Application->MainForm(), KeyForm);
+    ASSERT_NE(KeyForm->Button("First"), nullptr);
+    EXPECT_EQ(KeyForm->Button("First")->Parent(), KeyForm);
+    EXPECT_TRUE(KeyForm->Button("First")->Default());
+    EXPECT_EQ(KeyForm->Button("Third")->TabOrder(), 2);
+    EXPECT_EQ(KeyForm->Button("First")->TabOrder(), 0);
+    EXPECT_EQ(KeyForm->Button("Second")->TabOrder(), 1);
+    auto* Hint = dynamic_cast<TLabel*>(KeyForm->FindComponent("Hint"));
+    ASSERT_NE(Hint, nullptr);
+    EXPECT_EQ(Hint->FocusControl(), KeyForm->Button("Second"));
+    EXPECT_FALSE(KeyForm->Visible());
+    EXPECT_EQ(TComponent::FindGlobalComponent("KeyForm"), KeyForm);
+
+    KeyForm->Button("First")->Click();
+    EXPECT_EQ(KeyForm->Clicked, std::vector<std::string>{"First"});
+    Owned.reset();
+    EXPECT_EQ(Application->MainForm(), nullptr);
+}
+
+TEST(FormWindows, BorderStylesAndIconsGiveTheHostStyles) {
+    struct TCase {
+        TFormBorderStyle Border;
+        TBorderIcons Icons;
+        DWORD Present;
+        DWORD Absent;
+        DWORD ExPresent;
+    };
+    const TCase Cases[] = {
+        {TFormBorderStyle::bsNone,
+         {TBorderIcon::biSystemMenu},
+         WS_POPUP,
+         WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
+         0},
+        {TFormBorderStyle::bsSizeable,
+         {TBorderIcon::biSystemMenu, TBorderIcon::biMaximize},
+         WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MAXIMIZEBOX,
+         WS_MINIMIZEBOX,
+         0},
+        {TFormBorderStyle::bsSingle, {}, WS_CAPTION, WS_THICKFRAME | WS_SYSMENU, 0},
+        {TFormBorderStyle::bsDialog,
+         {TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biHelp},
+         WS_CAPTION | WS_SYSMENU,
+         WS_MINIMIZEBOX | WS_THICKFRAME,
+         WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP},
+        {TFormBorderStyle::bsSizeToolWin,
+         {TBorderIcon::biSystemMenu},
+         WS_CAPTION | WS_THICKFRAME,
+         0,
+         WS_EX_TOOLWINDOW},
+    };
+    for (const TCase& Case : Cases) {
+        TForm Form(nullptr);
+        Form.SetBorderStyle(Case.Border);
+        Form.SetBorderIcons(Case.Icons);
+        const auto Style = static_cast<DWORD>(GetWindowLongW(Form.Handle(), GWL_STYLE));
+        const auto ExStyle = static_cast<DWORD>(GetWindowLongW(Form.Handle(), GWL_EXSTYLE));
+        EXPECT_EQ(Style & Case.Present, Case.Present) << static_cast<int>(Case.Border);
+        EXPECT_EQ(Style & Case.Absent, 0u) << static_cast<int>(Case.Border);
+        EXPECT_EQ(ExStyle & Case.ExPresent, Case.ExPresent) << static_cast<int>(Case.Border);
+    }
+    TForm OnTop(nullptr);
+    OnTop.SetFormStyle(TFormStyle::fsStayOnTop);
+    EXPECT_TRUE(GetWindowLongW(OnTop.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST(FormWindows, ClientSizeGivesTheWindowTheHostsFrame) {
+    for (TFormBorderStyle Border :
+         {TFormBorderStyle::bsNone, TFormBorderStyle::bsSizeable, TFormBorderStyle::bsToolWindow}) {
+        TForm Form(nullptr);
+        Form.SetBorderStyle(Border);
+        Form.SetClientWidth(221);
+        Form.SetClientHeight(153);
+        RECT Client{};
+        GetClientRect(Form.Handle(), &Client);
+        EXPECT_EQ(Client.right, 221);
+        EXPECT_EQ(Client.bottom, 153);
+        EXPECT_EQ(Form.ClientWidth(), 221);
+    }
+}
+
+TEST(FormWindows, PositionCentresTheFormWhenItIsShown) {
+    TForm Form(nullptr);
+    Form.SetBounds(3, 4, 300, 200);
+    Form.SetPosition(TPosition::poScreenCenter);
+    Form.Show();
+    EXPECT_EQ(Form.Left(), (GetSystemMetrics(SM_CXSCREEN) - 300) / 2);
+    EXPECT_EQ(Form.Top(), (GetSystemMetrics(SM_CYSCREEN) - 200) / 2);
+    RECT Rect{};
+    GetWindowRect(Form.Handle(), &Rect);
+    EXPECT_EQ(Rect.left, Form.Left());
+    EXPECT_TRUE(IsWindowVisible(Form.Handle()));
+    EXPECT_EQ(Form.Monitor(), Screen->MonitorFromWindow(Form.Handle()));
+    Form.Hide();
+    EXPECT_FALSE(IsWindowVisible(Form.Handle()));
+}
+
+TEST(FormWindows, WindowStateFollowsTheHostAndAppliesWhenShown) {
+    TForm Form(nullptr);
+    Form.SetBounds(10, 10, 200, 150);
+    Form.Show();
+    Form.SetWindowState(TWindowState::wsMinimized);
+    EXPECT_TRUE(IsIconic(Form.Handle()));
+    Form.Hide();
+    Form.SetWindowState(TWindowState::wsNormal); // hidden: kept for the next showing
+    EXPECT_FALSE(IsWindowVisible(Form.Handle()));
+    Form.Show();
+    EXPECT_FALSE(IsIconic(Form.Handle()));
+    ShowWindow(Form.Handle(), SW_MAXIMIZE);
+    EXPECT_EQ(Form.WindowState(), TWindowState::wsMaximized);
+    Form.Hide();
+}
+
+TEST(FormClosing, CloseQueryAndCloseActionsDecide) {
+    struct THandlers {
+        bool Allow = false;
+        TCloseAction Action = TCloseAction::caHide;
+        int Queries = 0;
+        void Query(TObject*, bool& CanClose) {
+            ++Queries;
+            CanClose = Allow;
+        }
+        void Closing(TObject*, TCloseAction& A) { A = Action; }
+    } Handlers;
+    auto Form = std::make_unique<TForm>(nullptr);
+    Form->OnCloseQuery = MakeEvent(&Handlers, &THandlers::Query);
+    Form->OnClose = MakeEvent(&Handlers, &THandlers::Closing);
+    Form->Show();
+
+    Form->Close();
+    EXPECT_EQ(Handlers.Queries, 1);
+    EXPECT_TRUE(Form->Visible());
+
+    Handlers.Allow = true;
+    Handlers.Action = TCloseAction::caNone;
+    Form->Close();
+    EXPECT_TRUE(Form->Visible());
+
+    Handlers.Action = TCloseAction::caMinimize;
+    SendMessageW(Form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsIconic(Form->Handle()));
+
+    Handlers.Action = TCloseAction::caHide;
+    Form->Close();
+    EXPECT_FALSE(Form->Visible());
+    EXPECT_TRUE(IsWindow(Form->Handle()));
+
+    // caFree: the form goes once the queued messages are handled.
+    TComponent Owner(nullptr);
+    auto* Freed = new TForm(&Owner);
+    Freed->OnClose = MakeEvent(&Handlers, &THandlers::Closing);
+    Handlers.Action = TCloseAction::caFree;
+    Freed->Show();
+    Freed->Close();
+    EXPECT_EQ(Owner.ComponentCount(), 1);
+    EXPECT_TRUE(PumpUntil([&] { return Owner.ComponentCount() == 0; }));
+}
+
+TEST(FormModal, ShowModalEndsWithTheModalResultAndNests) {
+    TScriptForm Outer(nullptr), Inner(nullptr);
+    Outer.SetBounds(100, 100, 300, 200);
+    Inner.SetBounds(150, 150, 200, 100);
+    TModalResult InnerResult = mrNone;
+    bool OuterDisabledDuringInner = false;
+    bool InnerEnabled = false;
+    Outer.Post([&] {
+        Inner.Post([&] {
+            OuterDisabledDuringInner = !IsWindowEnabled(Outer.Handle());
+            InnerEnabled = IsWindowEnabled(Inner.Handle()) != FALSE;
+            Inner.SetModalResult(mrYes);
+        });
+        InnerResult = Inner.ShowModal();
+        Outer.Post([&] { Outer.Close(); });
+    });
+
+    EXPECT_EQ(Outer.ShowModal(), mrCancel);
+    EXPECT_EQ(InnerResult, mrYes);
+    EXPECT_TRUE(OuterDisabledDuringInner);
+    EXPECT_TRUE(InnerEnabled);
+    EXPECT_FALSE(Outer.Visible());
+    EXPECT_FALSE(Inner.Visible());
+    EXPECT_TRUE(IsWindowEnabled(Outer.Handle()));
+    EXPECT_THROW(
+        {
+            Outer.Show();
+            Outer.ShowModal();
+        },
+        EInvalidOperation);
+    Outer.Hide();
+}
+
+TEST(FormModal, AButtonsModalResultEndsTheLoopAndCloseQueryCanRefuse) {
+    TKeyForm Form(nullptr);
+    struct TGate {
+        int Asked = 0;
+        void Query(TObject*, bool& CanClose) { CanClose = ++Asked > 1; }
+    } Gate;
+    Form.OnCloseQuery = MakeEvent(&Gate, &TGate::Query);
+    Form.Post([&] { Form.Button("First")->Click(); });
+    Form.Post([&] { Form.Button("First")->Click(); });
+    EXPECT_EQ(Form.ShowModal(), mrOk);
+    EXPECT_EQ(Gate.Asked, 2);
+    EXPECT_EQ(Form.Clicked.size(), 2u);
+}
+
+TEST(ApplicationLoop, ClosingTheMainFormEndsRun) {
+    TScriptForm* Main = nullptr;
+    Application->CreateForm(Main);
+    std::unique_ptr<TScriptForm> Owned(Main);
+    TForm* Other = nullptr;
+    Application->CreateForm(Other);
+    std::unique_ptr<TForm> OwnedOther(Other);
+    EXPECT_EQ(Application->MainForm(), Main);
+    TRecordedMessageBoxes Recorded;
+    struct TFaulty {
+        void Fail(TObject*) { throw Exception("Loop goes on"); }
+    } Faulty;
+    TButton Button(nullptr);
+    Button.SetParent(Main);
+    Button.OnClick = MakeEvent(&Faulty, &TFaulty::Fail);
+    Main->Post([&] { PostMessageW(Button.Handle(), BM_CLICK, 0, 0); });
+    Main->Post([&] { Main->Close(); });
+
+    Application->Run();
+
+    EXPECT_TRUE(Application->Terminated());
+    ASSERT_EQ(Recorded.Boxes.size(), 1u);
+    EXPECT_EQ(Recorded.Boxes[0].Text, "Loop goes on.");
+    EXPECT_TRUE(Main->Visible()); // the program ends; the window itself is not hidden
+    Button.SetParent(nullptr);
+}
+
+TEST(ScreenObject, FormsInCreationOrderAndTheDisplays) {
+    const int Before = Screen->FormCount();
+    TForm A(nullptr), B(nullptr);
+    ASSERT_EQ(Screen->FormCount(), Before + 2);
+    EXPECT_EQ(Screen->Forms(Before), &A);
+    EXPECT_EQ(Screen->Forms(Before + 1), &B);
+    EXPECT_EQ(Screen->Width(), GetSystemMetrics(SM_CXSCREEN));
+    ASSERT_GE(Screen->MonitorCount(), 1);
+    TMonitor* Primary = nullptr;
+    for (int I = 0; I < Screen->MonitorCount(); ++I)
+        if (Screen->Monitors(I)->Primary())
+            Primary = Screen->Monitors(I);
+    ASSERT_NE(Primary, nullptr);
+    EXPECT_EQ(Primary->Left(), 0);
+    EXPECT_EQ(Primary->Width(), Screen->Width());
+    EXPECT_EQ(Primary->Height(), Screen->Height());
+    const RECT Work = Screen->WorkAreaRect();
+    EXPECT_EQ(Work.right - Work.left, Screen->WorkAreaWidth());
+    EXPECT_THROW(Screen->Monitors(Screen->MonitorCount()), EListError);
+}
+
+} // namespace

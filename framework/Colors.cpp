@@ -1,6 +1,6 @@
 #include "framework/Colors.h"
 
-#include "framework/Identifiers.h"
+#include "framework/NamedValues.h"
 #include "framework/WinApi.h"
 
 #include <array>
@@ -9,14 +9,9 @@
 
 namespace {
 
-struct TColorName {
-    TColor Value;
-    const char* Name;
-};
-
 // Plain colours first: ColorToIdent answers the first name of a value (clSilver before
 // clLtGray).
-constexpr std::array<TColorName, 54> ColorNames{{
+constexpr std::array<TNamedValue<TColor>, 54> ColorNames{{
     {clBlack, "clBlack"},
     {clMaroon, "clMaroon"},
     {clGreen, "clGreen"},
@@ -103,21 +98,11 @@ TColor ColorToRGB(TColor Color) {
 }
 
 bool IdentToColor(const std::string& Ident, TColor& Color) {
-    for (const auto& Entry : ColorNames)
-        if (SameText(Ident, Entry.Name)) {
-            Color = Entry.Value;
-            return true;
-        }
-    return false;
+    return NameToValue(ColorNames, Ident, Color);
 }
 
 bool ColorToIdent(TColor Color, std::string& Ident) {
-    for (const auto& Entry : ColorNames)
-        if (Entry.Value == Color) {
-            Ident = Entry.Name;
-            return true;
-        }
-    return false;
+    return ValueToName(ColorNames, Color, Ident);
 }
 
 bool StringToColor(const std::string& Text, TColor& Color) {

@@ -1,6 +1,6 @@
 #include "framework/GraphicsObjects.h"
 
-#include "framework/Identifiers.h"
+#include "framework/NamedValues.h"
 #include "framework/Properties.h"
 #include "framework/TextConv.h"
 
@@ -24,12 +24,7 @@ namespace {
     throw EOutOfResources("Out of system resources");
 }
 
-struct TCharsetName {
-    TFontCharset Value;
-    const char* Name;
-};
-
-constexpr std::array<TCharsetName, 19> CharsetNames{{
+constexpr std::array<TNamedValue<TFontCharset>, 19> CharsetNames{{
     {ANSI_CHARSET, "ANSI_CHARSET"},
     {DEFAULT_CHARSET, "DEFAULT_CHARSET"},
     {SYMBOL_CHARSET, "SYMBOL_CHARSET"},
@@ -226,21 +221,11 @@ void TFont::SetColor(TColor Value) {
 }
 
 bool IdentToCharset(const std::string& Ident, TFontCharset& Charset) {
-    for (const auto& Entry : CharsetNames)
-        if (SameText(Ident, Entry.Name)) {
-            Charset = Entry.Value;
-            return true;
-        }
-    return false;
+    return NameToValue(CharsetNames, Ident, Charset);
 }
 
 bool CharsetToIdent(TFontCharset Charset, std::string& Ident) {
-    for (const auto& Entry : CharsetNames)
-        if (Entry.Value == Charset) {
-            Ident = Entry.Name;
-            return true;
-        }
-    return false;
+    return ValueToName(CharsetNames, Charset, Ident);
 }
 
 // --- TPen ---

@@ -31,11 +31,12 @@ extern "C" void JpegErrorExit(j_common_ptr Info) {
 // Warnings (a corrupt but readable stream) are not fatal and not shown.
 extern "C" void JpegOutputMessage(j_common_ptr) {}
 
-void InstallErrorManager(TJpegErrorManager& Errors) {
+jpeg_error_mgr* InstallErrorManager(TJpegErrorManager& Errors) {
     jpeg_std_error(&Errors.Manager);
     Errors.Manager.error_exit = JpegErrorExit;
     Errors.Manager.output_message = JpegOutputMessage;
     Errors.Message[0] = '\0';
+    return &Errors.Manager;
 }
 
 struct TCompressState {
@@ -59,8 +60,7 @@ std::vector<uint8_t> CompressJpeg(const uint8_t* Rows, int Width, int Height, in
                                   const TJpegSettings& Settings) {
     TJpegErrorManager Errors;
     TCompressState State;
-    InstallErrorManager(Errors);
-    State.Info.err = &Errors.Manager;
+    State.Info.err = InstallErrorManager(Errors);
     if (setjmp(Errors.Jump))
         throw EInvalidGraphic(Errors.Message);
 
@@ -90,8 +90,7 @@ std::vector<uint8_t> CompressJpeg(const uint8_t* Rows, int Width, int Height, in
 void DecompressJpeg(const uint8_t* Data, size_t Size, const TJpegRowTarget& Target) {
     TJpegErrorManager Errors;
     TDecompressState State;
-    InstallErrorManager(Errors);
-    State.Info.err = &Errors.Manager;
+    State.Info.err = InstallErrorManager(Errors);
     if (setjmp(Errors.Jump))
         throw EInvalidGraphic(Errors.Message);
 

@@ -4,6 +4,7 @@
 
 #include "framework/Canvas.h"
 #include "framework/TextConv.h"
+#include "framework/WinControl.h"
 #include "skin/graphics/KsUtils.h"
 #include "skin/graphics/KsWinXP.h"
 
@@ -187,6 +188,19 @@ TEST(KsParentBackground, WithoutAParentNothingHappens) {
     auto Surface = MakeSurface(2, 2, 0x12345678u);
     DrawWindowBackground(nullptr, POINT{0, 0}, Surface->DC());
     EXPECT_EQ(Surface->Pixels(1, 1), 0x12345678u);
+}
+
+TEST(KsParentBackground, AControlWhoseParentHasNoWindowYetGetsNothingAndMakesNoWindow) {
+    auto Surface = MakeSurface(2, 2, 0x12345678u);
+    TWinControl Parent(nullptr);
+    TControl Child(nullptr);
+    DrawParentBackground(&Child, Surface->DC());
+    Child.SetParent(&Parent);
+    DrawParentBackground(&Child, Surface->DC());
+    DrawParentBackground(nullptr, Surface->DC());
+    EXPECT_FALSE(Parent.HandleAllocated());
+    EXPECT_EQ(Surface->Pixels(1, 1), 0x12345678u);
+    Child.SetParent(nullptr);
 }
 
 TEST(KsKeyboard, RepeatIntervalRoundsToNearest) {

@@ -141,6 +141,8 @@ HFONT TFont::Handle() const {
 }
 
 void TFont::SetHandle(HFONT Value) {
+    if (Value == FHandle.Get())
+        return;
     LOGFONTW Font{};
     if (Value && GetObjectW(Value, sizeof(Font), &Font) == sizeof(Font)) {
         FName = WideToUtf8(std::wstring(Font.lfFaceName, wcsnlen(Font.lfFaceName, LF_FACESIZE)));

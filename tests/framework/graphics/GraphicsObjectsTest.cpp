@@ -69,6 +69,9 @@ TEST(Font, AdoptedHandleGivesItsAttributes) {
     EXPECT_EQ(Font.Height(), -17);
     EXPECT_EQ(Font.Style(), (TFontStyles{TFontStyle::fsBold, TFontStyle::fsStrikeOut}));
     EXPECT_EQ(Font.Charset(), ANSI_CHARSET);
+    // Adopting the handle it already owns keeps it alive.
+    Font.SetHandle(Handle);
+    EXPECT_NE(GetObjectType(Handle), 0u);
 }
 
 TEST(Font, AssignCopiesAndNotifiesOnlyOnChange) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -113,19 +114,22 @@ void KsStretchBlend(const TKsPixels& Src, const RECT& SrcRect, const TKsPixels& 
     const std::int64_t YStart = MulDiv(SrcHeight * (Clip.top - DstRect.top), 65535, DstHeight);
     const std::uint32_t XStep = std::uint32_t((std::int64_t(SrcWidth) << 16) / DstWidth);
     const std::int64_t YStep = (std::int64_t(SrcHeight) << 16) / DstHeight;
+    // Each destination row's samples are gathered first and then blended as one row; a
+    // sample outside the source is clear, which leaves its destination pixel.
+    const int Count = Clip.right - Clip.left;
+    std::vector<TKsColor> Samples(size_t(Count), 0);
     std::int64_t YAcc = YStart;
     for (int Y = Clip.top; Y < Clip.bottom; ++Y, YAcc += YStep) {
         const int SrcY = int(YAcc >> 16) + SrcRect.top;
         if (SrcY < 0 || SrcY >= Src.Height)
             continue;
         const TKsColor* SrcRow = Src.Row(SrcY);
-        TKsColor* DstRow = Dst.Row(Y);
         std::uint32_t XAcc = XStart;
-        for (int X = Clip.left; X < Clip.right; ++X, XAcc += XStep) {
+        for (int I = 0; I < Count; ++I, XAcc += XStep) {
             const int SrcX = SrcRect.left + int(XAcc >> 16);
-            if (SrcX >= 0 && SrcX < Src.Width)
-                DstRow[X] = KsBlendPixel(SrcRow[SrcX], DstRow[X]);
+            Samples[I] = SrcX >= 0 && SrcX < Src.Width ? SrcRow[SrcX] : 0;
         }
+        KsBlendRowOver(Samples.data(), Dst.Row(Y) + Clip.left, Count);
     }
 }
 

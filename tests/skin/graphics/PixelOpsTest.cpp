@@ -80,23 +80,25 @@ TEST(PixelOpsRandom, MergeOverMatchesTheReference) {
 }
 
 TEST(PixelOpsRandom, StretchMatchesTheReference) {
-    for (int Seed = 0; Seed < RandomCases; ++Seed) {
-        TRandomPixels Random(9000 + Seed);
-        TTestImage Src(Random.Between(1, 30), Random.Between(1, 30));
-        TTestImage Dst(Random.Between(1, 50), Random.Between(1, 50));
-        Random.Fill(Src);
-        Random.Fill(Dst);
-        const RECT S = Random.Rect(Src.Width, Src.Height);
-        const RECT D = Random.Rect(Dst.Width, Dst.Height);
-        TTestImage Expected = Dst;
-        const RECT SrcClip{std::max<LONG>(S.left, 0), std::max<LONG>(S.top, 0),
-                           std::min<LONG>(S.right, Src.Width),
-                           std::min<LONG>(S.bottom, Src.Height)};
-        if (HasArea(SrcClip) && HasArea(D))
-            ReferenceStretch(Src, S, Expected, D);
-        KsStretchBlend(Src.View(), S, Dst.View(), D);
-        ASSERT_EQ(Dst.Data, Expected.Data) << "seed " << 9000 + Seed;
-    }
+    ForEachKernelPath([] {
+        for (int Seed = 0; Seed < RandomCases; ++Seed) {
+            TRandomPixels Random(9000 + Seed);
+            TTestImage Src(Random.Between(1, 30), Random.Between(1, 30));
+            TTestImage Dst(Random.Between(1, 50), Random.Between(1, 50));
+            Random.Fill(Src);
+            Random.Fill(Dst);
+            const RECT S = Random.Rect(Src.Width, Src.Height);
+            const RECT D = Random.Rect(Dst.Width, Dst.Height);
+            TTestImage Expected = Dst;
+            const RECT SrcClip{std::max<LONG>(S.left, 0), std::max<LONG>(S.top, 0),
+                               std::min<LONG>(S.right, Src.Width),
+                               std::min<LONG>(S.bottom, Src.Height)};
+            if (HasArea(SrcClip) && HasArea(D))
+                ReferenceStretch(Src, S, Expected, D);
+            KsStretchBlend(Src.View(), S, Dst.View(), D);
+            ASSERT_EQ(Dst.Data, Expected.Data) << "seed " << 9000 + Seed;
+        }
+    });
 }
 
 TEST(PixelOpsRandom, FillsMatchTheReference) {

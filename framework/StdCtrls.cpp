@@ -149,7 +149,9 @@ void TLabel::AdjustBounds() {
     RECT Rect{0, 0, FWordWrap ? FWidth : 0, 0};
     DrawControlText(ScreenDC.Get(), *Font(), Font()->Color(), FText.empty() ? " " : FText, Rect,
                     TextFormat() | DT_CALCRECT);
-    SetBounds(FLeft, FTop, Rect.right - Rect.left, Rect.bottom - Rect.top);
+    // A wrapped label keeps its width: the text breaks to fit it, and narrowing it to the
+    // longest line would make every later change wrap narrower still.
+    SetBounds(FLeft, FTop, FWordWrap ? FWidth : Rect.right - Rect.left, Rect.bottom - Rect.top);
 }
 
 void TLabel::Loaded() {

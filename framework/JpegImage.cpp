@@ -53,13 +53,6 @@ void TJPEGImage::Assign(TPersistent* Source) {
     }
 }
 
-void TJPEGImage::AssignTo(TPersistent* Dest) {
-    if (auto* Bitmap = dynamic_cast<TBitmap*>(Dest))
-        Bitmap->Assign(FBitmap.get());
-    else
-        TGraphic::AssignTo(Dest);
-}
-
 bool TJPEGImage::Empty() const {
     return !FBitmap || FBitmap->Empty();
 }

@@ -50,7 +50,6 @@ public:
     void SaveToStream(TStream& Stream) override;
 
 protected:
-    void AssignTo(TPersistent* Dest) override;
     void Draw(TCanvas& Canvas, const RECT& Rect) override;
 
 private:

@@ -49,7 +49,9 @@ const TClass* FindGraphicClassNamed(const std::string& ClassName) {
 
 std::unique_ptr<TGraphic> NewGraphic(const TClass& GraphicClass) {
     std::unique_ptr<TObject> Object = GraphicClass.NewObject();
-    return std::unique_ptr<TGraphic>(&CastTo<TGraphic>(*Object.release()));
+    TGraphic& Graphic = CastTo<TGraphic>(*Object);
+    Object.release();
+    return std::unique_ptr<TGraphic>(&Graphic);
 }
 
 } // namespace

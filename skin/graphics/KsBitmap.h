@@ -57,6 +57,8 @@ public:
     int Height() const { return FHeight; }
     HDC DC() const { return FDC; }
     HBITMAP Handle() const { return FDib; }
+    // The pixels, top row first. The surface's own operations finish pending GDI drawing
+    // before they touch them; code that reads them after drawing through DC calls GdiFlush.
     TKsColor* Bits() const { return FBits; }
     TKsPixels PixelView() const { return TKsPixels{FBits, FWidth, FHeight}; }
 

@@ -34,8 +34,10 @@ const TPropertyTable ControlProperties{
     P::Enumeration("Align", AlignInfo, &TControl::Align, &TControl::SetAlign),
     P::Set("Anchors", AnchorKindInfo, &TControl::Anchors, &TControl::SetAnchors, DefaultAnchors),
     P::Persistent("Constraints", &TControl::Constraints),
-    P::Integer("Color", &TControl::Color, &TControl::SetColor, clWindow,
-               TStored::If<TControl>([](const TControl& C) { return !C.ParentColor(); })),
+    WithIdents(
+        P::Integer("Color", &TControl::Color, &TControl::SetColor, clWindow,
+                   TStored::If<TControl>([](const TControl& C) { return !C.ParentColor(); })),
+        ColorIdents),
     P::Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true),
     P::Persistent("Font", &TControl::Font),
     P::Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true),

@@ -46,11 +46,38 @@ constexpr std::array<TNamedValue<TFontCharset>, 19> CharsetNames{{
     {OEM_CHARSET, "OEM_CHARSET"},
 }};
 
+} // namespace
+
+const TIntegerIdents ColorIdents{[](const std::string& Ident, int64_t& Value) {
+                                     TColor Color = 0;
+                                     const bool Known = IdentToColor(Ident, Color);
+                                     Value = Color;
+                                     return Known;
+                                 },
+                                 [](int64_t Value, std::string& Ident) {
+                                     return ColorToIdent(static_cast<TColor>(Value), Ident);
+                                 }};
+
+const TIntegerIdents CharsetIdents{[](const std::string& Ident, int64_t& Value) {
+                                       TFontCharset Charset = 0;
+                                       const bool Known = IdentToCharset(Ident, Charset);
+                                       Value = Charset;
+                                       return Known;
+                                   },
+                                   [](int64_t Value, std::string& Ident) {
+                                       return CharsetToIdent(static_cast<TFontCharset>(Value),
+                                                             Ident);
+                                   }};
+
+namespace {
+
 const TPropertyTable FontProperties{
-    TPublished<TFont>::Integer("Charset", &TFont::Charset, &TFont::SetCharset, DEFAULT_CHARSET,
-                               TStored::Always()),
-    TPublished<TFont>::Integer("Color", &TFont::Color, &TFont::SetColor, clWindowText,
-                               TStored::Always()),
+    WithIdents(TPublished<TFont>::Integer("Charset", &TFont::Charset, &TFont::SetCharset,
+                                          DEFAULT_CHARSET, TStored::Always()),
+               CharsetIdents),
+    WithIdents(TPublished<TFont>::Integer("Color", &TFont::Color, &TFont::SetColor, clWindowText,
+                                          TStored::Always()),
+               ColorIdents),
     TPublished<TFont>::Integer("Height", &TFont::Height, &TFont::SetHeight, 0, TStored::Always()),
     TPublished<TFont>::String("Name", &TFont::Name, &TFont::SetName, {}, TStored::Always()),
     TPublished<TFont>::Integer("Size", &TFont::Size, &TFont::SetSize, 0, TStored::Never()),
@@ -59,7 +86,8 @@ const TPropertyTable FontProperties{
 };
 
 const TPropertyTable PenProperties{
-    TPublished<TPen>::Integer("Color", &TPen::Color, &TPen::SetColor, clBlack),
+    WithIdents(TPublished<TPen>::Integer("Color", &TPen::Color, &TPen::SetColor, clBlack),
+               ColorIdents),
     TPublished<TPen>::Enumeration("Mode", PenModeInfo, &TPen::Mode, &TPen::SetMode,
                                   TPenMode::pmCopy),
     TPublished<TPen>::Enumeration("Style", PenStyleInfo, &TPen::Style, &TPen::SetStyle,
@@ -68,7 +96,8 @@ const TPropertyTable PenProperties{
 };
 
 const TPropertyTable BrushProperties{
-    TPublished<TBrush>::Integer("Color", &TBrush::Color, &TBrush::SetColor, clWhite),
+    WithIdents(TPublished<TBrush>::Integer("Color", &TBrush::Color, &TBrush::SetColor, clWhite),
+               ColorIdents),
     TPublished<TBrush>::Enumeration("Style", BrushStyleInfo, &TBrush::Style, &TBrush::SetStyle,
                                     TBrushStyle::bsSolid),
 };

@@ -8,6 +8,7 @@
 #include "framework/Events.h"
 #include "framework/GdiHandles.h"
 #include "framework/Objects.h"
+#include "framework/Properties.h"
 #include "framework/Sets.h"
 
 #include <cstdint>
@@ -93,6 +94,9 @@ private:
 // The character-set names layouts use ("ANSI_CHARSET", "GB2312_CHARSET"): name to value
 // (case-insensitive) and back.
 bool IdentToCharset(const std::string& Ident, TFontCharset& Charset);
+// Colour and character-set names for the integer properties that hold them in layouts.
+extern const TIntegerIdents ColorIdents;
+extern const TIntegerIdents CharsetIdents;
 bool CharsetToIdent(TFontCharset Charset, std::string& Ident);
 
 enum class TPenStyle : uint8_t {

@@ -215,13 +215,20 @@ void TReader::DefineBinaryProperty(const std::string& Name, const TStreamProc& R
 void TReader::SetValue(TObject& Instance, const TPropInfo& Info, const TLayoutValue& Value) {
     TPropertyValue Result;
     switch (Info.Kind) {
-    case TPropertyKind::pkInteger:
-        ExpectKind(Value, TValueKind::Integer, Info.Name, "Integer");
-        if (Value.Integer < Info.MinValue || Value.Integer > Info.MaxValue)
-            RaiseInvalidValue(Value.Line, Info.Name,
-                              std::to_string(Value.Integer) + " is out of range");
-        Result = Value.Integer;
+    case TPropertyKind::pkInteger: {
+        int64_t Number = 0;
+        if (Value.Kind == TValueKind::Ident && Info.Idents && Info.Idents->ToValue) {
+            if (!Info.Idents->ToValue(Value.Text, Number))
+                RaiseInvalidValue(Value.Line, Info.Name, Value.Text + " is not a known name");
+        } else {
+            ExpectKind(Value, TValueKind::Integer, Info.Name, "Integer");
+            Number = Value.Integer;
+        }
+        if (Number < Info.MinValue || Number > Info.MaxValue)
+            RaiseInvalidValue(Value.Line, Info.Name, std::to_string(Number) + " is out of range");
+        Result = Number;
         break;
+    }
     case TPropertyKind::pkBoolean:
         Result = ParseBoolean(Value, Info.Name);
         break;

@@ -90,6 +90,10 @@ TLayoutValue TWriter::PropertyValue(TObject& Instance, const TPropInfo& Info) co
     const TPropertyValue Value = Info.Get(Instance);
     switch (Info.Kind) {
     case TPropertyKind::pkInteger: {
+        std::string Name;
+        if (Info.Idents && Info.Idents->ToName &&
+            Info.Idents->ToName(std::get<int64_t>(Value), Name))
+            return Ident(std::move(Name));
         TLayoutValue Result = MakeValue(TLayoutValue::TKind::Integer);
         Result.Integer = std::get<int64_t>(Value);
         return Result;

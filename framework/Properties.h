@@ -93,6 +93,14 @@ private:
     std::function<bool(const TObject&)> FPredicate;
 };
 
+// Names an integer property's layouts may use for some of its values (colours such as
+// clBtnFace, character sets such as ANSI_CHARSET); the writer prefers a name when there is
+// one.
+struct TIntegerIdents {
+    bool (*ToValue)(const std::string& Ident, int64_t& Value) = nullptr;
+    bool (*ToName)(int64_t Value, std::string& Ident) = nullptr;
+};
+
 struct TPropInfo {
     std::string Name;
     TPropertyKind Kind = TPropertyKind::pkInteger;
@@ -101,6 +109,7 @@ struct TPropInfo {
     const std::type_info* EventSignature = nullptr;
     int64_t MinValue = std::numeric_limits<int64_t>::min(); // integers: the setter's range
     int64_t MaxValue = std::numeric_limits<int64_t>::max();
+    const TIntegerIdents* Idents = nullptr; // integers: names of values, or none
     TPropertyValue Default;
     TStored Stored = TStored::WhenNotDefault();
     std::function<TPropertyValue(const TObject&)> Get;
@@ -135,6 +144,12 @@ public:
 private:
     std::vector<TMethodInfo> FItems;
 };
+
+// An integer property whose values may also be written by name.
+inline TPropInfo WithIdents(TPropInfo Info, const TIntegerIdents& Idents) {
+    Info.Idents = &Idents;
+    return Info;
+}
 
 // The published property of that name (case-insensitive) along the class chain, or nullptr.
 const TPropInfo* FindPropInfo(const TClass& Class, const std::string& Name);

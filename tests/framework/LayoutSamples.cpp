@@ -1,6 +1,7 @@
 #include "LayoutSamples.h"
 
 #include "framework/ClassRegistry.h"
+#include "framework/Identifiers.h"
 #include "framework/LayoutReader.h"
 #include "framework/LayoutWriter.h"
 #include "framework/Properties.h"
@@ -13,6 +14,32 @@ namespace {
 const TEnumInfo AlignInfo{"TSampleAlign", {"alNone", "alTop", "alClient"}};
 const TEnumInfo AnchorInfo{"TSampleAnchor", {"akLeft", "akTop", "akRight", "akBottom"}};
 const TEnumInfo FontStyleInfo{"TSampleFontStyle", {"fsBold", "fsItalic", "fsUnderline"}};
+
+struct TNamedColor {
+    const char* Name;
+    int64_t Value;
+};
+constexpr TNamedColor NamedColors[] = {{"clBlack", 0}, {"clRed", 0xFF}, {"clBtnFace", 0x8000000F}};
+
+bool ColorToValue(const std::string& Name, int64_t& Value) {
+    for (const TNamedColor& Color : NamedColors)
+        if (SameText(Color.Name, Name)) {
+            Value = Color.Value;
+            return true;
+        }
+    return false;
+}
+
+bool ColorToName(int64_t Value, std::string& Name) {
+    for (const TNamedColor& Color : NamedColors)
+        if (Color.Value == Value) {
+            Name = Color.Name;
+            return true;
+        }
+    return false;
+}
+
+const TIntegerIdents ColorIdents{ColorToValue, ColorToName};
 
 using TFontProps = TPublished<TSampleFont>;
 const TPropertyTable FontProperties{
@@ -31,6 +58,8 @@ const TPropertyTable ControlProperties{
                                &TSampleControl::SetAlign),
     TControlProps::Set("Anchors", AnchorInfo, &TSampleControl::Anchors, &TSampleControl::SetAnchors,
                        TSampleAnchors{TSampleAnchor::akLeft, TSampleAnchor::akTop}),
+    WithIdents(TControlProps::Integer("Color", &TSampleControl::Color, &TSampleControl::SetColor),
+               ColorIdents),
     TControlProps::Float("Ratio", &TSampleControl::Ratio, &TSampleControl::SetRatio, 1.0),
     TControlProps::Persistent("Font", &TSampleControl::Font),
     TControlProps::Strings("Items", &TSampleControl::Items),

@@ -73,6 +73,9 @@ public:
     void SetAlign(TSampleAlign Value) { FAlign = Value; }
     TSampleAnchors Anchors() const { return FAnchors; }
     void SetAnchors(TSampleAnchors Value) { FAnchors = Value; }
+    // An integer whose layouts may name some values (clRed), as colours do.
+    int32_t Color() const { return FColor; }
+    void SetColor(int32_t Value) { FColor = Value; }
     double Ratio() const { return FRatio; }
     void SetRatio(double Value) { FRatio = Value; }
     TSampleFont* Font() const { return FFont.get(); }
@@ -112,6 +115,7 @@ private:
     bool FVisible = true;
     TSampleAlign FAlign = TSampleAlign::alNone;
     TSampleAnchors FAnchors{TSampleAnchor::akLeft, TSampleAnchor::akTop};
+    int32_t FColor = 0;
     double FRatio = 1.0;
     std::unique_ptr<TSampleFont> FFont = std::make_unique<TSampleFont>();
     std::unique_ptr<TStringList> FItems = std::make_unique<TStringList>();

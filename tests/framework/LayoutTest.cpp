@@ -53,6 +53,7 @@ const char* const FullLayout = R"(object Main: TSampleForm
     Visible = False
     Align = alClient
     Anchors = [akRight, akBottom]
+    Color = clRed
     Ratio = 0.25
     Font.Height = -12
     Font.Name = 'Arial'
@@ -87,6 +88,7 @@ TEST_F(Layout, ReadsEveryPropertyKind) {
     EXPECT_FALSE(Panel->Visible());
     EXPECT_EQ(Panel->Align(), TSampleAlign::alClient);
     EXPECT_EQ(Panel->Anchors(), (TSampleAnchors{TSampleAnchor::akRight, TSampleAnchor::akBottom}));
+    EXPECT_EQ(Panel->Color(), 0xFF);
     EXPECT_EQ(Panel->Ratio(), 0.25);
     EXPECT_EQ(Panel->Font()->Height(), -12);
     EXPECT_EQ(Panel->Font()->Name(), "Arial");
@@ -145,10 +147,12 @@ TEST_F(Layout, WriterWritesOnlyStoredProperties) {
                                   "end\n");
     Button->SetShowHint(true);
     Button->SetSmall(-1);
+    Button->SetColor(16); // a value without a name
     Button->OnClick = MakeEvent(&Form, &TSampleForm::OtherClick);
     EXPECT_EQ(WriteLayout(&Form), "object Main: TSampleForm\n"
                                   "  object Button: TSampleControl\n"
                                   "    Small = -1\n"
+                                  "    Color = 16\n"
                                   "    ShowHint = True\n"
                                   "    Hint = 'not stored while ShowHint is off'\n"
                                   "    OnClick = OtherClick\n"
@@ -291,6 +295,9 @@ INSTANTIATE_TEST_SUITE_P(
         TMalformed{"object Main: TSampleForm\n  object A: TSampleControl\n"
                    "    Width = -1\n  end\nend",
                    "Line 3: Error setting Width: Width cannot be negative"},
+        TMalformed{"object Main: TSampleForm\n  object A: TSampleControl\n"
+                   "    Color = clPink\n  end\nend",
+                   "Line 3: Invalid value for property Color: clPink is not a known name"},
         TMalformed{"object Main: TSampleForm\n  object A: TSampleControl\n"
                    "    Small = 40000\n  end\nend",
                    "Line 3: Invalid value for property Small: 40000 is out of range"},

@@ -71,8 +71,9 @@ TDibLayout ParsePackedDib(const uint8_t* Data, size_t Size, size_t BitsOffset) {
     if (Header.biCompression == BI_BITFIELDS) {
         if (Count != 16 && Count != 32)
             RaiseInvalid();
-        // The masks follow a plain info header, and are part of the larger headers.
-        const size_t MaskOffset = HeaderSize == InfoHeaderSize ? HeaderSize : InfoHeaderSize;
+        // The masks follow a plain info header, and are part of the larger headers: at the
+        // same place either way.
+        const size_t MaskOffset = InfoHeaderSize;
         if (MaskOffset + 12 > Size)
             RaiseInvalid();
         uint32_t Masks[3];

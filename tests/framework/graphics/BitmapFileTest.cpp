@@ -106,6 +106,22 @@ TEST(BitmapFileRead, BottomUpFilesFromOtherProgramsLoadRightWayUp) {
     EXPECT_EQ(PixelAt(*Bitmap, 2, 1), clBlue);
 }
 
+TEST(BitmapFileRead, VersionFourHeadersCarryTheirMasks) {
+    // 2 x 1, 16 bits per pixel 5-6-5, with a 108-byte header whose masks are inside it.
+    std::vector<uint8_t> File(14 + 108 + 4, 0);
+    const uint8_t Head[] = {'B', 'M', 126, 0, 0, 0, 0, 0, 0, 0, 122, 0,  0, 0, 108, 0, 0,
+                            0,   2,   0,   0, 0, 1, 0, 0, 0, 1, 0,   16, 0, 3, 0,   0, 0};
+    std::memcpy(File.data(), Head, sizeof(Head));
+    const uint32_t Masks[3] = {0xF800, 0x07E0, 0x001F};
+    std::memcpy(File.data() + 14 + 40, Masks, sizeof(Masks));
+    const uint16_t Pixels[2] = {0xF800, 0x001F}; // red, blue
+    std::memcpy(File.data() + 122, Pixels, sizeof(Pixels));
+    auto Bitmap = Loaded(File);
+    EXPECT_EQ(Bitmap->PixelFormat(), TPixelFormat::pf16bit);
+    EXPECT_EQ(Bitmap->Canvas()->Pixels(0, 0), clRed);
+    EXPECT_EQ(Bitmap->Canvas()->Pixels(1, 0), clBlue);
+}
+
 TEST(BitmapFileRead, StopsRightAfterTheImage) {
     std::vector<uint8_t> File = HandMadeFile();
     File.push_back(0xAB);

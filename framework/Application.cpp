@@ -1,6 +1,7 @@
 #include "framework/Application.h"
 
 #include "framework/Forms.h"
+#include "framework/Icon.h"
 #include "framework/MouseTracking.h"
 #include "framework/Screen.h"
 #include "framework/TextConv.h"
@@ -34,7 +35,20 @@ TApplication* const Application = TheApplication.get();
 const TComponentClassOf<TApplication> TApplication::Class{"TApplication", TComponent::Class};
 
 TApplication::TApplication(TComponent* AOwner)
-    : TComponent(AOwner), FMessageBoxFunc(HostMessageBox) {}
+    : TComponent(AOwner), FMessageBoxFunc(HostMessageBox), FIcon(std::make_unique<TIcon>()) {
+    FIcon->OnChange = MakeEvent(this, &TApplication::IconChanged);
+}
+
+void TApplication::Initialize() {
+    const HINSTANCE Instance = GetModuleHandleW(nullptr);
+    if (FindResourceW(Instance, L"MAINICON", reinterpret_cast<LPCWSTR>(RT_GROUP_ICON)))
+        FIcon->LoadFromResourceName(Instance, "MAINICON");
+}
+
+void TApplication::IconChanged(TObject*) {
+    for (int I = 0; I < Screen->FormCount(); ++I)
+        Screen->Forms(I)->Perform(CM_ICONCHANGED);
+}
 
 TApplication::~TApplication() {
     DestroyComponents();
@@ -70,6 +84,12 @@ bool TApplication::ProcessMessage() {
     if (Msg.message == WM_QUIT) {
         FTerminated = true;
         return true;
+    }
+    if (OnShortCut && (Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN)) {
+        bool Handled = false;
+        OnShortCut(Msg, Handled);
+        if (Handled)
+            return true;
     }
     TranslateMessage(&Msg);
     DispatchMessageW(&Msg);

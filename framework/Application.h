@@ -12,14 +12,18 @@
 #include "framework/WinApi.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class TCustomForm;
+class TIcon;
 
 // Shows a message box and answers the button chosen (IDOK, ...).
 using TMessageBoxFunc =
     std::function<int(HWND Owner, const std::string& Text, const std::string& Caption, UINT Flags)>;
 using TExceptionEvent = TEvent<TObject*, const std::exception&>;
+// Sees a key message before it is dispatched; setting Handled swallows it.
+using TShortCutEvent = TEvent<const MSG&, bool&>;
 
 class TApplication : public TComponent {
 public:
@@ -29,7 +33,8 @@ public:
     explicit TApplication(TComponent* AOwner);
     ~TApplication() override;
 
-    void Initialize() {}
+    // Takes the program's icon (the icon resource "MAINICON") when there is one.
+    void Initialize();
     const std::string& Title() const { return FTitle; }
     void SetTitle(const std::string& Value) { FTitle = Value; }
 
@@ -41,6 +46,8 @@ public:
         FormCreated(Form);
     }
     TCustomForm* MainForm() const { return FMainForm; }
+    // The icon of forms that have none of their own.
+    TIcon* Icon() const { return FIcon.get(); }
 
     // Shows the main form and handles messages until the program is terminated.
     void Run();
@@ -72,9 +79,11 @@ public:
     TNotifyEvent OnRestore;
     TNotifyEvent OnIdle;
     TExceptionEvent OnException;
+    TShortCutEvent OnShortCut;
 
 private:
     void FormCreated(TCustomForm* Form);
+    void IconChanged(TObject* Sender);
     bool ProcessMessage();
     void Idle();
 
@@ -83,6 +92,7 @@ private:
     bool FTerminated = false;
     bool FMinimized = false;
     TMessageBoxFunc FMessageBoxFunc;
+    std::unique_ptr<TIcon> FIcon;
 };
 
 extern TApplication* const Application;

@@ -2,6 +2,7 @@
 
 #include "framework/Application.h"
 #include "framework/CustomControls.h"
+#include "framework/Icon.h"
 #include "framework/LayoutReader.h"
 #include "framework/PaintScopes.h"
 #include "framework/Properties.h"
@@ -43,6 +44,7 @@ const TPropertyTable FormProperties{
                TStored::Always()),
     P::Integer("ClientHeight", &TCustomForm::StoredClientHeight, &TCustomForm::SetClientHeight, 0,
                TStored::Always()),
+    P::Persistent("Icon", &TCustomForm::Icon),
     P::Component("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl),
     P::Event("OnCreate", &TCustomForm::OnCreate),
     P::Event("OnDestroy", &TCustomForm::OnDestroy),
@@ -133,7 +135,8 @@ const TComponentClassOf<TCustomForm> TCustomForm::Class{"TCustomForm", TWinContr
 const TComponentClassOf<TForm> TForm::Class{"TForm", TCustomForm::Class};
 
 TCustomForm::TCustomForm(TComponent* AOwner)
-    : TWinControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {
+    : TWinControl(AOwner), FCanvas(std::make_unique<TCanvas>()), FIcon(std::make_unique<TIcon>()) {
+    FIcon->OnChange = MakeEvent(this, &TCustomForm::IconChanged);
     FVisible = false;
     FControlStyle = {TControlStyleFlag::csAcceptsControls, TControlStyleFlag::csSetCaption,
                      TControlStyleFlag::csDoubleClicks};
@@ -175,6 +178,24 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
         Params.ExStyle |= WS_EX_TOPMOST;
     if (Application->MainForm() == this || !Application->MainForm())
         Params.ExStyle |= WS_EX_APPWINDOW;
+}
+
+void TCustomForm::CreateWnd() {
+    TWinControl::CreateWnd();
+    ApplyIcon();
+}
+
+void TCustomForm::ApplyIcon() {
+    if (!HandleAllocated())
+        return;
+    const HICON Own = FIcon->Handle();
+    const HICON Shown = Own ? Own : Application->Icon()->Handle();
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Shown));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Shown));
+}
+
+void TCustomForm::IconChanged(TObject*) {
+    ApplyIcon();
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
@@ -527,6 +548,9 @@ void TCustomForm::Dispatch(TMessage& Message) {
         return;
     case CM_RELEASE:
         delete this;
+        return;
+    case CM_ICONCHANGED:
+        ApplyIcon();
         return;
     default:
         break;

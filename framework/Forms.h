@@ -14,6 +14,7 @@
 
 #include <memory>
 
+class TIcon;
 class TMonitor;
 
 enum class TFormBorderStyle : uint8_t {
@@ -108,6 +109,8 @@ public:
     // Frees the form once the messages already queued for it have been handled.
     void Release();
 
+    // The window's icon; an empty one shows the application's.
+    TIcon* Icon() const { return FIcon.get(); }
     TMonitor* Monitor();
     // Valid inside OnPaint.
     TCanvas* Canvas() const { return FCanvas.get(); }
@@ -130,6 +133,7 @@ protected:
     // OnCreate; the constructor of a program's form class calls it last.
     void ReadFormLayout();
     void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
     void PaintWindow(HDC DC) override;
     virtual void DoClose(TCloseAction& Action);
 
@@ -139,6 +143,8 @@ private:
     void WMActivate(TMessage& Message);
     void WMSize(TMessage& Message);
     void ApplyPosition();
+    void ApplyIcon();
+    void IconChanged(TObject* Sender);
     void ApplyWindowState();
     void FocusActiveOrFirstControl();
     void ModalLoop();
@@ -159,6 +165,7 @@ private:
     TModalResult FModalResult = mrNone;
     TFormState FFormState;
     std::unique_ptr<TCanvas> FCanvas;
+    std::unique_ptr<TIcon> FIcon;
 };
 
 class TForm : public TCustomForm {

@@ -26,6 +26,9 @@ public:
     void HandleNeeded();
     // Destroys the window and creates it again; the control's state is kept.
     void RecreateWnd();
+    // The procedure of the window class the control's window belongs to: where messages
+    // end that no handler takes (a subclassing party calls it when it has no previous one).
+    WNDPROC DefWndProc() const { return FDefWndProc; }
     // Binds the window being created to this control (called at its first message).
     void AttachHandle(HWND Window) { FHandle = Window; }
 

@@ -282,7 +282,10 @@ protected:
     int FWidth = 0;
     int FHeight = 0;
     std::string FText;
-    TControlStyle FControlStyle;
+    // A control takes the mouse while a button is held on it and turns a press and release
+    // on it into a click, unless its class says otherwise.
+    TControlStyle FControlStyle{TControlStyleFlag::csCaptureMouse, TControlStyleFlag::csClickEvents,
+                                TControlStyleFlag::csSetCaption, TControlStyleFlag::csDoubleClicks};
     TControlState FControlState;
     bool FVisible = true;
     bool FEnabled = true;

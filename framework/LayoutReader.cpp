@@ -58,6 +58,24 @@ int OrdinalOf(const TEnumInfo& Enum, const std::string& Name, int Line,
 
 } // namespace
 
+namespace {
+
+// A window made again while an earlier one of its class lives on with the same owner (a
+// second About box) takes the next free name, "AboutFrm_1"; the first keeps its own.
+std::string UniqueRootName(const TComponent& Root, const std::string& Name) {
+    const TComponent* Owner = Root.Owner();
+    auto Taken = [&](const std::string& Candidate) {
+        const TComponent* Existing = Owner ? Owner->FindComponent(Candidate) : nullptr;
+        return Existing && Existing != &Root;
+    };
+    std::string Candidate = Name;
+    for (int Suffix = 1; Taken(Candidate); ++Suffix)
+        Candidate = Name + "_" + std::to_string(Suffix);
+    return Candidate;
+}
+
+} // namespace
+
 const TClassOf<TReader> TReader::Class{"TReader", TObject::Class};
 
 TComponent* TReader::ReadRootComponent(TComponent* Root) {
@@ -80,7 +98,7 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
         BeginReading(Root);
         if (!FLayout.Name.empty())
             AtLine(FLayout.Line, "Cannot name " + FLayout.Name,
-                   [&] { Root->SetName(FLayout.Name); });
+                   [&] { Root->SetName(UniqueRootName(*Root, FLayout.Name)); });
         ReadProperties(*Root, FLayout);
         for (const TLayoutObject& Child : FLayout.Children)
             ReadObject(Child, Root);

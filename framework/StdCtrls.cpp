@@ -51,8 +51,7 @@ void DrawControlText(HDC DC, const TFont& Font, TColor TextColor, const std::str
 const TComponentClassOf<TLabel> TLabel::Class{"TLabel", TGraphicControl::Class, &LabelProperties};
 
 TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
-    FControlStyle = {TControlStyleFlag::csSetCaption, TControlStyleFlag::csOpaque,
-                     TControlStyleFlag::csReplicatable};
+    FControlStyle += {TControlStyleFlag::csOpaque, TControlStyleFlag::csReplicatable};
     FWidth = 65;
     FHeight = 17;
 }

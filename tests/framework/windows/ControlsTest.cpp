@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -265,6 +266,49 @@ TEST(GraphicChildren, MouseMessagesReachTheGraphicChildInItsCoordinates) {
     SendMessageW(Window, WM_LBUTTONUP, 0, MAKELPARAM(35, 40));
     EXPECT_EQ(Front.Presses.size(), 1u);
     EXPECT_EQ(Back.Clicks, 1);
+}
+
+TEST(GraphicChildren, ADragStaysWithThePressedImageWhenAnotherControlComesUnderTheMouse) {
+    TForm Form(nullptr);
+    TImage Image(nullptr);
+    Image.SetBounds(0, 0, 200, 200);
+    Image.SetParent(&Form);
+    TShape Outline(nullptr); // lies above the image, as a selection outline does
+    Outline.SetParent(&Form);
+    Outline.SetVisible(false);
+    struct TDrag {
+        TShape* Outline;
+        std::vector<POINT> Moves;
+        int Ups = 0;
+        int Clicks = 0;
+        void Down(TObject*, TMouseButton, TShiftState, int X, int Y) {
+            Outline->SetBounds(X, Y, 0, 0);
+            Outline->Show();
+        }
+        void Move(TObject*, TShiftState, int X, int Y) {
+            Moves.push_back(POINT{X, Y});
+            Outline->SetBounds(std::min(X, 150), std::min(Y, 150), std::abs(X - 150),
+                               std::abs(Y - 150));
+        }
+        void Up(TObject*, TMouseButton, TShiftState, int, int) { ++Ups; }
+        void Click(TObject*) { ++Clicks; }
+    } Drag{&Outline, {}, 0, 0};
+    Image.OnMouseDown = MakeEvent(&Drag, &TDrag::Down);
+    Image.OnMouseMove = MakeEvent(&Drag, &TDrag::Move);
+    Image.OnMouseUp = MakeEvent(&Drag, &TDrag::Up);
+    Image.OnClick = MakeEvent(&Drag, &TDrag::Click);
+    const HWND Window = Form.Handle();
+
+    // Dragging up and to the left: the outline grows under the mouse.
+    SendMessageW(Window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 150));
+    SendMessageW(Window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 100));
+    SendMessageW(Window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(90, 95));
+    SendMessageW(Window, WM_LBUTTONUP, 0, MAKELPARAM(90, 95));
+    ASSERT_EQ(Drag.Moves.size(), 2u);
+    EXPECT_EQ(Drag.Moves[1].x, 90);
+    EXPECT_EQ(Drag.Ups, 1);
+    EXPECT_EQ(Drag.Clicks, 1);
+    EXPECT_EQ(GetCaptureControl(), nullptr);
 }
 
 TEST(GraphicChildren, PaintControlsDrawsEachChildAtItsPlaceClippedToItsBounds) {

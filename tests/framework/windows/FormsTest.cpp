@@ -71,6 +71,18 @@ TEST(FormLayouts, AFormIsReadFromTheLayoutNamedAfterItsClass) {
     EXPECT_EQ(Application->MainForm(), nullptr);
 }
 
+TEST(FormLayouts, AFormMadeAgainBesideAnEarlierOneTakesTheNextFreeName) {
+    TComponent Owner(nullptr);
+    auto* First = new TKeyForm(&Owner);
+    auto* Second = new TKeyForm(&Owner);
+    auto* Third = new TKeyForm(&Owner);
+    EXPECT_EQ(First->Name(), "KeyForm");
+    EXPECT_EQ(Second->Name(), "KeyForm_1");
+    EXPECT_EQ(Third->Name(), "KeyForm_2");
+    EXPECT_EQ(Second->Button("First")->Owner(), Second);
+    EXPECT_EQ(Owner.ComponentCount(), 3);
+}
+
 TEST(FormWindows, BorderStylesAndIconsGiveTheHostStyles) {
     struct TCase {
         TFormBorderStyle Border;

@@ -47,10 +47,7 @@ void TScriptForm::Dispatch(TMessage& Message) {
 }
 
 TProbeControl::TProbeControl(TComponent* AOwner, TColor Fill)
-    : TGraphicControl(AOwner), FFill(Fill) {
-    SetControlStyle(ControlStyle() + TControlStyle{TControlStyleFlag::csClickEvents,
-                                                   TControlStyleFlag::csCaptureMouse});
-}
+    : TGraphicControl(AOwner), FFill(Fill) {}
 
 void TProbeControl::Dispatch(TMessage& Message) {
     if (Message.Msg == CM_MOUSEENTER)

@@ -510,6 +510,12 @@ void TCustomForm::WMActivate(TMessage& Message) {
 }
 
 void TCustomForm::WMSize(TMessage& Message) {
+    // A hidden window (the host sizes it once while creating it) keeps the state it is to
+    // be shown in.
+    if (!IsWindowVisible(Handle())) {
+        DefaultHandler(Message);
+        return;
+    }
     switch (Message.WParam) {
     case SIZE_MINIMIZED:
         FWindowState = TWindowState::wsMinimized;

@@ -1,0 +1,157 @@
+// The real program, driven with real input on the Wine desktop in front of a known picture.
+#include "tests/app/SnapvaleDriver.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr RECT WholeScreen() {
+    return RECT{0, 0, 1280, 1024};
+}
+
+class SnapvaleProgram : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), WholeScreen().right);
+        ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), WholeScreen().bottom);
+        Program = std::make_unique<TSnapvale>();
+        ASSERT_TRUE(Program->Running()) << "Snapvale's main window did not appear";
+    }
+
+    TPatternBackdrop Backdrop;
+    TScratchFolder Folder;
+    std::unique_ptr<TSnapvale> Program;
+};
+
+} // namespace
+
+TEST_F(SnapvaleProgram, FullScreenCaptureHoldsExactlyTheScreenWithoutTheMainWindow) {
+    HWND Image = Program->CaptureFullScreen();
+    ASSERT_NE(Image, nullptr) << "the captured-image window did not appear";
+
+    Program->SaveAs(Image, Folder.File(L"screen.bmp"));
+    ASSERT_TRUE(Folder.Exists(L"screen.bmp"));
+    const TPixels Saved = LoadPictureFile(Folder.File(L"screen.bmp"));
+    ASSERT_EQ(Saved.Width, 1280);
+    ASSERT_EQ(Saved.Height, 1024);
+    const TDifference Difference = Compare(Saved, TPatternBackdrop::Expected(WholeScreen()));
+    EXPECT_EQ(Difference.Max, 0) << "mean difference " << Difference.Mean;
+
+    Program->SaveAs(Image, Folder.File(L"screen.jpg"));
+    ASSERT_TRUE(Folder.Exists(L"screen.jpg"));
+    const TPixels Jpeg = LoadPictureFile(Folder.File(L"screen.jpg"));
+    const TDifference JpegDifference = Compare(Jpeg, Saved);
+    EXPECT_LT(JpegDifference.Mean, 4.0);
+    EXPECT_LT(JpegDifference.Max, 96);
+    EXPECT_EQ(Folder.FileCount(), 2u) << "no temporary file is left behind";
+
+    Program->CopyToClipboard(Image);
+    EXPECT_EQ(Compare(ClipboardPicture(), Saved).Max, 0);
+    Program->CloseImageWindow(Image);
+    EXPECT_TRUE(IsWindowVisible(Program->MainWindow()));
+}
+
+TEST_F(SnapvaleProgram, RegionCaptureTakesTheDraggedRectangleInEitherDirection) {
+    const RECT Selection{300, 200, 517, 351};
+    HWND Image = Program->CaptureRegion({Selection.left, Selection.top},
+                                        {Selection.right, Selection.bottom});
+    ASSERT_NE(Image, nullptr);
+    Program->SaveAs(Image, Folder.File(L"down-right.bmp"));
+    Program->CloseImageWindow(Image);
+
+    Image = Program->CaptureRegion({Selection.right, Selection.bottom},
+                                   {Selection.left, Selection.top});
+    ASSERT_NE(Image, nullptr);
+    Program->SaveAs(Image, Folder.File(L"up-left.bmp"));
+    Program->CloseImageWindow(Image);
+
+    const TPixels Expected = TPatternBackdrop::Expected(Selection);
+    for (const wchar_t* Name : {L"down-right.bmp", L"up-left.bmp"}) {
+        ASSERT_TRUE(Folder.Exists(Name)) << Name;
+        const TPixels Saved = LoadPictureFile(Folder.File(Name));
+        EXPECT_EQ(Saved.Width, Selection.right - Selection.left);
+        EXPECT_EQ(Saved.Height, Selection.bottom - Selection.top);
+        EXPECT_EQ(Compare(Saved, Expected).Max, 0) << Name;
+    }
+    EXPECT_TRUE(IsWindowVisible(Program->MainWindow()));
+}
+
+TEST_F(SnapvaleProgram, WrongExtensionShowsTheFormatBoxAndWritesNothing) {
+    HWND Image = Program->CaptureRegion({100, 100}, {140, 130});
+    ASSERT_NE(Image, nullptr);
+    for (const wchar_t* Name : {L"shot.png", L"shot.JPG", L"shot.jpeg"}) {
+        Program->SaveAs(Image, Folder.File(Name));
+        HWND Box = Program->WaitForDialog(L"提示");
+        ASSERT_NE(Box, nullptr) << Name;
+        const auto Texts = StaticTexts(Box);
+        EXPECT_NE(std::find(Texts.begin(), Texts.end(), L"请选择正确的图片格式!"), Texts.end());
+        PressKey(VK_RETURN);
+        EXPECT_TRUE(WaitForWindowGone(Box));
+    }
+    EXPECT_EQ(Folder.FileCount(), 0u);
+}
+
+TEST_F(SnapvaleProgram, AFailedSaveShowsTheErrorBoxAndTheProgramGoesOn) {
+    HWND Image = Program->CaptureRegion({100, 100}, {140, 130});
+    ASSERT_NE(Image, nullptr);
+    // A folder that does not exist: the file cannot be created.
+    Program->SaveAs(Image, Folder.File(L"missing\\shot.bmp"));
+    HWND Box = Program->WaitForDialog(L"Snapvale1.0");
+    ASSERT_NE(Box, nullptr) << "no error box";
+    const auto Texts = StaticTexts(Box);
+    EXPECT_TRUE(std::any_of(Texts.begin(), Texts.end(), [](const std::wstring& Text) {
+        return Text.find(L"Cannot create file") != std::wstring::npos;
+    }));
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitForWindowGone(Box));
+    EXPECT_EQ(Folder.FileCount(), 0u) << "nothing is left behind";
+
+    Program->SaveAs(Image, Folder.File(L"after.bmp"));
+    EXPECT_TRUE(Folder.Exists(L"after.bmp"));
+    Program->CloseImageWindow(Image);
+    Program->ClickClient(Program->MainWindow(), 119 + 33, 105 + 12);
+    EXPECT_EQ(Program->Process().WaitForExit(), 0u);
+}
+
+TEST_F(SnapvaleProgram, PressAndReleaseWithoutMovementGivesAnEmptyPicture) {
+    HWND Image = Program->CaptureRegion({400, 400}, {400, 400});
+    ASSERT_NE(Image, nullptr);
+    Program->CloseImageWindow(Image);
+    EXPECT_TRUE(IsWindowVisible(Program->MainWindow()));
+}
+
+TEST_F(SnapvaleProgram, AboutBoxOpensAnewAndClosesEachTime) {
+    for (int Round = 0; Round < 2; ++Round) {
+        Program->ClickClient(Program->MainWindow(), 39 + 33, 66 + 12);
+        HWND About = Program->WaitForCaption(L"关于...");
+        ASSERT_NE(About, nullptr) << "round " << Round;
+        Program->ClickClient(About, 198 + 37, 30 + 12);
+        EXPECT_TRUE(WaitForWindowGone(About)) << "round " << Round;
+    }
+    EXPECT_TRUE(IsWindowEnabled(Program->MainWindow()));
+}
+
+TEST_F(SnapvaleProgram, OnlyALeftButtonDragOnTheBackgroundMovesTheWindow) {
+    HWND Main = Program->MainWindow();
+    RECT Before{}, After{};
+    GetWindowRect(Main, &Before);
+    const POINT Grip{Before.left + 10, Before.top + 140};
+
+    DragMouse(Grip, {Grip.x + 60, Grip.y + 40}, VK_RBUTTON);
+    DragMouse(Grip, {Grip.x + 60, Grip.y + 40}, VK_MBUTTON);
+    PumpMessagesFor(300);
+    GetWindowRect(Main, &After);
+    EXPECT_EQ(After.left, Before.left);
+    EXPECT_EQ(After.top, Before.top);
+
+    DragMouse(Grip, {Grip.x + 60, Grip.y + 40}, VK_LBUTTON, 16);
+    PumpMessagesFor(300);
+    GetWindowRect(Main, &After);
+    EXPECT_EQ(After.left, Before.left + 60);
+    EXPECT_EQ(After.top, Before.top + 40);
+}
+
+TEST_F(SnapvaleProgram, ExitEndsTheProgramWithExitCodeZero) {
+    Program->ClickClient(Program->MainWindow(), 119 + 33, 105 + 12);
+    EXPECT_EQ(Program->Process().WaitForExit(), 0u);
+}

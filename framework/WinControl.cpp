@@ -58,6 +58,10 @@ const TComponentClassOf<TWinControl> TWinControl::Class{"TWinControl", TControl:
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {
+    // Leave the parent while this is still a windowed control: the parent keeps windowed
+    // children in its tab order too.
+    if (FParent)
+        FParent->RemoveControl(this);
     DestroyHandle();
     // Children this control does not own stay alive, without a parent.
     while (!FControls.empty())
@@ -749,6 +753,10 @@ void TWinControl::WMNCDestroy(TMessage& Message) {
 }
 
 void TWinControl::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
+    // A window written as the root also holds its components without a parent (timers,
+    // dialogs), ahead of its controls.
+    if (Root == this)
+        TControl::GetChildren(Proc, Root);
     for (TControl* Child : FControls)
         if (Child->Owner() == Root)
             Proc(Child);

@@ -140,6 +140,27 @@ TEST(WindowHandles, ParentsAreCreatedFirstAndChildWindowsFollowTheirBounds) {
     EXPECT_FALSE(IsWindow(ButtonWindow));
 }
 
+TEST(WindowHandles, AFreedWindowedChildLeavesTheTabOrder) {
+    TForm Form(nullptr);
+    auto* A = new TButton(&Form);
+    auto* B = new TButton(&Form);
+    auto* C = new TButton(&Form);
+    for (TButton* Button : {A, B, C})
+        Button->SetParent(&Form);
+    Form.SetActiveControl(B);
+    delete B;
+    EXPECT_EQ(Form.ControlCount(), 2);
+    EXPECT_EQ(C->TabOrder(), 1);
+    EXPECT_EQ(Form.ActiveControl(), nullptr);
+    std::vector<TWinControl*> Order;
+    Form.GetTabOrderList(Order);
+    EXPECT_EQ(Order, (std::vector<TWinControl*>{A, C}));
+    Form.Show(); // only the controls of a showing form take the focus
+    EXPECT_EQ(Form.FindNextControl(A, true, true), C);
+    EXPECT_EQ(Form.FindNextControl(C, true, true), A);
+    Form.Hide();
+}
+
 TEST(WindowHandles, RecreateWndKeepsCaptionBoundsAndChildren) {
     TForm Form(nullptr);
     Form.SetBounds(40, 50, 300, 200);

@@ -2,9 +2,12 @@
 
 #include "framework/ClassRegistry.h"
 #include "framework/ControlClasses.h"
+#include "framework/LayoutReader.h"
+#include "framework/LayoutWriter.h"
 #include "framework/Properties.h"
 #include "framework/Screen.h"
 #include "framework/StdCtrls.h"
+#include "framework/Timer.h"
 #include "tests/support/UserInput.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +84,27 @@ TEST(FormLayouts, AFormMadeAgainBesideAnEarlierOneTakesTheNextFreeName) {
     EXPECT_EQ(Third->Name(), "KeyForm_2");
     EXPECT_EQ(Second->Button("First")->Owner(), Second);
     EXPECT_EQ(Owner.ComponentCount(), 3);
+}
+
+TEST(FormLayouts, AWrittenFormHoldsItsControlsAndItsComponentsWithoutParent) {
+    TKeyForm Form(nullptr);
+    auto* Ticker = new TTimer(&Form);
+    Ticker->SetName("Ticker");
+    Ticker->SetInterval(250);
+    const std::string Text = WriteLayout(&Form);
+    for (const char* Expected : {"object KeyForm: TKeyForm", "object Ticker: TTimer",
+                                 "Interval = 250", "object First: TButton", "OnClick = ButtonClick",
+                                 "FocusControl = Second", "Caption = 'E&xit'"})
+        EXPECT_NE(Text.find(Expected), std::string::npos) << Expected << "\n" << Text;
+    EXPECT_LT(Text.find("object Ticker"), Text.find("object Third"));
+    // The controls keep their order (the z-order) and the tab order survives a re-read.
+    EXPECT_LT(Text.find("object Third"), Text.find("object First"));
+    TKeyForm Again(nullptr);
+    Again.DestroyComponents();
+    ReadLayout(Text, &Again);
+    EXPECT_EQ(Again.Button("Third")->TabOrder(), 2);
+    EXPECT_EQ(Again.Button("Escape")->Cancel(), true);
+    EXPECT_NE(Again.FindComponent("Ticker"), nullptr);
 }
 
 TEST(FormWindows, BorderStylesAndIconsGiveTheHostStyles) {

@@ -1,6 +1,6 @@
 // Measures the surface operations on 1920 x 1080 surfaces and prints, for each, million
 // pixels per second and the ratio to a memcpy of the same bytes. Blending operations run
-// with the plain and (where present) the SSE2 row kernels.
+// with each row kernel path the processor offers (plain, SSE2, AVX2).
 #include "skin/graphics/KsAlphaBlendLink.h"
 #include "skin/graphics/KsBitmap.h"
 #include "skin/graphics/KsLowLevel.h"
@@ -115,11 +115,15 @@ int main() {
                        })});
 
     const TKsAlphaBlendFunc HostAlphaBlend = KsAlphaBlendEntry();
-    for (const bool Simd : {false, true}) {
-        if (Simd && !KsSimdAvailable())
+    const TKsKernelPath BestPath = KsKernelPath();
+    for (const TKsKernelPath Path :
+         {TKsKernelPath::Plain, TKsKernelPath::Sse2, TKsKernelPath::Avx2}) {
+        if (!KsKernelPathAvailable(Path))
             continue;
-        KsSetSimdEnabled(Simd);
-        const std::string Kernel = Simd ? " [SSE2]" : " [plain]";
+        KsSetKernelPath(Path);
+        const std::string Kernel = Path == TKsKernelPath::Plain  ? " [plain]"
+                                   : Path == TKsKernelPath::Sse2 ? " [SSE2]"
+                                                                 : " [AVX2]";
         Dest.SetUseAlpha(true);
         Results.push_back({"FillRect UseAlpha" + Kernel,
                            MeasureMpixels([&] { Dest.FillRect(Whole, 0x80405060u); })});
@@ -136,7 +140,7 @@ int main() {
         FillRandom(Source, 2, false);
         KsSetAlphaBlendEntry(HostAlphaBlend);
     }
-    KsSetSimdEnabled(true);
+    KsSetKernelPath(BestPath);
 
     // Alphas 0 and 255 only, black under 0: the one kind of source the host blends exactly.
     FillRandom(Source, 6, true);

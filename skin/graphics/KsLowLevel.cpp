@@ -1,158 +1,223 @@
-// Pixel fills and blend row kernels. The vector kernels widen each byte to a 16-bit lane
-// and apply the same rounded products as KsBlendPixel, then select the source where its
-// alpha is 255 and the destination where it is 0, so both paths give identical pixels.
+// Pixel fills and blend row kernels. The vector kernels work on each byte in a 16-bit lane
+// with the same rounded products as KsBlendPixel, so every path gives identical pixels.
 #include "skin/graphics/KsLowLevel.h"
 
+#include <algorithm>
 #include <cpuid.h>
-#include <emmintrin.h>
 
 namespace {
 
-bool DetectSse2() {
+bool ProcessorHasSse2() {
     unsigned Eax = 0, Ebx = 0, Ecx = 0, Edx = 0;
-    if (!__get_cpuid(1, &Eax, &Ebx, &Ecx, &Edx))
+    return __get_cpuid(1, &Eax, &Ebx, &Ecx, &Edx) && (Edx & bit_SSE2) != 0;
+}
+
+// AVX2 needs the processor's support and the system's: the system must save the upper
+// halves of the vector registers on a thread switch (XCR0 bits 1 and 2).
+bool ProcessorAndSystemHaveAvx2() {
+    unsigned Eax = 0, Ebx = 0, Ecx = 0, Edx = 0;
+    if (!__get_cpuid(1, &Eax, &Ebx, &Ecx, &Edx) || !(Ecx & bit_OSXSAVE) || !(Ecx & bit_AVX))
         return false;
-    return (Edx & bit_SSE2) != 0;
+    unsigned XcrLow = 0, XcrHigh = 0;
+    __asm__("xgetbv" : "=a"(XcrLow), "=d"(XcrHigh) : "c"(0));
+    if ((XcrLow & 6) != 6)
+        return false;
+    return __get_cpuid_count(7, 0, &Eax, &Ebx, &Ecx, &Edx) && (Ebx & bit_AVX2) != 0;
 }
 
-const bool Sse2Available = DetectSse2();
-bool Sse2Enabled = Sse2Available;
-
-void BlendRowOverPlain(const TKsColor* Src, TKsColor* Dst, int Count) {
-    for (int I = 0; I < Count; ++I)
-        Dst[I] = KsBlendPixel(Src[I], Dst[I]);
+TKsKernelPath BestPath() {
+    if (ProcessorAndSystemHaveAvx2())
+        return TKsKernelPath::Avx2;
+    return ProcessorHasSse2() ? TKsKernelPath::Sse2 : TKsKernelPath::Plain;
 }
 
-void BlendRowUnderPlain(TKsColor* Fg, const TKsColor* Back, int Count) {
-    for (int I = 0; I < Count; ++I)
-        Fg[I] = KsBlendPixel(Fg[I], Back[I]);
+const TKsKernelPath BestAvailablePath = BestPath();
+TKsKernelPath CurrentPath = BestAvailablePath;
+
+// The vector paths are written once on GCC's generic vectors of Bytes bytes (16 or 32) and
+// compiled for each instruction set by the functions that carry its target attribute, into
+// which everything below is inlined. Helpers take vectors by reference, since passing wide
+// vectors by value would depend on the instruction set.
+template <int Bytes> struct TLanes {
+    typedef std::uint16_t V16 __attribute__((vector_size(Bytes)));
+    typedef std::uint32_t V32 __attribute__((vector_size(Bytes)));
+    static constexpr int Pixels = Bytes / 4;
+};
+
+template <class V> [[gnu::always_inline]] inline void LoadPixels(const TKsColor* Pixels, V& Value) {
+    __builtin_memcpy(&Value, Pixels, sizeof(V));
+}
+template <class V>
+[[gnu::always_inline]] inline void StorePixels(TKsColor* Pixels, const V& Value) {
+    __builtin_memcpy(Pixels, &Value, sizeof(V));
 }
 
-void BlendRowFillPlain(TKsColor Color, TKsColor* Dst, int Count) {
-    for (int I = 0; I < Count; ++I)
-        Dst[I] = KsBlendPixel(Color, Dst[I]);
+// The blend's two rounded products in 16-bit lanes, with the per-pixel factors chosen so
+// that one formula covers every alpha: (A, 255 - A) in general, (256, 0) for alpha 255 and
+// (0, 256) for alpha 0. (Byte * 256 + 128) >> 8 is the byte itself and 128 >> 8 is 0, so
+// the two special alphas give the source and the destination exactly, without a selection.
+// Each lane holds at most 255 * 256 + 128, below 65536.
+template <class V16>
+[[gnu::always_inline]] inline void FactorsOf(const V16& Src, V16& SrcFactor, V16& DstFactor) {
+    // Each pixel's alpha into both of its 16-bit lanes: the high byte of lane 1, 3, ...
+    const V16 High = Src >> 8;
+    V16 Alpha;
+    if constexpr (sizeof(V16) == 16)
+        Alpha = __builtin_shufflevector(High, High, 1, 1, 3, 3, 5, 5, 7, 7);
+    else
+        Alpha = __builtin_shufflevector(High, High, 1, 1, 3, 3, 5, 5, 7, 7, 9, 9, 11, 11, 13, 13,
+                                        15, 15);
+    // A comparison gives -1 where it holds, so subtracting it adds one.
+    SrcFactor = Alpha - V16(Alpha == 255);
+    DstFactor = (255 - Alpha) - V16(Alpha == 0);
 }
 
-// One 16-bit lane per byte: ((Byte * Factor + 128) >> 8).
-__attribute__((target("sse2"))) inline __m128i ScaleLanes(__m128i Bytes16, __m128i Factor) {
-    return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(Bytes16, Factor), _mm_set1_epi16(128)), 8);
+// The rounded products of blue and red (low lanes, shifted down) and of green and alpha
+// (high lanes, kept in the upper byte of each lane).
+template <class V16>
+[[gnu::always_inline]] inline void TermsOf(const V16& Pixels, const V16& Factor, V16& Low,
+                                           V16& High) {
+    Low = ((Pixels & 0x00FF) * Factor + 128) >> 8;
+    High = ((Pixels >> 8) * Factor + 128) & 0xFF00;
 }
 
-// Four pixels of KsBlendPixel(Src, Dst).
-__attribute__((target("sse2"))) inline __m128i Blend4(__m128i Src, __m128i Dst) {
-    const __m128i Zero = _mm_setzero_si128();
-    const __m128i Alpha = _mm_srli_epi32(Src, 24);
-    // Broadcast each pixel's alpha to the four 16-bit lanes of its bytes.
-    __m128i Alpha16 = _mm_or_si128(Alpha, _mm_slli_epi32(Alpha, 16));
-    const __m128i AlphaLow = _mm_unpacklo_epi32(Alpha16, Alpha16);
-    const __m128i AlphaHigh = _mm_unpackhi_epi32(Alpha16, Alpha16);
-    const __m128i Max = _mm_set1_epi16(255);
-    const __m128i InvLow = _mm_sub_epi16(Max, AlphaLow);
-    const __m128i InvHigh = _mm_sub_epi16(Max, AlphaHigh);
-
-    const __m128i SrcLow = _mm_unpacklo_epi8(Src, Zero);
-    const __m128i SrcHigh = _mm_unpackhi_epi8(Src, Zero);
-    const __m128i DstLow = _mm_unpacklo_epi8(Dst, Zero);
-    const __m128i DstHigh = _mm_unpackhi_epi8(Dst, Zero);
-    const __m128i Low = _mm_add_epi16(ScaleLanes(SrcLow, AlphaLow), ScaleLanes(DstLow, InvLow));
-    const __m128i High =
-        _mm_add_epi16(ScaleLanes(SrcHigh, AlphaHigh), ScaleLanes(DstHigh, InvHigh));
-    const __m128i Mixed = _mm_packus_epi16(Low, High);
-
-    const __m128i Opaque = _mm_cmpeq_epi32(Alpha, _mm_set1_epi32(255));
-    const __m128i Clear = _mm_cmpeq_epi32(Alpha, Zero);
-    __m128i Result = _mm_or_si128(_mm_and_si128(Opaque, Src), _mm_andnot_si128(Opaque, Mixed));
-    Result = _mm_or_si128(_mm_and_si128(Clear, Dst), _mm_andnot_si128(Clear, Result));
-    return Result;
+// The two terms of a byte never sum past 255, so the lanes add without carries.
+template <class V16>
+[[gnu::always_inline]] inline void Combine(const V16& SrcLow, const V16& SrcHigh, const V16& DstLow,
+                                           const V16& DstHigh, V16& Result) {
+    Result = (SrcLow + DstLow) | (SrcHigh + DstHigh);
 }
 
-// Which of four pixels are opaque, or clear, as the byte mask of _mm_movemask_epi8.
-constexpr int AllOf4 = 0xFFFF;
-__attribute__((target("sse2"))) inline int OpaqueMask(__m128i Pixels) {
-    return _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_srli_epi32(Pixels, 24), _mm_set1_epi32(255)));
-}
-__attribute__((target("sse2"))) inline int ClearMask(__m128i Pixels) {
-    return _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_srli_epi32(Pixels, 24), _mm_setzero_si128()));
+// KsBlendPixel(Src, Dst) for every pixel of the vectors.
+template <int Bytes>
+[[gnu::always_inline]] inline void BlendVector(const TKsColor* Src, const TKsColor* Dst,
+                                               TKsColor* Out) {
+    using V16 = typename TLanes<Bytes>::V16;
+    using V32 = typename TLanes<Bytes>::V32;
+    V32 S, D;
+    LoadPixels(Src, S);
+    LoadPixels(Dst, D);
+    V16 SrcFactor, DstFactor, SrcLow, SrcHigh, DstLow, DstHigh, Result;
+    FactorsOf(V16(S), SrcFactor, DstFactor);
+    TermsOf(V16(S), SrcFactor, SrcLow, SrcHigh);
+    TermsOf(V16(D), DstFactor, DstLow, DstHigh);
+    Combine(SrcLow, SrcHigh, DstLow, DstHigh, Result);
+    StorePixels(Out, Result);
 }
 
-__attribute__((target("sse2"))) void BlendRowOverSse2(const TKsColor* Src, TKsColor* Dst,
-                                                      int Count) {
+// A row operation as a whole vector at a time (Vector<Bytes>) and one pixel at a time.
+struct TOverRow {
+    const TKsColor* Src;
+    TKsColor* Dst;
+    template <int Bytes> [[gnu::always_inline]] inline void Vector(int I) const {
+        BlendVector<Bytes>(Src + I, Dst + I, Dst + I);
+    }
+    [[gnu::always_inline]] inline void Pixel(int I) const { Dst[I] = KsBlendPixel(Src[I], Dst[I]); }
+};
+
+struct TUnderRow {
+    TKsColor* Fg;
+    const TKsColor* Back;
+    template <int Bytes> [[gnu::always_inline]] inline void Vector(int I) const {
+        BlendVector<Bytes>(Fg + I, Back + I, Fg + I);
+    }
+    [[gnu::always_inline]] inline void Pixel(int I) const { Fg[I] = KsBlendPixel(Fg[I], Back[I]); }
+};
+
+// A translucent colour's source terms are the same for every pixel; they are computed per
+// vector from constants, which the compiler hoists out of the loop.
+struct TFillRow {
+    TKsColor Color;
+    TKsColor* Dst;
+    template <int Bytes> [[gnu::always_inline]] inline void Vector(int I) const {
+        using V16 = typename TLanes<Bytes>::V16;
+        using V32 = typename TLanes<Bytes>::V32;
+        const V32 C = V32{} + Color;
+        V32 D;
+        LoadPixels(Dst + I, D);
+        V16 SrcFactor, DstFactor, SrcLow, SrcHigh, DstLow, DstHigh, Result;
+        FactorsOf(V16(C), SrcFactor, DstFactor);
+        TermsOf(V16(C), SrcFactor, SrcLow, SrcHigh);
+        TermsOf(V16(D), DstFactor, DstLow, DstHigh);
+        Combine(SrcLow, SrcHigh, DstLow, DstHigh, Result);
+        StorePixels(Dst + I, Result);
+    }
+    [[gnu::always_inline]] inline void Pixel(int I) const { Dst[I] = KsBlendPixel(Color, Dst[I]); }
+};
+
+struct TStoreRow {
+    TKsColor Value;
+    TKsColor* Dst;
+    template <int Bytes> [[gnu::always_inline]] inline void Vector(int I) const {
+        StorePixels(Dst + I, typename TLanes<Bytes>::V32{} + Value);
+    }
+    [[gnu::always_inline]] inline void Pixel(int I) const { Dst[I] = Value; }
+};
+
+struct TAlphaRow {
+    TKsColor AlphaBits;
+    TKsColor* Dst;
+    template <int Bytes> [[gnu::always_inline]] inline void Vector(int I) const {
+        typename TLanes<Bytes>::V32 Pixels;
+        LoadPixels(Dst + I, Pixels);
+        StorePixels(Dst + I, (Pixels & 0x00FFFFFFu) | AlphaBits);
+    }
+    [[gnu::always_inline]] inline void Pixel(int I) const {
+        Dst[I] = (Dst[I] & 0x00FFFFFFu) | AlphaBits;
+    }
+};
+
+template <class TRow>
+[[gnu::always_inline]] inline void RunPixels(const TRow& Row, int From, int Count) {
+    for (int I = From; I < Count; ++I)
+        Row.Pixel(I);
+}
+
+// Whole vectors of Bytes bytes, then (for AVX2) one half-width vector, then single pixels.
+// The row is copied so that the compiler knows the pixel stores cannot change it, and keeps
+// its pointers and the values derived from it in registers.
+template <int Bytes, class TRow>
+[[gnu::always_inline]] inline void RunVectors(const TRow& Shared, int Count) {
+    const TRow Row = Shared;
+    constexpr int Step = TLanes<Bytes>::Pixels;
     int I = 0;
-    for (; I + 4 <= Count; I += 4) {
-        const __m128i S = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Src + I));
-        // Skins are mostly opaque or clear: such groups need no arithmetic.
-        if (OpaqueMask(S) == AllOf4) {
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(Dst + I), S);
-            continue;
+    for (; I + Step <= Count; I += Step)
+        Row.template Vector<Bytes>(I);
+    if constexpr (Bytes > 16) {
+        if (I + Step / 2 <= Count) {
+            Row.template Vector<Bytes / 2>(I);
+            I += Step / 2;
         }
-        if (ClearMask(S) == AllOf4)
-            continue;
-        const __m128i D = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Dst + I));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(Dst + I), Blend4(S, D));
     }
-    BlendRowOverPlain(Src + I, Dst + I, Count - I);
+    RunPixels(Row, I, Count);
 }
 
-__attribute__((target("sse2"))) void BlendRowUnderSse2(TKsColor* Fg, const TKsColor* Back,
-                                                       int Count) {
-    int I = 0;
-    for (; I + 4 <= Count; I += 4) {
-        const __m128i F = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Fg + I));
-        if (OpaqueMask(F) == AllOf4)
-            continue;
-        const __m128i B = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Back + I));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(Fg + I), Blend4(F, B));
+template <class TRow> __attribute__((target("sse2"))) void RunSse2(const TRow& Row, int Count) {
+    RunVectors<16>(Row, Count);
+}
+
+template <class TRow> __attribute__((target("avx2"))) void RunAvx2(const TRow& Row, int Count) {
+    RunVectors<32>(Row, Count);
+}
+
+template <class TRow> void RunRow(const TRow& Row, int Count) {
+    switch (CurrentPath) {
+    case TKsKernelPath::Avx2:
+        RunAvx2(Row, Count);
+        break;
+    case TKsKernelPath::Sse2:
+        RunSse2(Row, Count);
+        break;
+    case TKsKernelPath::Plain:
+        RunPixels(Row, 0, Count);
+        break;
     }
-    BlendRowUnderPlain(Fg + I, Back + I, Count - I);
-}
-
-__attribute__((target("sse2"))) void BlendRowFillSse2(TKsColor Color, TKsColor* Dst, int Count) {
-    const __m128i C = _mm_set1_epi32(static_cast<int>(Color));
-    int I = 0;
-    for (; I + 4 <= Count; I += 4) {
-        const __m128i D = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Dst + I));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(Dst + I), Blend4(C, D));
-    }
-    BlendRowFillPlain(Color, Dst + I, Count - I);
-}
-
-void FillLongwordPlain(TKsColor* Dest, int Count, TKsColor Value) {
-    for (int I = 0; I < Count; ++I)
-        Dest[I] = Value;
-}
-
-void FillAlphaPlain(TKsColor* Dest, int Count, TKsColor AlphaBits) {
-    for (int I = 0; I < Count; ++I)
-        Dest[I] = (Dest[I] & 0x00FFFFFFu) | AlphaBits;
-}
-
-__attribute__((target("sse2"))) void FillLongwordSse2(TKsColor* Dest, int Count, TKsColor Value) {
-    const __m128i Four = _mm_set1_epi32(static_cast<int>(Value));
-    int I = 0;
-    for (; I + 4 <= Count; I += 4)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(Dest + I), Four);
-    FillLongwordPlain(Dest + I, Count - I, Value);
-}
-
-__attribute__((target("sse2"))) void FillAlphaSse2(TKsColor* Dest, int Count, TKsColor AlphaBits) {
-    const __m128i Colour = _mm_set1_epi32(0x00FFFFFF);
-    const __m128i Alpha = _mm_set1_epi32(static_cast<int>(AlphaBits));
-    int I = 0;
-    for (; I + 4 <= Count; I += 4) {
-        __m128i* Pixels = reinterpret_cast<__m128i*>(Dest + I);
-        _mm_storeu_si128(Pixels,
-                         _mm_or_si128(_mm_and_si128(_mm_loadu_si128(Pixels), Colour), Alpha));
-    }
-    FillAlphaPlain(Dest + I, Count - I, AlphaBits);
 }
 
 } // namespace
 
 void FillLongword(TKsColor* Dest, int Count, TKsColor Value) {
-    if (Sse2Enabled)
-        FillLongwordSse2(Dest, Count, Value);
-    else
-        FillLongwordPlain(Dest, Count, Value);
+    RunRow(TStoreRow{Value, Dest}, Count);
 }
 
 void FillLongwordRect(TKsColor* Bits, int RowLength, TKsColor Value, int X1, int Y1, int X2,
@@ -162,10 +227,7 @@ void FillLongwordRect(TKsColor* Bits, int RowLength, TKsColor Value, int X1, int
 }
 
 void FillAlpha(TKsColor* Dest, int Count, std::uint8_t Alpha) {
-    if (Sse2Enabled)
-        FillAlphaSse2(Dest, Count, TKsColor(Alpha) << 24);
-    else
-        FillAlphaPlain(Dest, Count, TKsColor(Alpha) << 24);
+    RunRow(TAlphaRow{TKsColor(Alpha) << 24, Dest}, Count);
 }
 
 void FillAlphaRect(TKsColor* Bits, int RowLength, std::uint8_t Alpha, int X1, int Y1, int X2,
@@ -175,42 +237,30 @@ void FillAlphaRect(TKsColor* Bits, int RowLength, std::uint8_t Alpha, int X1, in
 }
 
 void KsBlendRowOver(const TKsColor* Src, TKsColor* Dst, int Count) {
-    if (Sse2Enabled)
-        BlendRowOverSse2(Src, Dst, Count);
-    else
-        BlendRowOverPlain(Src, Dst, Count);
+    RunRow(TOverRow{Src, Dst}, Count);
 }
 
 void KsBlendRowUnder(TKsColor* Fg, const TKsColor* Back, int Count) {
-    if (Sse2Enabled)
-        BlendRowUnderSse2(Fg, Back, Count);
-    else
-        BlendRowUnderPlain(Fg, Back, Count);
+    RunRow(TUnderRow{Fg, Back}, Count);
 }
 
 void KsBlendRowFill(TKsColor Color, TKsColor* Dst, int Count) {
-    if (Color >> 24 == 255) {
+    if (Color >> 24 == 255)
         FillLongword(Dst, Count, Color);
-        return;
-    }
-    if (Color >> 24 == 0)
-        return;
-    if (Sse2Enabled)
-        BlendRowFillSse2(Color, Dst, Count);
-    else
-        BlendRowFillPlain(Color, Dst, Count);
+    else if (Color >> 24 != 0)
+        RunRow(TFillRow{Color, Dst}, Count);
 }
 
-bool KsSimdAvailable() {
-    return Sse2Available;
+bool KsKernelPathAvailable(TKsKernelPath Path) {
+    return Path <= BestAvailablePath;
 }
 
-bool KsSimdEnabled() {
-    return Sse2Enabled;
+TKsKernelPath KsKernelPath() {
+    return CurrentPath;
 }
 
-bool KsSetSimdEnabled(bool Enabled) {
-    const bool Previous = Sse2Enabled;
-    Sse2Enabled = Enabled && Sse2Available;
+TKsKernelPath KsSetKernelPath(TKsKernelPath Path) {
+    const TKsKernelPath Previous = CurrentPath;
+    CurrentPath = std::min(Path, BestAvailablePath);
     return Previous;
 }

@@ -1,8 +1,8 @@
 // The pixel format of the skinning layer and the raw per-pixel work every surface operation
 // rests on: the alpha blend of one pixel over another, bulk fills of pixels and of their
 // alpha bytes, and the row kernels that apply the blend to many pixels at once. The row
-// kernels have a plain path and, on processors that report SSE2, a vector path that gives
-// exactly the same pixels.
+// kernels have a plain path and, on processors that report SSE2 or AVX2, vector paths that
+// give exactly the same pixels.
 #pragma once
 
 #include <cstdint>
@@ -48,9 +48,12 @@ void KsBlendRowUnder(TKsColor* Fg, const TKsColor* Back, int Count);
 // Dst[i] = KsBlendPixel(Color, Dst[i]): a translucent fill.
 void KsBlendRowFill(TKsColor Color, TKsColor* Dst, int Count);
 
-// Whether the fills and row kernels run their SSE2 path. It is on when the processor reports SSE2;
-// tests switch it off to compare both paths on the same input.
-bool KsSimdAvailable();
-bool KsSimdEnabled();
-// Turns the vector path on or off (on only where available); returns the previous state.
-bool KsSetSimdEnabled(bool Enabled);
+// The instruction sets the fills and row kernels can run on. The best one the processor
+// (and, for AVX2, the system) supports is chosen at start-up; tests and benchmarks switch
+// between them to compare the paths on the same input.
+enum class TKsKernelPath : unsigned char { Plain, Sse2, Avx2 };
+bool KsKernelPathAvailable(TKsKernelPath Path);
+TKsKernelPath KsKernelPath();
+// Selects a path; an unavailable one falls back to the best available below it. Returns the
+// previous path.
+TKsKernelPath KsSetKernelPath(TKsKernelPath Path);

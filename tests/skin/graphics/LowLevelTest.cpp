@@ -89,6 +89,50 @@ TEST(KsBlendRows, RunsOfOpaqueAndClearPixelsGiveThePixelBlend) {
     }
 }
 
+// Every source byte over every destination byte at every alpha, through each kernel: a
+// row per (alpha, destination byte) whose 256 pixels carry every source byte. The colour
+// bytes differ from each other so that a lane mixed up with its neighbour shows.
+TEST(KsBlendRows, EveryKernelMatchesTheReferenceOnEveryByteAndAlpha) {
+    std::vector<TKsColor> Src(256), Dst(256), Expected(256), Row(256);
+    ForEachKernelPath([&] {
+        for (std::uint32_t A = 0; A < 256; ++A) {
+            for (std::uint32_t S = 0; S < 256; ++S)
+                Src[S] = A << 24 | S << 16 | (255 - S) << 8 | (S ^ 0xA5);
+            for (std::uint32_t D = 0; D < 256; ++D) {
+                for (std::uint32_t S = 0; S < 256; ++S) {
+                    Dst[S] = D << 24 | (D ^ 0x3C) << 16 | D << 8 | (255 - D);
+                    Expected[S] = ReferenceBlend(Src[S], Dst[S]);
+                }
+                Row = Dst;
+                KsBlendRowOver(Src.data(), Row.data(), 256);
+                ASSERT_EQ(Row, Expected) << "over, alpha " << A << ", destination " << D;
+                Row = Src;
+                KsBlendRowUnder(Row.data(), Dst.data(), 256);
+                ASSERT_EQ(Row, Expected) << "under, alpha " << A << ", destination " << D;
+            }
+        }
+    });
+}
+
+// A translucent fill of every colour byte at every alpha over every destination byte.
+TEST(KsBlendRows, FillMatchesTheReferenceOnEveryByteAndAlpha) {
+    std::vector<TKsColor> Dst(256), Expected(256), Row(256);
+    for (std::uint32_t D = 0; D < 256; ++D)
+        Dst[D] = D << 24 | (D ^ 0x3C) << 16 | D << 8 | (255 - D);
+    ForEachKernelPath([&] {
+        for (std::uint32_t A = 0; A < 256; ++A) {
+            for (std::uint32_t S = 0; S < 256; ++S) {
+                const TKsColor Fill = A << 24 | S << 16 | (255 - S) << 8 | (S ^ 0xA5);
+                for (std::uint32_t D = 0; D < 256; ++D)
+                    Expected[D] = ReferenceBlend(Fill, Dst[D]);
+                Row = Dst;
+                KsBlendRowFill(Fill, Row.data(), 256);
+                ASSERT_EQ(Row, Expected) << std::hex << "fill " << Fill;
+            }
+        }
+    });
+}
+
 TEST(KsFills, WriteExactlyTheirPixels) {
     std::vector<TKsColor> Row(6, 0x11223344u);
     FillLongword(Row.data() + 1, 0, 0xFFu);

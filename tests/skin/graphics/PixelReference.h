@@ -94,17 +94,18 @@ struct TRandomTransfer {
     }
 };
 
-// Runs Body once with the plain row kernels and once with the vector ones (when present).
+// Runs Body once with each kernel path the machine offers: plain, SSE2 and AVX2.
 template <class Body> void ForEachKernelPath(Body&& Run) {
-    const bool Previous = KsSetSimdEnabled(false);
-    {
-        SCOPED_TRACE("plain kernels");
+    const TKsKernelPath Previous = KsKernelPath();
+    for (const TKsKernelPath Path :
+         {TKsKernelPath::Plain, TKsKernelPath::Sse2, TKsKernelPath::Avx2}) {
+        if (!KsKernelPathAvailable(Path))
+            continue;
+        KsSetKernelPath(Path);
+        SCOPED_TRACE(Path == TKsKernelPath::Plain  ? "plain kernels"
+                     : Path == TKsKernelPath::Sse2 ? "SSE2 kernels"
+                                                   : "AVX2 kernels");
         Run();
     }
-    if (KsSimdAvailable()) {
-        KsSetSimdEnabled(true);
-        SCOPED_TRACE("SSE2 kernels");
-        Run();
-    }
-    KsSetSimdEnabled(Previous);
+    KsSetKernelPath(Previous);
 }

@@ -3,8 +3,15 @@
 #include "framework/ControlWindows.h"
 #include "framework/WinControl.h"
 
+namespace {
+
+// Constant-initialised and without a destructor, so that controls freed while the program
+// ends can still sign off.
+constinit TMouseTracker Tracker;
+
+} // namespace
+
 TMouseTracker& MouseTracker() {
-    static TMouseTracker Tracker;
     return Tracker;
 }
 

@@ -3,8 +3,6 @@
 #include "framework/Application.h"
 #include "framework/Properties.h"
 
-#include <map>
-
 namespace {
 
 using P = TPublished<TTimer>;
@@ -14,11 +12,9 @@ const TPropertyTable TimerProperties{
     P::Event("OnTimer", &TTimer::OnTimer, &TTimer::SetOnTimer),
 };
 
-// The running timers by host timer id.
-std::map<UINT_PTR, TTimer*>& RunningTimers() {
-    static std::map<UINT_PTR, TTimer*> Timers;
-    return Timers;
-}
+// The running timers, linked through FNextRunning. A plain pointer needs no destruction,
+// so timers that forms free while the program ends still find the list intact.
+TTimer* FirstRunning = nullptr;
 
 } // namespace
 
@@ -58,15 +54,20 @@ void TTimer::Loaded() {
 void TTimer::UpdateTimer() {
     if (FTimerId) {
         KillTimer(nullptr, FTimerId);
-        RunningTimers().erase(FTimerId);
         FTimerId = 0;
+        for (TTimer** Link = &FirstRunning; *Link; Link = &(*Link)->FNextRunning)
+            if (*Link == this) {
+                *Link = FNextRunning;
+                break;
+            }
     }
     if (!FEnabled || FInterval == 0 || !FOnTimer || IsLoading())
         return;
     FTimerId = SetTimer(nullptr, 0, FInterval, &TTimer::TimerProc);
     if (!FTimerId)
         throw EOutOfResources("Not enough timers available");
-    RunningTimers()[FTimerId] = this;
+    FNextRunning = FirstRunning;
+    FirstRunning = this;
 }
 
 void TTimer::Timer() {
@@ -75,10 +76,11 @@ void TTimer::Timer() {
 }
 
 void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR Id, DWORD) {
-    const auto Found = RunningTimers().find(Id);
-    if (Found == RunningTimers().end())
+    TTimer* Timer = FirstRunning;
+    while (Timer && Timer->FTimerId != Id)
+        Timer = Timer->FNextRunning;
+    if (!Timer)
         return;
-    TTimer* Timer = Found->second;
     try {
         Timer->Timer();
     } catch (...) {

@@ -38,4 +38,5 @@ private:
     uint32_t FInterval = 1000;
     TNotifyEvent FOnTimer;
     UINT_PTR FTimerId = 0;
+    TTimer* FNextRunning = nullptr;
 };

@@ -225,6 +225,31 @@ TEST(Timers, TheHandlerRunsFromTheLoopWhileEnabled) {
     EXPECT_EQ(Counter.Ticks, Stopped);
 }
 
+TEST(Timers, SeveralRunAtOnceAndAHandlerMayFreeItsOwnTimer) {
+    TComponent Owner(nullptr);
+    struct TTicks {
+        TTimer* SelfFreeing = nullptr;
+        int Steady = 0;
+        int Freeing = 0;
+        void SteadyTick(TObject*) { ++Steady; }
+        void FreeingTick(TObject* Sender) {
+            ++Freeing;
+            delete Sender;
+            SelfFreeing = nullptr;
+        }
+    } Ticks;
+    auto* Steady = new TTimer(&Owner);
+    Steady->SetInterval(1);
+    Steady->SetOnTimer(MakeEvent(&Ticks, &TTicks::SteadyTick));
+    Ticks.SelfFreeing = new TTimer(&Owner);
+    Ticks.SelfFreeing->SetInterval(1);
+    Ticks.SelfFreeing->SetOnTimer(MakeEvent(&Ticks, &TTicks::FreeingTick));
+    EXPECT_TRUE(PumpUntil([&] { return Ticks.Freeing == 1 && Ticks.Steady >= 3; }));
+    EXPECT_EQ(Ticks.Freeing, 1);
+    EXPECT_EQ(Owner.ComponentCount(), 1);
+    EXPECT_TRUE(Steady->Running());
+}
+
 class SaveDialogs : public ::testing::Test {
 protected:
     void SetUp() override {

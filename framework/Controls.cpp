@@ -540,9 +540,6 @@ void TControl::SetMouseCapture(bool Value) {
 }
 
 TControl* GetCaptureControl() {
-    if (CaptureControl && CaptureControl->Parent() == nullptr &&
-        !dynamic_cast<TWinControl*>(CaptureControl))
-        return nullptr;
     return CaptureControl;
 }
 

@@ -178,6 +178,9 @@ void TWinControl::RemoveControl(TControl* AControl) {
     if (Found == FControls.end())
         return;
     AControl->InvalidateControlArea(true);
+    // A graphic child's capture is held by this window; it ends with the child's place here.
+    if (GetCaptureControl() == AControl)
+        SetCaptureControl(nullptr);
     if (auto* Windowed = dynamic_cast<TWinControl*>(AControl)) {
         if (TCustomForm* Form = GetParentForm(this))
             Form->ControlRemoved(Windowed);

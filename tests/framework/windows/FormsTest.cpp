@@ -340,4 +340,27 @@ TEST(ScreenObject, FormsInCreationOrderAndTheDisplays) {
     EXPECT_THROW(Screen->Monitors(Screen->MonitorCount()), EListError);
 }
 
+TEST(ScreenObject, CursorsMapToTheHostsAndTheScreenCursorOverridesControls) {
+    EXPECT_EQ(Screen->Cursors(crHandPoint),
+              LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
+    EXPECT_EQ(Screen->Cursors(crHourGlass),
+              LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
+    EXPECT_EQ(Screen->Cursors(crNone), nullptr);
+    TForm Form(nullptr);
+    Form.SetCursor(crCross);
+    Form.HandleNeeded();
+    auto CursorAfterSetCursor = [&] {
+        SendMessageW(Form.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Form.Handle()),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    POINT Inside = Form.ClientToScreen(POINT{5, 5});
+    SetCursorPos(Inside.x, Inside.y);
+    EXPECT_EQ(CursorAfterSetCursor(), Screen->Cursors(crCross));
+    Screen->SetCursor(crHourGlass);
+    EXPECT_EQ(CursorAfterSetCursor(), Screen->Cursors(crHourGlass));
+    Screen->SetCursor(crDefault);
+    EXPECT_EQ(CursorAfterSetCursor(), Screen->Cursors(crCross));
+}
+
 } // namespace

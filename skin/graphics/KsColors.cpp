@@ -151,3 +151,72 @@ TKsColor KsColorChangeBrightness(TKsColor Pixel, int Delta) {
            TKsColor(ClampChannel(KsGreenOf(Pixel) + Delta)) << 8 |
            ClampChannel(KsBlueOf(Pixel) + Delta);
 }
+
+namespace {
+
+// The share of the range a channel gets at position Step (0..254) of the 255-step wheel,
+// in 255ths: rising over the first sixth, full up to the half, falling until two thirds,
+// none after.
+std::uint8_t WeightAt(int Step) {
+    if (Step <= 42)
+        return std::uint8_t(6 * Step);
+    if (Step <= 127)
+        return 255;
+    if (Step <= 169)
+        return std::uint8_t(6 * (170 - Step));
+    return 0;
+}
+
+int WheelStep(int Hue) {
+    return ((Hue % 255) + 255) % 255;
+}
+
+} // namespace
+
+TKsHueShift::TKsHueShift(int Delta) : FDelta(Delta), FExact(Delta >= -255 && Delta <= 255) {
+    for (int Hue = 0; Hue < 256; ++Hue) {
+        int Turned = Hue + Delta;
+        if (Turned >= 256)
+            Turned -= 255;
+        if (Turned < 0)
+            Turned += 255;
+        // Red leads green by a third of the wheel, blue trails it by a third.
+        FWeights[Hue] =
+            TChannelWeights{WeightAt(WheelStep(Turned + 85)), WeightAt(WheelStep(Turned)),
+                            WeightAt(WheelStep(Turned - 85))};
+    }
+}
+
+TKsColor TKsHueShift::Apply(TKsColor Pixel) const {
+    if (!FExact)
+        return KsColorChangeHue(Pixel, FDelta);
+    const int R = KsRedOf(Pixel), G = KsGreenOf(Pixel), B = KsBlueOf(Pixel);
+    const int Max = std::max({R, G, B});
+    const int Min = std::min({R, G, B});
+    const int Range = Max - Min;
+    if (Range == 0)
+        return 0xFF000000u | TKsColor(Min) * 0x010101u;
+    // The hue in steps of the wheel is Base + 85 * Offset / (2 * Range), rounded.
+    int Base, Offset;
+    if (R == Max) {
+        Offset = G - B;
+        Base = Offset < 0 ? 255 : 0;
+    } else if (G == Max) {
+        Offset = B - R;
+        Base = 85;
+    } else {
+        Offset = R - G;
+        Base = 170;
+    }
+    // floor(85 * Offset / (2 * Range) + 1/2), with a non-negative numerator.
+    const int Denominator = 4 * Range;
+    const int Numerator = 170 * Offset + 2 * Range + 85 * Denominator;
+    const int Quotient = Numerator / Denominator;
+    if (Numerator - Quotient * Denominator == 0)
+        return KsColorChangeHue(Pixel, FDelta); // exactly half-way: the float path decides
+    const TChannelWeights& Weights = FWeights[Base + Quotient - 85];
+    // Min + Range * Weight / 255, rounded; the quotient is never half-way.
+    auto Channel = [&](int Weight) { return TKsColor(Min + (2 * Range * Weight + 255) / 510); };
+    return 0xFF000000u | Channel(Weights.Red) << 16 | Channel(Weights.Green) << 8 |
+           Channel(Weights.Blue);
+}

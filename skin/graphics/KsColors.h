@@ -53,5 +53,28 @@ TKsColor KsColorDarken(TKsColor Pixel, std::uint8_t Amount);
 
 // Turns the hue (measured 0..255 around the colour wheel) by Delta; the result is opaque.
 TKsColor KsColorChangeHue(TKsColor Pixel, int Delta);
+// The hue change of KsColorChangeHue for many pixels with one Delta, in integer arithmetic.
+// Through hue, saturation and lightness the maximum channel comes back as itself, the
+// minimum as itself and the middle one as the minimum plus a share of their range that
+// depends only on the turned hue; that share is never half-way between two integers, so
+// rounding it exactly gives the same bytes as the single-precision path. Only the hue
+// itself can fall exactly half-way between two steps of the wheel; those pixels, and every
+// pixel when |Delta| exceeds 255, go through KsColorChangeHue.
+class TKsHueShift {
+public:
+    explicit TKsHueShift(int Delta);
+    TKsColor Apply(TKsColor Pixel) const;
+
+private:
+    // Per hue step before the turn, the weight (0..255, of 255) of the range that red,
+    // green and blue get after it.
+    struct TChannelWeights {
+        std::uint8_t Red, Green, Blue;
+    };
+    int FDelta;
+    bool FExact;
+    TChannelWeights FWeights[256];
+};
+
 // Adds Delta to red, green and blue, clamped; the result is opaque.
 TKsColor KsColorChangeBrightness(TKsColor Pixel, int Delta);

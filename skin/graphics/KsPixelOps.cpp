@@ -21,25 +21,25 @@ void BlendPixelAt(const TKsPixels& Pixels, int X, int Y, TKsColor Color) {
     }
 }
 
-// Results of one hue change, remembered by colour: skins hold few distinct colours, and the
-// conversion through hue, saturation and lightness is far slower than a table look-up.
+// Results of one hue change, remembered by colour: skins hold few distinct colours, and a
+// table look-up is faster still than the integer hue change.
 class THueCache {
 public:
-    explicit THueCache(int Delta) : FDelta(Delta) { FKeys.fill(0xFFFFFFFFu); }
+    explicit THueCache(int Delta) : FShift(Delta) { FKeys.fill(0xFFFFFFFFu); }
 
     TKsColor Apply(TKsColor Pixel) {
         const TKsColor Key = Pixel & 0x00FFFFFFu;
         const std::uint32_t Slot = (Key ^ (Key >> 11) ^ (Key >> 19)) & (Size - 1);
         if (FKeys[Slot] != Key) {
             FKeys[Slot] = Key;
-            FValues[Slot] = KsColorChangeHue(Key, FDelta);
+            FValues[Slot] = FShift.Apply(Key);
         }
         return FValues[Slot];
     }
 
 private:
     static constexpr std::uint32_t Size = 4096;
-    int FDelta;
+    TKsHueShift FShift;
     std::array<TKsColor, Size> FKeys;
     std::array<TKsColor, Size> FValues{};
 };

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 namespace {
 
 TEST(KsColors, MakeClampsColourAndTakesAlphaAsAByte) {
@@ -43,6 +46,35 @@ TEST(KsColors, HueWrapsByTwoHundredFiftyFive) {
     EXPECT_EQ(KsRedOf(Back), 255);
     EXPECT_EQ(KsGreenOf(Back), 0);
     EXPECT_EQ(KsBlueOf(Back), 6);
+}
+
+// The integer hue change against the single-precision one on every colour, for turns that
+// reach each wrap: none, small, a third of the wheel, past half, the largest ones both ways.
+TEST(KsHueShift, GivesTheSinglePrecisionResultOnEveryColour) {
+    for (const int Delta : {0, 7, -1, 85, 128, 255, -255}) {
+        const TKsHueShift Shift(Delta);
+        for (TKsColor Colour = 0; Colour < 0x01000000u; ++Colour) {
+            const TKsColor Pixel = Colour | (Colour << 7 & 0xFF000000u);
+            ASSERT_EQ(Shift.Apply(Pixel), KsColorChangeHue(Pixel, Delta))
+                << std::hex << "colour " << Pixel << std::dec << ", delta " << Delta;
+        }
+    }
+}
+
+// Every turn, beyond the wheel too, on seeded random colours and on the colours whose hue
+// falls half-way between two steps (a range of 85 and an odd offset).
+TEST(KsHueShift, GivesTheSinglePrecisionResultForEveryDelta) {
+    std::mt19937 Random(2026);
+    std::vector<TKsColor> Colours = {0xFFAA5500u, 0xFF55AA00u, 0xFF0055AAu, 0xFFAA0055u,
+                                     0xFF00AB56u, 0xFF56AB01u, 0x00FF0000u, 0xFF808080u};
+    while (Colours.size() < 6000)
+        Colours.push_back(Random());
+    for (int Delta = -600; Delta <= 600; ++Delta) {
+        const TKsHueShift Shift(Delta);
+        for (const TKsColor Pixel : Colours)
+            ASSERT_EQ(Shift.Apply(Pixel), KsColorChangeHue(Pixel, Delta))
+                << std::hex << "colour " << Pixel << std::dec << ", delta " << Delta;
+    }
 }
 
 TEST(KsColors, SystemColourConstantsFollowTheSystem) {

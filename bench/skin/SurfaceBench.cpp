@@ -116,14 +116,11 @@ int main() {
 
     const TKsAlphaBlendFunc HostAlphaBlend = KsAlphaBlendEntry();
     const TKsKernelPath BestPath = KsKernelPath();
-    for (const TKsKernelPath Path :
-         {TKsKernelPath::Plain, TKsKernelPath::Sse2, TKsKernelPath::Avx2}) {
+    for (const TKsKernelPath Path : KsKernelPaths) {
         if (!KsKernelPathAvailable(Path))
             continue;
         KsSetKernelPath(Path);
-        const std::string Kernel = Path == TKsKernelPath::Plain  ? " [plain]"
-                                   : Path == TKsKernelPath::Sse2 ? " [SSE2]"
-                                                                 : " [AVX2]";
+        const std::string Kernel = std::string(" [") + KsKernelPathName(Path) + "]";
         Dest.SetUseAlpha(true);
         Results.push_back({"FillRect UseAlpha" + Kernel,
                            MeasureMpixels([&] { Dest.FillRect(Whole, 0x80405060u); })});

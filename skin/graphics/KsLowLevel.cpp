@@ -255,6 +255,18 @@ bool KsKernelPathAvailable(TKsKernelPath Path) {
     return Path <= BestAvailablePath;
 }
 
+const char* KsKernelPathName(TKsKernelPath Path) {
+    switch (Path) {
+    case TKsKernelPath::Avx2:
+        return "AVX2";
+    case TKsKernelPath::Sse2:
+        return "SSE2";
+    case TKsKernelPath::Plain:
+        break;
+    }
+    return "plain";
+}
+
 TKsKernelPath KsKernelPath() {
     return CurrentPath;
 }

@@ -52,6 +52,10 @@ void KsBlendRowFill(TKsColor Color, TKsColor* Dst, int Count);
 // (and, for AVX2, the system) supports is chosen at start-up; tests and benchmarks switch
 // between them to compare the paths on the same input.
 enum class TKsKernelPath : unsigned char { Plain, Sse2, Avx2 };
+inline constexpr TKsKernelPath KsKernelPaths[] = {TKsKernelPath::Plain, TKsKernelPath::Sse2,
+                                                  TKsKernelPath::Avx2};
+// "plain", "SSE2" or "AVX2", for test traces and benchmark tables.
+const char* KsKernelPathName(TKsKernelPath Path);
 bool KsKernelPathAvailable(TKsKernelPath Path);
 TKsKernelPath KsKernelPath();
 // Selects a path; an unavailable one falls back to the best available below it. Returns the

@@ -133,6 +133,22 @@ TEST(KsBlendRows, FillMatchesTheReferenceOnEveryByteAndAlpha) {
     });
 }
 
+TEST(KsKernelPaths, StartOnTheBestPathAndFallBackBelowAnUnavailableOne) {
+    const TKsKernelPath Start = KsKernelPath();
+    // Asking for the widest path gives the best one the machine offers.
+    KsSetKernelPath(TKsKernelPath::Avx2);
+    EXPECT_EQ(KsKernelPath(), Start);
+    EXPECT_TRUE(KsKernelPathAvailable(Start));
+    EXPECT_TRUE(KsKernelPathAvailable(TKsKernelPath::Plain));
+    for (const TKsKernelPath Path : KsKernelPaths) {
+        if (Path > Start) {
+            EXPECT_FALSE(KsKernelPathAvailable(Path)) << KsKernelPathName(Path);
+        }
+    }
+    EXPECT_EQ(KsSetKernelPath(TKsKernelPath::Plain), Start);
+    EXPECT_EQ(KsSetKernelPath(Start), TKsKernelPath::Plain);
+}
+
 TEST(KsFills, WriteExactlyTheirPixels) {
     std::vector<TKsColor> Row(6, 0x11223344u);
     FillLongword(Row.data() + 1, 0, 0xFFu);

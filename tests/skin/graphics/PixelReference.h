@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <random>
+#include <string>
 #include <vector>
 
 // One byte at a time, exactly as the blend is defined.
@@ -97,14 +98,11 @@ struct TRandomTransfer {
 // Runs Body once with each kernel path the machine offers: plain, SSE2 and AVX2.
 template <class Body> void ForEachKernelPath(Body&& Run) {
     const TKsKernelPath Previous = KsKernelPath();
-    for (const TKsKernelPath Path :
-         {TKsKernelPath::Plain, TKsKernelPath::Sse2, TKsKernelPath::Avx2}) {
+    for (const TKsKernelPath Path : KsKernelPaths) {
         if (!KsKernelPathAvailable(Path))
             continue;
         KsSetKernelPath(Path);
-        SCOPED_TRACE(Path == TKsKernelPath::Plain  ? "plain kernels"
-                     : Path == TKsKernelPath::Sse2 ? "SSE2 kernels"
-                                                   : "AVX2 kernels");
+        SCOPED_TRACE(std::string(KsKernelPathName(Path)) + " kernels");
         Run();
     }
     KsSetKernelPath(Previous);

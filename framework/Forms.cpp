@@ -39,7 +39,6 @@ const TPropertyTable FormProperties{
     P::Enumeration("WindowState", WindowStateInfo, &TCustomForm::WindowState,
                    &TCustomForm::SetWindowState),
     P::Boolean("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled, true),
-    P::Boolean("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll, true),
     P::Integer("ClientWidth", &TCustomForm::StoredClientWidth, &TCustomForm::SetClientWidth, 0,
                TStored::Always()),
     P::Integer("ClientHeight", &TCustomForm::StoredClientHeight, &TCustomForm::SetClientHeight, 0,
@@ -130,12 +129,13 @@ void FormWindowStyles(TFormBorderStyle BorderStyle, TBorderIcons Icons, DWORD& S
     }
 }
 
-const TComponentClassOf<TCustomForm> TCustomForm::Class{"TCustomForm", TWinControl::Class,
+const TComponentClassOf<TCustomForm> TCustomForm::Class{"TCustomForm", TScrollingWinControl::Class,
                                                         &FormProperties};
 const TComponentClassOf<TForm> TForm::Class{"TForm", TCustomForm::Class};
 
 TCustomForm::TCustomForm(TComponent* AOwner)
-    : TWinControl(AOwner), FCanvas(std::make_unique<TCanvas>()), FIcon(std::make_unique<TIcon>()) {
+    : TScrollingWinControl(AOwner), FCanvas(std::make_unique<TCanvas>()),
+      FIcon(std::make_unique<TIcon>()) {
     FIcon->OnChange = MakeEvent(this, &TCustomForm::IconChanged);
     FVisible = false;
     FControlStyle = {TControlStyleFlag::csAcceptsControls, TControlStyleFlag::csSetCaption,
@@ -170,7 +170,7 @@ void TCustomForm::ReadFormLayout() {
 }
 
 void TCustomForm::CreateParams(TCreateParams& Params) {
-    TWinControl::CreateParams(Params);
+    TScrollingWinControl::CreateParams(Params);
     Params.Style &= ~static_cast<DWORD>(WS_CHILD);
     Params.WndParent = nullptr;
     FormWindowStyles(FBorderStyle, FBorderIcons, Params.Style, Params.ExStyle);
@@ -181,7 +181,7 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
 }
 
 void TCustomForm::CreateWnd() {
-    TWinControl::CreateWnd();
+    TScrollingWinControl::CreateWnd();
     ApplyIcon();
 }
 
@@ -236,7 +236,7 @@ void TCustomForm::ApplyWindowState() {
 
 RECT TCustomForm::ClientRect() const {
     if (HandleAllocated())
-        return TWinControl::ClientRect();
+        return TScrollingWinControl::ClientRect();
     DWORD Style = 0;
     DWORD ExStyle = 0;
     FormWindowStyles(FBorderStyle, FBorderIcons, Style, ExStyle);
@@ -250,18 +250,18 @@ void TCustomForm::SetClientWidth(int Value) {
     if (IsLoading())
         FLoadedClientWidth = Value;
     else
-        TWinControl::SetClientWidth(Value);
+        TScrollingWinControl::SetClientWidth(Value);
 }
 
 void TCustomForm::SetClientHeight(int Value) {
     if (IsLoading())
         FLoadedClientHeight = Value;
     else
-        TWinControl::SetClientHeight(Value);
+        TScrollingWinControl::SetClientHeight(Value);
 }
 
 void TCustomForm::Loaded() {
-    TWinControl::Loaded();
+    TScrollingWinControl::Loaded();
     if (FLoadedClientWidth >= 0)
         SetClientWidth(std::exchange(FLoadedClientWidth, -1));
     if (FLoadedClientHeight >= 0)
@@ -492,7 +492,7 @@ void TCustomForm::CMDialogKey(TMessage& Message) {
         Message.Result = 1;
         return;
     }
-    TWinControl::Dispatch(Message);
+    TScrollingWinControl::Dispatch(Message);
 }
 
 void TCustomForm::WMActivate(TMessage& Message) {
@@ -531,7 +531,7 @@ void TCustomForm::WMSize(TMessage& Message) {
     }
     if (Application->MainForm() == this)
         Application->MainFormSized(FWindowState == TWindowState::wsMinimized);
-    DefaultHandler(Message);
+    TScrollingWinControl::Dispatch(Message);
 }
 
 void TCustomForm::Dispatch(TMessage& Message) {
@@ -561,5 +561,5 @@ void TCustomForm::Dispatch(TMessage& Message) {
     default:
         break;
     }
-    TWinControl::Dispatch(Message);
+    TScrollingWinControl::Dispatch(Message);
 }

@@ -10,7 +10,7 @@
 #pragma once
 
 #include "framework/Canvas.h"
-#include "framework/WinControl.h"
+#include "framework/ScrollingWinControl.h"
 
 #include <memory>
 
@@ -52,7 +52,7 @@ extern const TEnumInfo WindowStateInfo;
 void FormWindowStyles(TFormBorderStyle BorderStyle, TBorderIcons Icons, DWORD& Style,
                       DWORD& ExStyle);
 
-class TCustomForm : public TWinControl {
+class TCustomForm : public TScrollingWinControl {
 public:
     static const TComponentClassOf<TCustomForm> Class;
     const TClass& ClassType() const override { return Class; }
@@ -74,8 +74,6 @@ public:
     // property is kept for layouts.
     bool Scaled() const { return FScaled; }
     void SetScaled(bool Value) { FScaled = Value; }
-    bool AutoScroll() const { return FAutoScroll; }
-    void SetAutoScroll(bool Value) { FAutoScroll = Value; }
 
     RECT ClientRect() const override;
     void SetClientWidth(int Value) override;
@@ -157,7 +155,6 @@ private:
     TPosition FPosition = TPosition::poDesigned;
     TWindowState FWindowState = TWindowState::wsNormal;
     bool FScaled = true;
-    bool FAutoScroll = true;
     int FLoadedClientWidth = -1;
     int FLoadedClientHeight = -1;
     TWinControl* FActiveControl = nullptr;

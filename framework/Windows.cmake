@@ -15,6 +15,7 @@ target_sources(framework PRIVATE
     MouseTracking.cpp
     Screen.cpp
     ScrollBox.cpp
+    ScrollingWinControl.cpp
     Shell.cpp
     StdCtrls.cpp
     Timer.cpp

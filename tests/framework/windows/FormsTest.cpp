@@ -2,6 +2,7 @@
 
 #include "framework/ClassRegistry.h"
 #include "framework/ControlClasses.h"
+#include "framework/ExtCtrls.h"
 #include "framework/LayoutReader.h"
 #include "framework/LayoutWriter.h"
 #include "framework/Properties.h"
@@ -166,6 +167,27 @@ TEST(FormWindows, ClientSizeGivesTheWindowTheHostsFrame) {
         EXPECT_EQ(Client.bottom, 153);
         EXPECT_EQ(Form.ClientWidth(), 221);
     }
+}
+
+TEST(FormWindows, AutoScrollShowsBarsForControlsBeyondTheClientArea) {
+    TForm Form(nullptr);
+    Form.SetBorderStyle(TFormBorderStyle::bsSingle);
+    Form.SetClientWidth(200);
+    Form.SetClientHeight(150);
+    TPanel Far(nullptr);
+    Far.SetBounds(150, 100, 100, 20);
+    Far.SetParent(&Form);
+    Form.HandleNeeded();
+    EXPECT_TRUE(Form.HorzScrollBar()->IsScrollBarVisible());
+    EXPECT_FALSE(Form.VertScrollBar()->IsScrollBarVisible());
+    EXPECT_EQ(Form.HorzScrollBar()->Range(), 250);
+    Form.HorzScrollBar()->SetPosition(1000);
+    EXPECT_EQ(Far.Left() + Far.Width(), Form.ClientWidth());
+
+    Form.SetAutoScroll(false);
+    Form.HorzScrollBar()->SetRange(0);
+    EXPECT_FALSE(Form.HorzScrollBar()->IsScrollBarVisible());
+    EXPECT_EQ(Far.Left(), 150); // the content is back at the start
 }
 
 TEST(FormWindows, PositionCentresTheFormWhenItIsShown) {

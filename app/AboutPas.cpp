@@ -27,10 +27,12 @@ TAboutFrm::TAboutFrm(TComponent* AOwner) : TForm(AOwner) {
     ReadFormLayout();
 }
 
-void TAboutFrm::TeThemeButton1Click(TObject*) { Close(); }
+void TAboutFrm::TeThemeButton1Click(TObject*) {
+    Close();
+}
 
 void TAboutFrm::TeThemeButton2Click(TObject*) {
-    ShellExecuteRequest({Handle(), "",
-                         std::string("mailto:") + SupportAddress + "?subject=我在使用Snapvale,谢谢！",
-                         "", ""});
+    ShellExecuteRequest(
+        {Handle(), "", std::string("mailto:") + SupportAddress + "?subject=我在使用Snapvale,谢谢！",
+         "", ""});
 }

@@ -63,6 +63,10 @@ void TLastImgFrm::btnSaveClick(TObject*) {
     }
 }
 
-void TLastImgFrm::btnCopyClipClick(TObject*) { Clipboard()->Assign(Image1->Picture()); }
+void TLastImgFrm::btnCopyClipClick(TObject*) {
+    Clipboard()->Assign(Image1->Picture());
+}
 
-void TLastImgFrm::btnExitClick(TObject*) { Close(); }
+void TLastImgFrm::btnExitClick(TObject*) {
+    Close();
+}

@@ -110,7 +110,9 @@ void TMainFrm::btnHomepageClick(TObject*) {
     ShellExecuteRequest({Handle(), "", HomePageUrl, "", ""});
 }
 
-void TMainFrm::btnExitClick(TObject*) { Close(); }
+void TMainFrm::btnExitClick(TObject*) {
+    Close();
+}
 
 void TMainFrm::Image1MouseDown(TObject*, TMouseButton Button, TShiftState, int, int) {
     if (Button != TMouseButton::mbLeft)

@@ -2,10 +2,9 @@
 // without the command's fixed 100 ms pause: the main window gets out of the way, the screen
 // is grabbed into the window's picture, the main window comes back and the captured-image
 // window is shown and painted. Reports the median of 20 runs at the desktop's size.
-#include "app/AboutPas.h"
+#include "app/ApplicationWindows.h"
 #include "app/LastImgPas.h"
 #include "app/MainPas.h"
-#include "app/Unit2.h"
 
 #include "framework/Application.h"
 #include "framework/Screen.h"
@@ -43,12 +42,7 @@ double OneCapture() {
 } // namespace
 
 int main() {
-    Application->Initialize();
-    Application->SetTitle("Snapvale1.0");
-    Application->CreateForm(MainFrm);
-    Application->CreateForm(LastImgFrm);
-    Application->CreateForm(Form2);
-    Application->CreateForm(AboutFrm);
+    CreateApplicationWindows();
     MainFrm->Show();
     Application->ProcessMessages();
 

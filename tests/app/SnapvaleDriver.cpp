@@ -23,58 +23,13 @@ TPixels PixelsOfBitmap(HBITMAP Bitmap) {
     Result.Data.resize(static_cast<size_t>(Result.Width) * Result.Height);
     if (Result.Data.empty())
         return Result;
-    BITMAPINFO Header{};
-    Header.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    Header.bmiHeader.biWidth = Result.Width;
-    Header.bmiHeader.biHeight = -Result.Height;
-    Header.bmiHeader.biPlanes = 1;
-    Header.bmiHeader.biBitCount = 32;
+    BITMAPINFO Header = TopDown32BitInfo(Result.Width, Result.Height);
     HDC Screen = GetDC(nullptr);
     GetDIBits(Screen, Bitmap, 0, Result.Height, Result.Data.data(), &Header, DIB_RGB_COLORS);
     ReleaseDC(nullptr, Screen);
     for (uint32_t& Pixel : Result.Data)
         Pixel &= 0x00FFFFFF;
     return Result;
-}
-
-struct TProcessWindows {
-    DWORD ProcessId;
-    const std::wstring* Caption;
-    const std::wstring* ClassName;
-    HWND Found = nullptr;
-};
-
-BOOL CALLBACK MatchProcessWindow(HWND Window, LPARAM Data) {
-    auto& Query = *reinterpret_cast<TProcessWindows*>(Data);
-    DWORD Owner = 0;
-    GetWindowThreadProcessId(Window, &Owner);
-    if (Owner != Query.ProcessId || !IsWindowVisible(Window))
-        return TRUE;
-    wchar_t Text[512] = {};
-    if (!Query.ClassName->empty()) {
-        GetClassNameW(Window, Text, 512);
-        if (*Query.ClassName != Text)
-            return TRUE;
-    }
-    if (!Query.Caption->empty()) {
-        GetWindowTextW(Window, Text, 512);
-        if (*Query.Caption != Text)
-            return TRUE;
-    }
-    Query.Found = Window;
-    return FALSE;
-}
-
-HWND WaitForProcessWindow(DWORD ProcessId, const std::wstring& ClassName,
-                          const std::wstring& Caption, DWORD TimeoutMs) {
-    const DWORD Start = GetTickCount();
-    for (;;) {
-        TProcessWindows Query{ProcessId, &Caption, &ClassName};
-        EnumWindows(&MatchProcessWindow, reinterpret_cast<LPARAM>(&Query));
-        if (Query.Found || GetTickCount() - Start >= TimeoutMs)
-            return Query.Found;
-        PumpMessagesFor(20);
-    }
 }
 
 BOOL CALLBACK CollectStatic(HWND Window, LPARAM Data) {
@@ -114,12 +69,7 @@ TPixels TPatternBackdrop::Expected(const RECT& Area) {
 
 TPatternBackdrop::TPatternBackdrop() {
     const int Width = GetSystemMetrics(SM_CXSCREEN), Height = GetSystemMetrics(SM_CYSCREEN);
-    BITMAPINFO Header{};
-    Header.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    Header.bmiHeader.biWidth = Width;
-    Header.bmiHeader.biHeight = -Height;
-    Header.bmiHeader.biPlanes = 1;
-    Header.bmiHeader.biBitCount = 32;
+    const BITMAPINFO Header = TopDown32BitInfo(Width, Height);
     void* Bits = nullptr;
     FPicture = CreateDIBSection(nullptr, &Header, DIB_RGB_COLORS, &Bits, nullptr, 0);
     auto* Pixels = static_cast<uint32_t*>(Bits);
@@ -133,8 +83,8 @@ TPatternBackdrop::TPatternBackdrop() {
     Class.lpszClassName = BackdropClass;
     Class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     RegisterClassW(&Class);
-    FWindow = CreateWindowExW(0, BackdropClass, L"Backdrop", WS_POPUP, 0, 0, Width, Height,
-                              nullptr, nullptr, Class.hInstance, nullptr);
+    FWindow = CreateWindowExW(0, BackdropClass, L"Backdrop", WS_POPUP, 0, 0, Width, Height, nullptr,
+                              nullptr, Class.hInstance, nullptr);
     SetWindowLongPtrW(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(FPicture));
     ShowWindow(FWindow, SW_SHOW);
     UpdateWindow(FWindow);
@@ -155,8 +105,8 @@ LRESULT CALLBACK TPatternBackdrop::Procedure(HWND Window, UINT Msg, WPARAM W, LP
         auto Picture = reinterpret_cast<HBITMAP>(GetWindowLongPtrW(Window, GWLP_USERDATA));
         HDC Memory = CreateCompatibleDC(DC);
         HGDIOBJ Old = SelectObject(Memory, Picture);
-        BitBlt(DC, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), Memory, 0,
-               0, SRCCOPY);
+        BitBlt(DC, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), Memory, 0, 0,
+               SRCCOPY);
         SelectObject(Memory, Old);
         DeleteDC(Memory);
         EndPaint(Window, &Paint);
@@ -170,8 +120,8 @@ LRESULT CALLBACK TPatternBackdrop::Procedure(HWND Window, UINT Msg, WPARAM W, LP
 TScratchFolder::TScratchFolder() {
     wchar_t Temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, Temp);
-    FPath = std::wstring(Temp) + L"snapvale-e2e-" + std::to_wstring(GetCurrentProcessId()) +
-            L"-" + std::to_wstring(GetTickCount());
+    FPath = std::wstring(Temp) + L"snapvale-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(GetTickCount());
     fs::create_directories(fs::path(FPath));
 }
 
@@ -180,7 +130,9 @@ TScratchFolder::~TScratchFolder() {
     fs::remove_all(fs::path(FPath), Ignored);
 }
 
-std::wstring TScratchFolder::File(const std::wstring& Name) const { return FPath + L"\\" + Name; }
+std::wstring TScratchFolder::File(const std::wstring& Name) const {
+    return FPath + L"\\" + Name;
+}
 
 bool TScratchFolder::Exists(const std::wstring& Name) const {
     return GetFileAttributesW(File(Name).c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -208,11 +160,11 @@ void TSnapvale::ClickClient(HWND Window, int X, int Y, int Button) {
 }
 
 HWND TSnapvale::WaitForCaption(const std::wstring& Caption, DWORD TimeoutMs) const {
-    return WaitForProcessWindow(FProcess->ProcessId(), L"", Caption, TimeoutMs);
+    return WaitForWindow(L"", Caption, TimeoutMs, FProcess->ProcessId());
 }
 
 HWND TSnapvale::WaitForDialog(const std::wstring& Caption, DWORD TimeoutMs) const {
-    return WaitForProcessWindow(FProcess->ProcessId(), L"#32770", Caption, TimeoutMs);
+    return WaitForWindow(L"#32770", Caption, TimeoutMs, FProcess->ProcessId());
 }
 
 HWND TSnapvale::CaptureFullScreen() {
@@ -249,6 +201,10 @@ void TSnapvale::CopyToClipboard(HWND ImageWindow) {
 void TSnapvale::CloseImageWindow(HWND ImageWindow) {
     ClickClient(ImageWindow, 198 + 37, 4 + 12);
     WaitForWindowGone(ImageWindow, 5000);
+    // The modal loop hides its window first, then gives the other windows their input back.
+    const DWORD Start = GetTickCount();
+    while (!IsWindowEnabled(FMain) && GetTickCount() - Start < 5000)
+        PumpMessagesFor(20);
 }
 
 // --- reading results ---

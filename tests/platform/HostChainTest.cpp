@@ -1,6 +1,7 @@
 // The host the product runs on must really draw, have the desktop the tests expect, offer
 // the optional libraries the skin loads at run time and know the fonts the windows use.
 #include "framework/WinApi.h"
+#include "tests/support/UserInput.h"
 
 #include <gtest/gtest.h>
 
@@ -52,13 +53,7 @@ std::wstring FamilyOfCreatedFont(const wchar_t* Face) {
 
 TEST(HostDrawing, TextDrawnIntoA32BitTopDownSectionChangesPixels) {
     constexpr int Width = 64, Height = 32;
-    BITMAPINFO Info{};
-    Info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    Info.bmiHeader.biWidth = Width;
-    Info.bmiHeader.biHeight = -Height;
-    Info.bmiHeader.biPlanes = 1;
-    Info.bmiHeader.biBitCount = 32;
-    Info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO Info = TopDown32BitInfo(Width, Height);
     void* Bits = nullptr;
     HBITMAP Section = CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
     ASSERT_NE(Section, nullptr);
@@ -70,7 +65,8 @@ TEST(HostDrawing, TextDrawnIntoA32BitTopDownSectionChangesPixels) {
     HDC Memory = CreateCompatibleDC(nullptr);
     ASSERT_NE(Memory, nullptr);
     HGDIOBJ OldBitmap = SelectObject(Memory, Section);
-    HFONT Font = CreateFontW(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+    HFONT Font =
+        CreateFontW(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
     ASSERT_NE(Font, nullptr);
     HGDIOBJ OldFont = SelectObject(Memory, Font);
     SetBkMode(Memory, TRANSPARENT);

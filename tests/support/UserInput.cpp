@@ -35,8 +35,12 @@ DWORD ButtonFlags(int Button, bool Down) {
 // Wine may otherwise take a press at the position before a move that has not settled yet.
 POINT AimedPoint{0, 0};
 
-LONG AbsoluteX(int X) { return (X * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN); }
-LONG AbsoluteY(int Y) { return (Y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN); }
+LONG AbsoluteX(int X) {
+    return (X * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
+}
+LONG AbsoluteY(int Y) {
+    return (Y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
+}
 
 void SendButton(int Button, bool Down) {
     SendMouse(ButtonFlags(Button, Down) | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
@@ -47,6 +51,7 @@ void SendButton(int Button, bool Down) {
 struct TWindowQuery {
     const std::wstring* ClassName;
     const std::wstring* Caption;
+    DWORD ProcessId;
     HWND Found = nullptr;
 };
 
@@ -54,6 +59,12 @@ BOOL CALLBACK MatchWindow(HWND Window, LPARAM Data) {
     auto& Query = *reinterpret_cast<TWindowQuery*>(Data);
     if (!IsWindowVisible(Window))
         return TRUE;
+    if (Query.ProcessId) {
+        DWORD Owner = 0;
+        GetWindowThreadProcessId(Window, &Owner);
+        if (Owner != Query.ProcessId)
+            return TRUE;
+    }
     wchar_t Text[512] = {};
     if (!Query.ClassName->empty()) {
         GetClassNameW(Window, Text, 512);
@@ -79,9 +90,13 @@ void MoveMouseTo(int X, int Y) {
     PumpMessagesFor(10);
 }
 
-void PressMouse(int Button) { SendButton(Button, true); }
+void PressMouse(int Button) {
+    SendButton(Button, true);
+}
 
-void ReleaseMouse(int Button) { SendButton(Button, false); }
+void ReleaseMouse(int Button) {
+    SendButton(Button, false);
+}
 
 void ClickAt(int X, int Y, int Button) {
     MoveMouseTo(X, Y);
@@ -134,10 +149,11 @@ void PumpMessagesFor(DWORD Milliseconds) {
     } while (GetTickCount() - Start < Milliseconds);
 }
 
-HWND WaitForWindow(const std::wstring& ClassName, const std::wstring& Caption, DWORD TimeoutMs) {
+HWND WaitForWindow(const std::wstring& ClassName, const std::wstring& Caption, DWORD TimeoutMs,
+                   DWORD ProcessId) {
     const DWORD Start = GetTickCount();
     for (;;) {
-        TWindowQuery Query{&ClassName, &Caption};
+        TWindowQuery Query{&ClassName, &Caption, ProcessId};
         EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&Query));
         if (Query.Found || GetTickCount() - Start >= TimeoutMs)
             return Query.Found;
@@ -155,17 +171,23 @@ bool WaitForWindowGone(HWND Window, DWORD TimeoutMs) {
     return true;
 }
 
-std::vector<uint32_t> GrabScreenPixels(const RECT& Area) {
-    const int Width = Area.right - Area.left, Height = Area.bottom - Area.top;
-    std::vector<uint32_t> Pixels(static_cast<size_t>(Width) * Height);
-    if (Width <= 0 || Height <= 0)
-        return Pixels;
+BITMAPINFO TopDown32BitInfo(int Width, int Height) {
     BITMAPINFO Info{};
     Info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     Info.bmiHeader.biWidth = Width;
     Info.bmiHeader.biHeight = -Height;
     Info.bmiHeader.biPlanes = 1;
     Info.bmiHeader.biBitCount = 32;
+    Info.bmiHeader.biCompression = BI_RGB;
+    return Info;
+}
+
+std::vector<uint32_t> GrabScreenPixels(const RECT& Area) {
+    const int Width = Area.right - Area.left, Height = Area.bottom - Area.top;
+    std::vector<uint32_t> Pixels(static_cast<size_t>(Width) * Height);
+    if (Width <= 0 || Height <= 0)
+        return Pixels;
+    const BITMAPINFO Info = TopDown32BitInfo(Width, Height);
     void* Bits = nullptr;
     HDC Screen = GetDC(nullptr);
     HBITMAP Section = CreateDIBSection(Screen, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);

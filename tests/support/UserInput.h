@@ -28,11 +28,15 @@ void PressKeyWith(WORD Modifier, WORD VirtualKey);
 void PumpMessagesFor(DWORD Milliseconds);
 
 // Waits until a visible top-level window with the class and caption exists (an empty class
-// or caption matches any); null after Timeout milliseconds.
+// or caption matches any), of the process ProcessId when it is not 0; null after Timeout
+// milliseconds.
 HWND WaitForWindow(const std::wstring& ClassName, const std::wstring& Caption,
-                   DWORD TimeoutMs = 10000);
+                   DWORD TimeoutMs = 10000, DWORD ProcessId = 0);
 // Waits until Window is gone or hidden; false after Timeout milliseconds.
 bool WaitForWindowGone(HWND Window, DWORD TimeoutMs = 10000);
+
+// The header of a 32 bits per pixel, top-down device-independent bitmap.
+BITMAPINFO TopDown32BitInfo(int Width, int Height);
 
 // The pixels of a screen rectangle, 0x00RRGGBB, top-down rows.
 std::vector<uint32_t> GrabScreenPixels(const RECT& Area);

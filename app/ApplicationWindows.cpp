@@ -1,0 +1,17 @@
+#include "app/ApplicationWindows.h"
+
+#include "app/AboutPas.h"
+#include "app/LastImgPas.h"
+#include "app/MainPas.h"
+#include "app/Unit2.h"
+
+#include "framework/Application.h"
+
+void CreateApplicationWindows() {
+    Application->Initialize();
+    Application->SetTitle("Snapvale1.0");
+    Application->CreateForm(MainFrm);
+    Application->CreateForm(LastImgFrm);
+    Application->CreateForm(Form2);
+    Application->CreateForm(AboutFrm);
+}

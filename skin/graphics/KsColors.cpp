@@ -147,9 +147,7 @@ TKsColor KsColorChangeHue(TKsColor Pixel, int Delta) {
 }
 
 TKsColor KsColorChangeBrightness(TKsColor Pixel, int Delta) {
-    return 0xFF000000u | TKsColor(ClampChannel(KsRedOf(Pixel) + Delta)) << 16 |
-           TKsColor(ClampChannel(KsGreenOf(Pixel) + Delta)) << 8 |
-           ClampChannel(KsBlueOf(Pixel) + Delta);
+    return KsBrightenPixel(Pixel, Delta);
 }
 
 namespace {

@@ -167,6 +167,29 @@ struct TAlphaRow {
     }
 };
 
+// The channels in signed 16-bit lanes (blue and red, green and alpha), moved by the amount
+// and clamped; transparent pixels keep their value.
+struct TBrightenRow {
+    int Amount; // -255..255
+    TKsColor* Pixels;
+    template <int Bytes> [[gnu::always_inline]] inline void Vector(int I) const {
+        typedef std::int16_t S16 __attribute__((vector_size(Bytes)));
+        using V32 = typename TLanes<Bytes>::V32;
+        V32 P;
+        LoadPixels(Pixels + I, P);
+        S16 Low = S16(P & 0x00FF00FFu) + std::int16_t(Amount);
+        S16 High = S16((P >> 8) & 0x00FF00FFu) + std::int16_t(Amount);
+        Low = Low < 0 ? 0 : (Low > 255 ? 255 : Low);
+        High = High < 0 ? 0 : (High > 255 ? 255 : High);
+        const V32 Brightened = V32(Low) | V32(High) << 8 | 0xFF000000u;
+        StorePixels(Pixels + I, (P >> 24) == 0 ? P : Brightened);
+    }
+    [[gnu::always_inline]] inline void Pixel(int I) const {
+        if (Pixels[I] >> 24)
+            Pixels[I] = KsBrightenPixel(Pixels[I], Amount);
+    }
+};
+
 template <class TRow>
 [[gnu::always_inline]] inline void RunPixels(const TRow& Row, int From, int Count) {
     for (int I = From; I < Count; ++I)
@@ -249,6 +272,10 @@ void KsBlendRowFill(TKsColor Color, TKsColor* Dst, int Count) {
         FillLongword(Dst, Count, Color);
     else if (Color >> 24 != 0)
         RunRow(TFillRow{Color, Dst}, Count);
+}
+
+void KsBrightenRow(TKsColor* Pixels, int Count, int Delta) {
+    RunRow(TBrightenRow{std::clamp(Delta, -255, 255), Pixels}, Count);
 }
 
 bool KsKernelPathAvailable(TKsKernelPath Path) {

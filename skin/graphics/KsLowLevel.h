@@ -28,6 +28,18 @@ constexpr TKsColor KsBlendPixel(TKsColor Src, TKsColor Dst) {
     return (SrcLow | SrcHigh) + (DstLow | DstHigh);
 }
 
+// Red, green and blue each + Delta, clamped to 0..255; the result is opaque. A Delta beyond
+// +-255 clamps every channel alike, so it is narrowed to that first.
+constexpr TKsColor KsBrightenPixel(TKsColor Pixel, int Delta) {
+    const int Amount = Delta < -255 ? -255 : (Delta > 255 ? 255 : Delta);
+    TKsColor Result = 0xFF000000u;
+    for (int Shift = 0; Shift < 24; Shift += 8) {
+        const int Channel = int((Pixel >> Shift) & 0xFF) + Amount;
+        Result |= TKsColor(Channel < 0 ? 0 : (Channel > 255 ? 255 : Channel)) << Shift;
+    }
+    return Result;
+}
+
 // Writes Count copies of Value; a count of 0 or less writes nothing.
 void FillLongword(TKsColor* Dest, int Count, TKsColor Value);
 // Writes Value into the rectangle (X1, Y1)-(X2, Y2), both corners inclusive, of a pixel
@@ -47,6 +59,9 @@ void KsBlendRowOver(const TKsColor* Src, TKsColor* Dst, int Count);
 void KsBlendRowUnder(TKsColor* Fg, const TKsColor* Back, int Count);
 // Dst[i] = KsBlendPixel(Color, Dst[i]): a translucent fill.
 void KsBlendRowFill(TKsColor Color, TKsColor* Dst, int Count);
+
+// Pixels[i] = KsBrightenPixel(Pixels[i], Delta) for every pixel whose alpha is not 0.
+void KsBrightenRow(TKsColor* Pixels, int Count, int Delta);
 
 // The instruction sets the fills and row kernels can run on. The best one the processor
 // (and, for AVX2, the system) supports is chosen at start-up; tests and benchmarks switch

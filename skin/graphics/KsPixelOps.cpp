@@ -263,10 +263,6 @@ void KsChangeHue(const TKsPixels& Pixels, int Delta) {
 }
 
 void KsChangeBrightness(const TKsPixels& Pixels, int Delta) {
-    if (Pixels.Empty())
-        return;
-    TKsColor* const End = Pixels.Bits + Pixels.Width * Pixels.Height;
-    for (TKsColor* Pixel = Pixels.Bits; Pixel != End; ++Pixel)
-        if (*Pixel >> 24)
-            *Pixel = KsColorChangeBrightness(*Pixel, Delta);
+    if (!Pixels.Empty())
+        KsBrightenRow(Pixels.Bits, Pixels.Width * Pixels.Height, Delta);
 }

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -129,6 +132,37 @@ TEST(KsBlendRows, FillMatchesTheReferenceOnEveryByteAndAlpha) {
                 KsBlendRowFill(Fill, Row.data(), 256);
                 ASSERT_EQ(Row, Expected) << std::hex << "fill " << Fill;
             }
+        }
+    });
+}
+
+// Every channel byte at the alphas that matter (clear, faint, half, opaque) moved by every
+// amount up to past both ends, and by amounts far enough out to overflow a careless sum.
+TEST(KsBrightenRow, EveryPathMatchesThePerChannelClampOnEveryByte) {
+    const auto Reference = [](TKsColor Pixel, int Delta) {
+        if (Pixel >> 24 == 0)
+            return Pixel;
+        TKsColor Result = 0xFF000000u;
+        for (int Shift = 0; Shift < 24; Shift += 8) {
+            const std::int64_t Channel = std::int64_t((Pixel >> Shift) & 0xFF) + Delta;
+            Result |= TKsColor(std::clamp<std::int64_t>(Channel, 0, 255)) << Shift;
+        }
+        return Result;
+    };
+    std::vector<TKsColor> Pixels;
+    for (const std::uint32_t A : {0u, 1u, 127u, 254u, 255u})
+        for (std::uint32_t X = 0; X < 256; ++X)
+            Pixels.push_back(A << 24 | X << 16 | (255 - X) << 8 | (X ^ 0x5A));
+    std::vector<int> Deltas = {INT_MIN, -100000, 100000, INT_MAX};
+    for (int Delta = -260; Delta <= 260; ++Delta)
+        Deltas.push_back(Delta);
+    ForEachKernelPath([&] {
+        for (const int Delta : Deltas) {
+            std::vector<TKsColor> Row = Pixels;
+            KsBrightenRow(Row.data(), int(Row.size()), Delta);
+            for (size_t I = 0; I < Row.size(); ++I)
+                ASSERT_EQ(Row[I], Reference(Pixels[I], Delta))
+                    << std::hex << Pixels[I] << std::dec << " by " << Delta;
         }
     });
 }

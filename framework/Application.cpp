@@ -36,6 +36,9 @@ const TComponentClassOf<TApplication> TApplication::Class{"TApplication", TCompo
 
 TApplication::TApplication(TComponent* AOwner)
     : TComponent(AOwner), FMessageBoxFunc(HostMessageBox), FIcon(std::make_unique<TIcon>()) {
+    // The forms this object frees when the program ends leave the global lookup of windows
+    // then; asking it now makes it outlive this object.
+    FindGlobalComponent("");
     FIcon->OnChange = MakeEvent(this, &TApplication::IconChanged);
 }
 

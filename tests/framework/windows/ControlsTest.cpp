@@ -18,6 +18,12 @@ RECT WindowRectInParent(HWND Window) {
     return Rect;
 }
 
+// A panel without bevels, so that its whole area is client area.
+void MakeBareParent(TPanel& Parent, int Width, int Height) {
+    Parent.SetBevelOuter(TBevelCut::bvNone);
+    Parent.SetBounds(0, 0, Width, Height);
+}
+
 std::string WindowText(HWND Window) {
     wchar_t Buffer[256] = {};
     GetWindowTextW(Window, Buffer, 256);
@@ -26,8 +32,7 @@ std::string WindowText(HWND Window) {
 
 TEST(ControlLayout, AlignedChildrenShareTheClientAreaInStackingOrder) {
     TPanel Parent(nullptr);
-    Parent.SetBevelOuter(TBevelCut::bvNone);
-    Parent.SetBounds(0, 0, 200, 100);
+    MakeBareParent(Parent, 200, 100);
     TPanel Top(nullptr), Bottom(nullptr), Left(nullptr), Client(nullptr), Top2(nullptr);
     Top.SetHeight(10);
     Top2.SetBounds(0, 50, 10, 5);
@@ -76,8 +81,7 @@ TEST(ControlLayout, PanelBevelsNarrowTheAlignedArea) {
 
 TEST(ControlLayout, AnchorsKeepDistancesWhenTheParentResizes) {
     TPanel Parent(nullptr);
-    Parent.SetBevelOuter(TBevelCut::bvNone);
-    Parent.SetBounds(0, 0, 200, 100);
+    MakeBareParent(Parent, 200, 100);
     TPanel RightBottom(nullptr), Stretched(nullptr), Fixed(nullptr);
     RightBottom.SetBounds(150, 60, 40, 30);
     Stretched.SetBounds(10, 10, 100, 20);

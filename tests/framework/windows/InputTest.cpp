@@ -155,14 +155,20 @@ template <class T> int Balance(const T& Probe) {
     return Probe.Enters - Probe.Leaves;
 }
 
-TEST(MouseTracking, EnterAndLeaveReachWindowedAndGraphicControls) {
-    MoveMouseTo(1270, 1010);
-    TForm Form(nullptr);
+// A borderless form at (200, 200) holding a graphic probe at (20, 20), 100 x 60.
+TProbeControl* PlaceGraphicProbe(TForm& Form) {
     Form.SetBorderStyle(TFormBorderStyle::bsNone);
     Form.SetBounds(200, 200, 400, 200);
     auto* Graphic = new TProbeControl(&Form);
     Graphic->SetBounds(20, 20, 100, 60);
     Graphic->SetParent(&Form);
+    return Graphic;
+}
+
+TEST(MouseTracking, EnterAndLeaveReachWindowedAndGraphicControls) {
+    MoveMouseTo(1270, 1010);
+    TForm Form(nullptr);
+    TProbeControl* Graphic = PlaceGraphicProbe(Form);
     auto* Windowed = new TProbeWindow(&Form);
     Windowed->SetBounds(200, 20, 100, 60);
     Windowed->SetParent(&Form);
@@ -198,11 +204,7 @@ TEST(MouseTracking, EnterAndLeaveReachWindowedAndGraphicControls) {
 
 TEST(MouseTracking, AHiddenOrDestroyedControlIsLeftWithoutReports) {
     TForm Form(nullptr);
-    Form.SetBorderStyle(TFormBorderStyle::bsNone);
-    Form.SetBounds(200, 200, 300, 200);
-    auto* Graphic = new TProbeControl(&Form);
-    Graphic->SetBounds(20, 20, 100, 60);
-    Graphic->SetParent(&Form);
+    TProbeControl* Graphic = PlaceGraphicProbe(Form);
     BringForward(Form);
     const POINT Over = ScreenCentreOf(*Graphic);
     MoveMouseTo(Over.x, Over.y);

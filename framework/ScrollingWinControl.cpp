@@ -2,11 +2,79 @@
 
 #include "framework/Properties.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 const TEnumInfo ScrollBarStyleInfo{"TScrollBarStyle", {"ssRegular", "ssFlat", "ssHotTrack"}};
 
 namespace {
+
+// The common controls' flat scroll bars, looked up by name once: the tool chain's import
+// library does not carry them. Their calls serve windows with plain bars as well; without
+// the library the plain scroll-bar calls are used.
+struct TFlatScrollBarApi {
+    BOOL(WINAPI* Initialize)(HWND) = nullptr;
+    BOOL(WINAPI* SetProp)(HWND, UINT, INT_PTR, BOOL) = nullptr;
+    int(WINAPI* SetInfo)(HWND, int, LPSCROLLINFO, BOOL) = nullptr;
+    BOOL(WINAPI* GetInfo)(HWND, int, LPSCROLLINFO) = nullptr;
+    BOOL(WINAPI* Show)(HWND, int, BOOL) = nullptr;
+    int(WINAPI* SetPos)(HWND, int, int, BOOL) = nullptr;
+
+    bool Available() const { return Initialize && SetProp && SetInfo && GetInfo && Show && SetPos; }
+};
+
+template <class F> void LookUp(HMODULE Library, const char* Name, F& Function) {
+    Function = reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(Library, Name)));
+}
+
+const TFlatScrollBarApi& FlatScrollBars() {
+    static const TFlatScrollBarApi Api = [] {
+        TFlatScrollBarApi Result;
+        if (const HMODULE Library = LoadLibraryW(L"comctl32.dll")) {
+            LookUp(Library, "InitializeFlatSB", Result.Initialize);
+            LookUp(Library, "FlatSB_SetScrollProp", Result.SetProp);
+            LookUp(Library, "FlatSB_SetScrollInfo", Result.SetInfo);
+            LookUp(Library, "FlatSB_GetScrollInfo", Result.GetInfo);
+            LookUp(Library, "FlatSB_ShowScrollBar", Result.Show);
+            LookUp(Library, "FlatSB_SetScrollPos", Result.SetPos);
+        }
+        return Result;
+    }();
+    return Api;
+}
+
+void HostSetScrollInfo(HWND Window, int Bar, SCROLLINFO& Info) {
+    const auto& Api = FlatScrollBars();
+    if (Api.Available())
+        Api.SetInfo(Window, Bar, &Info, TRUE);
+    else
+        SetScrollInfo(Window, Bar, &Info, TRUE);
+}
+
+void HostGetScrollInfo(HWND Window, int Bar, SCROLLINFO& Info) {
+    const auto& Api = FlatScrollBars();
+    if (Api.Available())
+        Api.GetInfo(Window, Bar, &Info);
+    else
+        GetScrollInfo(Window, Bar, &Info);
+}
+
+void HostShowScrollBar(HWND Window, int Bar, bool Show) {
+    const auto& Api = FlatScrollBars();
+    if (Api.Available())
+        Api.Show(Window, Bar, Show ? TRUE : FALSE);
+    else
+        ShowScrollBar(Window, Bar, Show ? TRUE : FALSE);
+}
+
+void HostSetScrollPos(HWND Window, int Bar, int Position) {
+    const auto& Api = FlatScrollBars();
+    if (Api.Available())
+        Api.SetPos(Window, Bar, Position, TRUE);
+    else
+        SetScrollPos(Window, Bar, Position, TRUE);
+}
 
 using C = TPublished<TControlScrollBar>;
 const TPropertyTable ControlScrollBarProperties{
@@ -45,6 +113,13 @@ void TControlScrollBar::SetPosition(int Value) {
         FBox.ScrollBy(Delta, 0);
     else
         FBox.ScrollBy(0, Delta);
+}
+
+void TControlScrollBar::SetStyle(TScrollBarStyle Value) {
+    if (Value == FStyle)
+        return;
+    FStyle = Value;
+    FBox.ApplyScrollBarStyles();
 }
 
 void TControlScrollBar::SetRange(int Value) {
@@ -93,7 +168,7 @@ void TControlScrollBar::ScrollMessage(uintptr_t WParam) {
         SCROLLINFO Info{};
         Info.cbSize = sizeof(Info);
         Info.fMask = SIF_TRACKPOS;
-        GetScrollInfo(FBox.Handle(), HostBar(), &Info);
+        HostGetScrollInfo(FBox.Handle(), HostBar(), Info);
         Target = Info.nTrackPos;
         break;
     }
@@ -120,10 +195,10 @@ void TControlScrollBar::UpdateHostBar() {
     Info.nMax = Show ? FRange - 1 : 0;
     Info.nPage = Show ? static_cast<UINT>(FPage) : 0;
     Info.nPos = FPosition;
-    SetScrollInfo(FBox.Handle(), HostBar(), &Info, TRUE);
+    HostSetScrollInfo(FBox.Handle(), HostBar(), Info);
     if (Show != FShown) {
         FShown = Show;
-        ShowScrollBar(FBox.Handle(), HostBar(), Show ? TRUE : FALSE);
+        HostShowScrollBar(FBox.Handle(), HostBar(), Show);
     }
 }
 
@@ -146,9 +221,35 @@ void TScrollingWinControl::SetAutoScroll(bool Value) {
 
 void TScrollingWinControl::CreateWnd() {
     TWinControl::CreateWnd();
+    FFlatScrollBars = false;
+    ApplyScrollBarStyles();
     FHorzScrollBar->FShown = false;
     FVertScrollBar->FShown = false;
     UpdateScrollBars();
+}
+
+void TScrollingWinControl::ApplyScrollBarStyles() {
+    const bool Regular = FHorzScrollBar->Style() == TScrollBarStyle::ssRegular &&
+                         FVertScrollBar->Style() == TScrollBarStyle::ssRegular;
+    const auto& Api = FlatScrollBars();
+    if (!HandleAllocated() || !Api.Available() || (Regular && !FFlatScrollBars))
+        return;
+    if (!FFlatScrollBars)
+        FFlatScrollBars = Api.Initialize(Handle()) != FALSE;
+    if (!FFlatScrollBars)
+        return;
+    auto Mode = [](TScrollBarStyle Style) -> INT_PTR {
+        switch (Style) {
+        case TScrollBarStyle::ssFlat:
+            return FSB_FLAT_MODE;
+        case TScrollBarStyle::ssHotTrack:
+            return FSB_ENCARTA_MODE;
+        default:
+            return FSB_REGULAR_MODE;
+        }
+    };
+    Api.SetProp(Handle(), WSB_PROP_HSTYLE, Mode(FHorzScrollBar->Style()), FALSE);
+    Api.SetProp(Handle(), WSB_PROP_VSTYLE, Mode(FVertScrollBar->Style()), TRUE);
 }
 
 void TScrollingWinControl::ControlsAligned() {
@@ -224,8 +325,8 @@ void TScrollingWinControl::ScrollBy(int DeltaX, int DeltaY) {
     }
     EnableAlign();
     if (HandleAllocated()) {
-        SetScrollPos(Handle(), SB_HORZ, FHorzScrollBar->FPosition, TRUE);
-        SetScrollPos(Handle(), SB_VERT, FVertScrollBar->FPosition, TRUE);
+        HostSetScrollPos(Handle(), SB_HORZ, FHorzScrollBar->FPosition);
+        HostSetScrollPos(Handle(), SB_VERT, FVertScrollBar->FPosition);
         InvalidateRect(Handle(), nullptr, TRUE);
     }
 }

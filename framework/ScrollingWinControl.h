@@ -35,9 +35,9 @@ public:
     void SetVisible(bool Value);
     // Whether the host bar is shown now.
     bool IsScrollBarVisible() const { return FShown; }
-    // Kept for layouts; the host draws its regular bars for every style.
+    // Regular, flat or hot-tracking (flat, lit under the mouse) bars.
     TScrollBarStyle Style() const { return FStyle; }
-    void SetStyle(TScrollBarStyle Value) { FStyle = Value; }
+    void SetStyle(TScrollBarStyle Value);
     // Scrolling follows the thumb while it is dragged.
     bool Tracking() const { return FTracking; }
     void SetTracking(bool Value) { FTracking = Value; }
@@ -96,9 +96,11 @@ private:
     friend class TControlScrollBar;
 
     void UpdateScrollBars();
+    void ApplyScrollBarStyles();
 
     std::unique_ptr<TControlScrollBar> FHorzScrollBar;
     std::unique_ptr<TControlScrollBar> FVertScrollBar;
     bool FAutoScroll = true;
     bool FUpdatingScrollBars = false;
+    bool FFlatScrollBars = false;
 };

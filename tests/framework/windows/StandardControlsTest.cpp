@@ -143,7 +143,6 @@ TEST(ScrollBoxes, AnAutoSizedImageOfAHugePictureIsScrolledOver) {
     TScrollBox Box(nullptr);
     Box.SetParent(&Form);
     Box.SetAlign(TAlign::alClient);
-    Box.HorzScrollBar()->SetStyle(TScrollBarStyle::ssFlat);
     TImage Image(nullptr);
     Image.SetBounds(8, 8, 105, 105);
     Image.SetAutoSize(true);
@@ -184,6 +183,14 @@ TEST(ScrollBoxes, AnAutoSizedImageOfAHugePictureIsScrolledOver) {
     Box.PaintTo(Surface.DC(), 0, 0);
     EXPECT_EQ(Surface.Pixel(Client.right - 1, Client.bottom - 1), RgbOf(clBlue));
     EXPECT_EQ(Surface.Pixel(Client.right - 11, Client.bottom - 11), RgbOf(clRed));
+
+    // Flat bars scroll the same way.
+    Box.HorzScrollBar()->SetStyle(TScrollBarStyle::ssFlat);
+    Box.VertScrollBar()->SetStyle(TScrollBarStyle::ssFlat);
+    SendMessageW(Box.Handle(), WM_HSCROLL, SB_TOP, 0);
+    EXPECT_EQ(Image.Left(), 8);
+    EXPECT_EQ(Box.HorzScrollBar()->Position(), 0);
+    EXPECT_TRUE(Box.HorzScrollBar()->IsScrollBarVisible());
 
     // A small picture needs no scrolling: the bars go and the content returns.
     TBitmap Small;

@@ -186,11 +186,23 @@ void TSnapvale::SaveAs(HWND ImageWindow, const std::wstring& FileName) {
     HWND Dialog = WaitForDialog();
     if (!Dialog)
         return;
-    PumpMessagesFor(300);
+    // Type only once the name field has the focus, and confirm only once it holds the name:
+    // a loaded machine may show the dialog well before it takes input.
+    HWND NameField = WaitForFocusIn(Dialog, L"Edit");
+    if (!NameField)
+        return;
     TypeText(FileName);
+    const DWORD Start = GetTickCount();
+    while (WindowText(NameField) != FileName && GetTickCount() - Start < 5000)
+        PumpMessagesFor(20);
     PressKey(VK_RETURN);
     WaitForWindowGone(Dialog, 5000);
-    PumpMessagesFor(300);
+    PumpMessagesFor(100);
+}
+
+void TSnapvale::Confirm(HWND Box) {
+    WaitForFocusIn(Box, L"Button");
+    PressKey(VK_RETURN);
 }
 
 void TSnapvale::CopyToClipboard(HWND ImageWindow) {
@@ -201,13 +213,41 @@ void TSnapvale::CopyToClipboard(HWND ImageWindow) {
 void TSnapvale::CloseImageWindow(HWND ImageWindow) {
     ClickClient(ImageWindow, 198 + 37, 4 + 12);
     WaitForWindowGone(ImageWindow, 5000);
-    // The modal loop hides its window first, then gives the other windows their input back.
+    // The modal loop hides its window first, then gives the other windows their input back
+    // and the command shows the main window again.
     const DWORD Start = GetTickCount();
-    while (!IsWindowEnabled(FMain) && GetTickCount() - Start < 5000)
+    while (!(IsWindowEnabled(FMain) && IsWindowVisible(FMain) && !IsIconic(FMain)) &&
+           GetTickCount() - Start < 5000)
         PumpMessagesFor(20);
+    PumpMessagesFor(100);
 }
 
 // --- reading results ---
+
+std::wstring WindowText(HWND Window) {
+    wchar_t Text[1024] = {};
+    SendMessageTimeoutW(Window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(Text), SMTO_ABORTIFHUNG,
+                        1000, nullptr);
+    return Text;
+}
+
+HWND WaitForFocusIn(HWND Dialog, const std::wstring& ClassName, DWORD TimeoutMs) {
+    const DWORD Thread = GetWindowThreadProcessId(Dialog, nullptr);
+    const DWORD Start = GetTickCount();
+    for (;;) {
+        GUITHREADINFO Info{};
+        Info.cbSize = sizeof(Info);
+        if (GetGUIThreadInfo(Thread, &Info) && Info.hwndFocus && IsChild(Dialog, Info.hwndFocus)) {
+            wchar_t Class[64] = {};
+            GetClassNameW(Info.hwndFocus, Class, 64);
+            if (_wcsicmp(Class, ClassName.c_str()) == 0)
+                return Info.hwndFocus;
+        }
+        if (GetTickCount() - Start >= TimeoutMs)
+            return nullptr;
+        PumpMessagesFor(20);
+    }
+}
 
 std::vector<std::wstring> StaticTexts(HWND Dialog) {
     std::vector<std::wstring> Texts;

@@ -75,6 +75,8 @@ public:
     // In the captured-image window: saves under the typed name through the save dialog.
     void SaveAs(HWND ImageWindow, const std::wstring& FileName);
     void CopyToClipboard(HWND ImageWindow);
+    // Presses the default button of a message box once it takes input.
+    static void Confirm(HWND Box);
     void CloseImageWindow(HWND ImageWindow);
 
 private:
@@ -82,6 +84,11 @@ private:
     HWND FMain = nullptr;
 };
 
+// A window's text, also of another process's window.
+std::wstring WindowText(HWND Window);
+// Waits until the focus of Dialog's thread is on a child of Dialog of that class; the child,
+// or null after Timeout milliseconds.
+HWND WaitForFocusIn(HWND Dialog, const std::wstring& ClassName, DWORD TimeoutMs = 10000);
 // The texts of a dialog's static controls.
 std::vector<std::wstring> StaticTexts(HWND Dialog);
 // Reads a picture file (BMP through the host, JPEG through the framework).

@@ -85,7 +85,7 @@ TEST_F(SnapvaleProgram, WrongExtensionShowsTheFormatBoxAndWritesNothing) {
         ASSERT_NE(Box, nullptr) << Name;
         const auto Texts = StaticTexts(Box);
         EXPECT_NE(std::find(Texts.begin(), Texts.end(), L"请选择正确的图片格式!"), Texts.end());
-        PressKey(VK_RETURN);
+        TSnapvale::Confirm(Box);
         EXPECT_TRUE(WaitForWindowGone(Box));
     }
     EXPECT_EQ(Folder.FileCount(), 0u);
@@ -102,7 +102,7 @@ TEST_F(SnapvaleProgram, AFailedSaveShowsTheErrorBoxAndTheProgramGoesOn) {
     EXPECT_TRUE(std::any_of(Texts.begin(), Texts.end(), [](const std::wstring& Text) {
         return Text.find(L"Cannot create file") != std::wstring::npos;
     }));
-    PressKey(VK_RETURN);
+    TSnapvale::Confirm(Box);
     EXPECT_TRUE(WaitForWindowGone(Box));
     EXPECT_EQ(Folder.FileCount(), 0u) << "nothing is left behind";
 

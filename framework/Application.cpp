@@ -113,9 +113,15 @@ void TApplication::HandleMessage() {
 }
 
 void TApplication::Idle() {
-    MouseTracker().Refresh();
-    if (OnIdle)
-        OnIdle(this);
+    // Every loop calls this, the modal ones too: what goes wrong here is shown and the
+    // loop goes on.
+    try {
+        MouseTracker().Refresh();
+        if (OnIdle)
+            OnIdle(this);
+    } catch (...) {
+        HandleException(this);
+    }
 }
 
 void TApplication::Terminate() {

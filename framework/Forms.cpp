@@ -325,6 +325,12 @@ void TCustomForm::Show() {
         SetForegroundWindow(Handle());
 }
 
+void TCustomForm::SetModalResult(TModalResult Value) {
+    FModalResult = Value;
+    if (Value != mrNone && FFormState.Contains(TFormStateFlag::fsModal) && HandleAllocated())
+        PostMessageW(Handle(), WM_NULL, 0, 0);
+}
+
 TModalResult TCustomForm::ShowModal() {
     if (Visible() || !Enabled() || FFormState.Contains(TFormStateFlag::fsModal))
         throw EInvalidOperation("Cannot make a visible window modal");

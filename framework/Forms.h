@@ -92,7 +92,8 @@ public:
     void ControlRemoved(TWinControl* Control);
 
     TModalResult ModalResult() const { return FModalResult; }
-    void SetModalResult(TModalResult Value) { FModalResult = Value; }
+    // A result set while the form runs modally ends its loop, also when no message is due.
+    void SetModalResult(TModalResult Value);
     TFormState FormState() const { return FFormState; }
 
     // Shows the form with every other window of the program disabled and runs a message

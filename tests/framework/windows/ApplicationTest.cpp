@@ -60,6 +60,30 @@ TEST(ApplicationEvents, ShortCutsSeeKeysBeforeTheFocusedControl) {
     EXPECT_EQ(Keys.Downs, 1);
 }
 
+TEST(ApplicationEvents, AnIdleHandlerThatFailsInAModalLoopIsReportedAndTheLoopGoesOn) {
+    TRecordedMessageBoxes Recorded;
+    TForm Form(nullptr);
+    struct TIdle {
+        TForm* Form;
+        int Calls = 0;
+        void Idle(TObject*) {
+            if (++Calls == 1) {
+                PostMessageW(Form->Handle(), WM_NULL, 0, 0); // wakes the loop for the next
+                throw Exception("Idle failed");
+            }
+            Form->SetModalResult(mrOk);
+        }
+    } Idle{&Form};
+    Application->OnIdle = MakeEvent(&Idle, &TIdle::Idle);
+    TModalResult Result = mrNone;
+    EXPECT_NO_THROW(Result = Form.ShowModal());
+    Application->OnIdle = {};
+    EXPECT_EQ(Result, mrOk);
+    EXPECT_GE(Idle.Calls, 2);
+    ASSERT_FALSE(Recorded.Boxes.empty());
+    EXPECT_EQ(Recorded.Boxes[0].Text, "Idle failed.");
+}
+
 TEST(ApplicationEvents, FormsShowTheirOwnIconOrTheApplications) {
     TForm Form(nullptr);
     Form.HandleNeeded();

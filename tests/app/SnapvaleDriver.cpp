@@ -148,12 +148,18 @@ TSnapvale::TSnapvale() : FProcess(std::make_unique<TTestProcess>(SNAPVALE_EXE)) 
     if (FProcess->Started())
         FMain = WaitForCaption(L"Snapvale");
     if (FMain) {
+        FProcess->WaitForInputIdle();
         SetForegroundWindow(FMain);
         PumpMessagesFor(200);
     }
 }
 
 void TSnapvale::ClickClient(HWND Window, int X, int Y, int Button) {
+    const DWORD Start = GetTickCount();
+    while (!(IsWindowVisible(Window) && IsWindowEnabled(Window) && !IsIconic(Window)) &&
+           GetTickCount() - Start < 5000)
+        PumpMessagesFor(20);
+    FProcess->WaitForInputIdle(5000);
     POINT Point{X, Y};
     ClientToScreen(Window, &Point);
     ClickAt(Point.x, Point.y, Button);

@@ -62,8 +62,9 @@ public:
     HWND MainWindow() const { return FMain; }
     TTestProcess& Process() { return *FProcess; }
 
-    // Clicks a point of a window, in its client coordinates.
-    static void ClickClient(HWND Window, int X, int Y, int Button = VK_LBUTTON);
+    // Clicks a point of one of the program's windows, in its client coordinates, once the
+    // window takes input and the program has handled what came before.
+    void ClickClient(HWND Window, int X, int Y, int Button = VK_LBUTTON);
     // Waits for the program's top-level window with that caption.
     HWND WaitForCaption(const std::wstring& Caption, DWORD TimeoutMs = 10000) const;
     // Waits for a dialog box (the save dialog, a message box) of the program.

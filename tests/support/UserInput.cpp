@@ -227,6 +227,10 @@ TTestProcess::~TTestProcess() {
     CloseHandle(FInfo.hProcess);
 }
 
+bool TTestProcess::WaitForInputIdle(DWORD TimeoutMs) {
+    return Started() && ::WaitForInputIdle(FInfo.hProcess, TimeoutMs) == 0;
+}
+
 DWORD TTestProcess::WaitForExit(DWORD TimeoutMs) {
     if (!Started() || WaitForSingleObject(FInfo.hProcess, TimeoutMs) != WAIT_OBJECT_0)
         return STILL_ACTIVE;

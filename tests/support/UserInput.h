@@ -53,6 +53,8 @@ public:
     DWORD ProcessId() const { return FInfo.dwProcessId; }
     // The exit code once the process has ended, or STILL_ACTIVE after Timeout milliseconds.
     DWORD WaitForExit(DWORD TimeoutMs = 10000);
+    // True once the process waits for input with nothing queued, false after Timeout ms.
+    bool WaitForInputIdle(DWORD TimeoutMs = 10000);
 
 private:
     PROCESS_INFORMATION FInfo{};

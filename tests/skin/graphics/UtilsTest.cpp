@@ -163,8 +163,8 @@ TEST(KsParentBackground, PaintsTheParentAsIfTheContextWereTheChild) {
     Class.hInstance = GetModuleHandleW(nullptr);
     Class.lpszClassName = L"SnapvaleCoordinateBackground";
     RegisterClassW(&Class);
-    const HWND Parent = CreateWindowExW(0, Class.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 100,
-                                        100, 80, 60, nullptr, nullptr, Class.hInstance, nullptr);
+    const HWND Parent = CreateWindowExW(0, Class.lpszClassName, L"", WS_POPUP, 100, 100, 80, 60,
+                                        nullptr, nullptr, Class.hInstance, nullptr);
     ASSERT_NE(Parent, nullptr);
     POINT ChildOrigin{25, 15};
     ClientToScreen(Parent, &ChildOrigin);

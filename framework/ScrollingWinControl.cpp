@@ -259,6 +259,9 @@ void TScrollingWinControl::ControlsAligned() {
 void TScrollingWinControl::UpdateScrollBars() {
     if (FUpdatingScrollBars || !HandleAllocated() || IsLoading() || IsDestroying())
         return;
+    // A minimised window has no client area; its bars stay as they are until it is restored.
+    if (IsIconic(Handle()))
+        return;
     FUpdatingScrollBars = true;
     try {
         TControlScrollBar& Horz = *FHorzScrollBar;

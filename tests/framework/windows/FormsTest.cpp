@@ -190,6 +190,26 @@ TEST(FormWindows, AutoScrollShowsBarsForControlsBeyondTheClientArea) {
     EXPECT_EQ(Far.Left(), 150); // the content is back at the start
 }
 
+TEST(FormWindows, MinimisingAFormWhoseControlsFitShowsNoScrollBars) {
+    TForm Form(nullptr);
+    Form.SetBorderStyle(TFormBorderStyle::bsNone);
+    Form.SetBounds(100, 100, 222, 152);
+    TPanel Inside(nullptr);
+    Inside.SetBounds(150, 100, 60, 40);
+    Inside.SetParent(&Form);
+    Form.Show();
+    auto HasBars = [&] {
+        return (GetWindowLongW(Form.Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) != 0;
+    };
+    ASSERT_FALSE(HasBars());
+    Form.SetWindowState(TWindowState::wsMinimized);
+    EXPECT_FALSE(HasBars()) << "the minimised window has no client area to scroll";
+    Form.SetWindowState(TWindowState::wsNormal);
+    EXPECT_FALSE(HasBars());
+    EXPECT_EQ(Inside.Left(), 150);
+    EXPECT_EQ(Form.HorzScrollBar()->Position(), 0);
+}
+
 TEST(FormWindows, PositionCentresTheFormWhenItIsShown) {
     TForm Form(nullptr);
     Form.SetBounds(3, 4, 300, 200);

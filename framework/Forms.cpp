@@ -343,10 +343,17 @@ TModalResult TCustomForm::ShowModal() {
             TDisabledWindows Disabled(Handle());
             Show();
             ModalLoop();
-            SetVisible(false);
         }
-        if (PreviousActive && IsWindow(PreviousActive))
-            SetActiveWindow(PreviousActive);
+        // The other windows take input again before this one is hidden, so that the host
+        // hands the activation back to one of them rather than to another program's window.
+        const bool InFront = GetForegroundWindow() == Handle();
+        SetVisible(false);
+        if (PreviousActive && IsWindow(PreviousActive)) {
+            if (InFront)
+                SetForegroundWindow(PreviousActive);
+            else
+                SetActiveWindow(PreviousActive);
+        }
     } catch (...) {
         FFormState.Exclude(TFormStateFlag::fsModal);
         throw;

@@ -124,7 +124,7 @@ TEST_F(SnapvaleProgram, AboutBoxOpensAnewAndClosesEachTime) {
     for (int Round = 0; Round < 2; ++Round) {
         Program->ClickClient(Program->MainWindow(), 39 + 33, 66 + 12);
         HWND About = Program->WaitForCaption(L"关于...");
-        ASSERT_NE(About, nullptr) << "round " << Round;
+        ASSERT_NE(About, nullptr) << "round " << Round << "\n" << DescribeDesktop();
         Program->ClickClient(About, 198 + 37, 30 + 12);
         EXPECT_TRUE(WaitForWindowGone(About)) << "round " << Round;
     }

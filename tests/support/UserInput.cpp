@@ -1,5 +1,7 @@
 #include "tests/support/UserInput.h"
 
+#include <cstdio>
+
 namespace {
 
 void SendMouse(DWORD Flags, LONG X = 0, LONG Y = 0) {
@@ -147,6 +149,40 @@ void PumpMessagesFor(DWORD Milliseconds) {
             break;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     } while (GetTickCount() - Start < Milliseconds);
+}
+
+namespace {
+
+std::string Utf8Of(const wchar_t* Text) {
+    char Buffer[512] = {};
+    WideCharToMultiByte(CP_UTF8, 0, Text, -1, Buffer, sizeof(Buffer) - 1, nullptr, nullptr);
+    return Buffer;
+}
+
+} // namespace
+
+std::string DescribeDesktop() {
+    std::string Result;
+    const HWND Front = GetForegroundWindow();
+    auto Describe = [&](HWND Window) {
+        wchar_t Class[128] = {}, Caption[256] = {};
+        GetClassNameW(Window, Class, 128);
+        GetWindowTextW(Window, Caption, 256);
+        DWORD Process = 0;
+        GetWindowThreadProcessId(Window, &Process);
+        char Line[64];
+        std::snprintf(Line, sizeof(Line), "%p pid %lu%s%s ", static_cast<void*>(Window),
+                      static_cast<unsigned long>(Process),
+                      IsWindowEnabled(Window) ? "" : " disabled", Window == Front ? " front" : "");
+        Result += Line + Utf8Of(Class) + " \"" + Utf8Of(Caption) + "\"\n";
+    };
+    for (HWND Window = GetTopWindow(nullptr); Window; Window = GetWindow(Window, GW_HWNDNEXT))
+        if (IsWindowVisible(Window))
+            Describe(Window);
+    POINT Pointer{};
+    GetCursorPos(&Pointer);
+    Result += "pointer at " + std::to_string(Pointer.x) + ", " + std::to_string(Pointer.y) + "\n";
+    return Result;
 }
 
 HWND WaitForWindow(const std::wstring& ClassName, const std::wstring& Caption, DWORD TimeoutMs,

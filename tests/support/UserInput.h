@@ -35,6 +35,10 @@ HWND WaitForWindow(const std::wstring& ClassName, const std::wstring& Caption,
 // Waits until Window is gone or hidden; false after Timeout milliseconds.
 bool WaitForWindowGone(HWND Window, DWORD TimeoutMs = 10000);
 
+// The visible top-level windows, one line each (handle, class, caption, process, whether it
+// is enabled and which is in front), and the pointer's position: what a failed wait saw.
+std::string DescribeDesktop();
+
 // The header of a 32 bits per pixel, top-down device-independent bitmap.
 BITMAPINFO TopDown32BitInfo(int Width, int Height);
 

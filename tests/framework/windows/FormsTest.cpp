@@ -13,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 
 // A form class of the kind a program declares: read from its layout when it is created.
 class TKeyForm : public TScriptForm {
@@ -318,6 +320,78 @@ TEST(FormModal, ShowModalEndsWithTheModalResultAndNests) {
         },
         EInvalidOperation);
     Outer.Hide();
+}
+
+// A plain window on a thread of its own, as another program's window would be: a modal
+// loop does not disable it. It counts the times it is activated.
+class TWindowOnOtherThread {
+public:
+    explicit TWindowOnOtherThread(const RECT& Bounds) {
+        std::atomic<bool> Ready = false;
+        FThread = std::thread([&] {
+            WNDCLASSW Class{};
+            Class.lpfnWndProc = &Procedure;
+            Class.hInstance = GetModuleHandleW(nullptr);
+            Class.lpszClassName = L"SnapvaleOtherThreadWindow";
+            RegisterClassW(&Class);
+            FWindow =
+                CreateWindowExW(0, Class.lpszClassName, L"", WS_POPUP, Bounds.left, Bounds.top,
+                                Bounds.right - Bounds.left, Bounds.bottom - Bounds.top, nullptr,
+                                nullptr, Class.hInstance, nullptr);
+            SetWindowLongPtrW(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&FActivations));
+            ShowWindow(FWindow, SW_SHOWNOACTIVATE);
+            FThreadId = GetCurrentThreadId();
+            Ready = true;
+            MSG Message;
+            while (GetMessageW(&Message, nullptr, 0, 0) > 0)
+                DispatchMessageW(&Message);
+            DestroyWindow(FWindow);
+            UnregisterClassW(Class.lpszClassName, Class.hInstance);
+        });
+        while (!Ready)
+            Sleep(1);
+    }
+    TWindowOnOtherThread(const TWindowOnOtherThread&) = delete;
+    TWindowOnOtherThread& operator=(const TWindowOnOtherThread&) = delete;
+    ~TWindowOnOtherThread() {
+        PostThreadMessageW(FThreadId, WM_QUIT, 0, 0);
+        FThread.join();
+    }
+
+    int Activations() const { return FActivations; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND Window, UINT Msg, WPARAM W, LPARAM L) {
+        if (Msg == WM_ACTIVATE && LOWORD(W) != WA_INACTIVE)
+            if (auto* Count =
+                    reinterpret_cast<std::atomic<int>*>(GetWindowLongPtrW(Window, GWLP_USERDATA)))
+                ++*Count;
+        return DefWindowProcW(Window, Msg, W, L);
+    }
+
+    std::thread FThread;
+    HWND FWindow = nullptr;
+    DWORD FThreadId = 0;
+    std::atomic<int> FActivations = 0;
+};
+
+TEST(FormModal, ClosingGivesTheActivationBackToTheWindowActiveBefore) {
+    TWindowOnOtherThread Bystander(RECT{120, 120, 420, 320});
+    TScriptForm Main(nullptr), Dialog(nullptr);
+    Main.SetBounds(100, 100, 300, 200);
+    Main.Show();
+    SetForegroundWindow(Main.Handle());
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == Main.Handle(); }));
+    const int ActivationsBefore = Bystander.Activations();
+
+    Dialog.SetBounds(150, 150, 200, 100);
+    Dialog.Post([&] { Dialog.SetModalResult(mrOk); });
+    EXPECT_EQ(Dialog.ShowModal(), mrOk);
+    PumpMessagesFor(100);
+    EXPECT_EQ(Bystander.Activations(), ActivationsBefore)
+        << "another program's window took the activation in between";
+    EXPECT_EQ(GetForegroundWindow(), Main.Handle());
+    Main.Hide();
 }
 
 TEST(FormModal, AButtonsModalResultEndsTheLoopAndCloseQueryCanRefuse) {

@@ -57,13 +57,16 @@ TMainFrm::TMainFrm(TComponent* AOwner) : TForm(AOwner) {
 }
 
 void TMainFrm::CaptureScreen(TImage* Target) {
+    // Asking the host for the screen's size is slow on some systems: once each is enough.
+    const int ScreenWidth = Screen->Width();
+    const int ScreenHeight = Screen->Height();
     TBitmap Bitmap;
-    Bitmap.SetWidth(Screen->Width());
-    Bitmap.SetHeight(Screen->Height());
+    Bitmap.SetWidth(ScreenWidth);
+    Bitmap.SetHeight(ScreenHeight);
     {
         TScreenDC ScreenDC;
         TBorrowedCanvas ScreenCanvas(ScreenDC.Get());
-        const RECT Whole{0, 0, Screen->Width(), Screen->Height()};
+        const RECT Whole{0, 0, ScreenWidth, ScreenHeight};
         Bitmap.Canvas()->CopyRect(Whole, ScreenCanvas.Canvas(), Whole);
     }
     Target->Picture()->Assign(&Bitmap);

@@ -228,7 +228,10 @@ void TBitmap::Reallocate(int AWidth, int AHeight, TBitmapHandleType Type, TPixel
         if (!DC)
             RaiseOutOfResources();
         const TSelectedObject Selected(DC.Get(), Image.Handle.Get());
-        PatBlt(DC.Get(), 0, 0, AWidth, AHeight, WHITENESS);
+        const bool Covered = Source && !Source->Empty() && Source->FWidth >= AWidth &&
+                             Source->FHeight >= AHeight;
+        if (!Covered)
+            PatBlt(DC.Get(), 0, 0, AWidth, AHeight, WHITENESS);
         if (Source && !Source->Empty()) {
             const int CopyHeight = std::min(AHeight, Source->FHeight);
             const bool SameLayout = Image.Bits && Source->FBits && Source->FWidth == AWidth &&

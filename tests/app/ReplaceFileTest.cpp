@@ -76,8 +76,7 @@ TEST_F(FileReplacement, UncreatableFolderRaisesACreateErrorNamingTheTarget) {
         WriteFileReplacing(Missing, [&](const std::string&) { Called = true; });
         FAIL() << "no error raised";
     } catch (const EFCreateError& Error) {
-        EXPECT_NE(Error.Message().find("Cannot create file \"" + Missing + "\""),
-                  std::string::npos)
+        EXPECT_NE(Error.Message().find("Cannot create file \"" + Missing + "\""), std::string::npos)
             << Error.Message();
     }
     EXPECT_FALSE(Called);

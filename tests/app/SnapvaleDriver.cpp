@@ -159,7 +159,9 @@ void TSnapvale::ClickClient(HWND Window, int X, int Y, int Button) {
     while (!(IsWindowVisible(Window) && IsWindowEnabled(Window) && !IsIconic(Window)) &&
            GetTickCount() - Start < 5000)
         PumpMessagesFor(20);
-    FProcess->WaitForInputIdle(5000);
+    // A message sent to the window comes back once the program is between messages again,
+    // that is, once it has finished what it was doing when the window appeared.
+    SendMessageTimeoutW(Window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
     POINT Point{X, Y};
     ClientToScreen(Window, &Point);
     ClickAt(Point.x, Point.y, Button);
@@ -216,7 +218,7 @@ void TSnapvale::CopyToClipboard(HWND ImageWindow) {
     PumpMessagesFor(300);
 }
 
-void TSnapvale::CloseImageWindow(HWND ImageWindow) {
+bool TSnapvale::CloseImageWindow(HWND ImageWindow) {
     ClickClient(ImageWindow, 198 + 37, 4 + 12);
     WaitForWindowGone(ImageWindow, 5000);
     // The modal loop hides its window first, then gives the other windows their input back
@@ -226,6 +228,7 @@ void TSnapvale::CloseImageWindow(HWND ImageWindow) {
            GetTickCount() - Start < 5000)
         PumpMessagesFor(20);
     PumpMessagesFor(100);
+    return IsWindowEnabled(FMain) && IsWindowVisible(FMain) && !IsIconic(FMain);
 }
 
 // --- reading results ---

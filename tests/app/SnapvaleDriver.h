@@ -78,7 +78,8 @@ public:
     void CopyToClipboard(HWND ImageWindow);
     // Presses the default button of a message box once it takes input.
     static void Confirm(HWND Box);
-    void CloseImageWindow(HWND ImageWindow);
+    // Closes the captured-image window; true once the main window is back and takes input.
+    bool CloseImageWindow(HWND ImageWindow);
 
 private:
     std::unique_ptr<TTestProcess> FProcess;

@@ -47,8 +47,7 @@ TEST_F(SnapvaleProgram, FullScreenCaptureHoldsExactlyTheScreenWithoutTheMainWind
 
     Program->CopyToClipboard(Image);
     EXPECT_EQ(Compare(ClipboardPicture(), Saved).Max, 0);
-    Program->CloseImageWindow(Image);
-    EXPECT_TRUE(IsWindowVisible(Program->MainWindow()));
+    EXPECT_TRUE(Program->CloseImageWindow(Image)) << DescribeDesktop();
 }
 
 TEST_F(SnapvaleProgram, RegionCaptureTakesTheDraggedRectangleInEitherDirection) {
@@ -57,13 +56,13 @@ TEST_F(SnapvaleProgram, RegionCaptureTakesTheDraggedRectangleInEitherDirection) 
                                         {Selection.right, Selection.bottom});
     ASSERT_NE(Image, nullptr);
     Program->SaveAs(Image, Folder.File(L"down-right.bmp"));
-    Program->CloseImageWindow(Image);
+    EXPECT_TRUE(Program->CloseImageWindow(Image)) << DescribeDesktop();
 
     Image = Program->CaptureRegion({Selection.right, Selection.bottom},
                                    {Selection.left, Selection.top});
     ASSERT_NE(Image, nullptr);
     Program->SaveAs(Image, Folder.File(L"up-left.bmp"));
-    Program->CloseImageWindow(Image);
+    EXPECT_TRUE(Program->CloseImageWindow(Image)) << DescribeDesktop();
 
     const TPixels Expected = TPatternBackdrop::Expected(Selection);
     for (const wchar_t* Name : {L"down-right.bmp", L"up-left.bmp"}) {
@@ -108,7 +107,7 @@ TEST_F(SnapvaleProgram, AFailedSaveShowsTheErrorBoxAndTheProgramGoesOn) {
 
     Program->SaveAs(Image, Folder.File(L"after.bmp"));
     EXPECT_TRUE(Folder.Exists(L"after.bmp"));
-    Program->CloseImageWindow(Image);
+    EXPECT_TRUE(Program->CloseImageWindow(Image)) << DescribeDesktop();
     Program->ClickClient(Program->MainWindow(), 119 + 33, 105 + 12);
     EXPECT_EQ(Program->Process().WaitForExit(), 0u);
 }
@@ -116,8 +115,7 @@ TEST_F(SnapvaleProgram, AFailedSaveShowsTheErrorBoxAndTheProgramGoesOn) {
 TEST_F(SnapvaleProgram, PressAndReleaseWithoutMovementGivesAnEmptyPicture) {
     HWND Image = Program->CaptureRegion({400, 400}, {400, 400});
     ASSERT_NE(Image, nullptr);
-    Program->CloseImageWindow(Image);
-    EXPECT_TRUE(IsWindowVisible(Program->MainWindow()));
+    EXPECT_TRUE(Program->CloseImageWindow(Image)) << DescribeDesktop();
 }
 
 TEST_F(SnapvaleProgram, AboutBoxOpensAnewAndClosesEachTime) {

@@ -134,8 +134,14 @@ std::wstring TScratchFolder::File(const std::wstring& Name) const {
     return FPath + L"\\" + Name;
 }
 
-bool TScratchFolder::Exists(const std::wstring& Name) const {
-    return GetFileAttributesW(File(Name).c_str()) != INVALID_FILE_ATTRIBUTES;
+bool TScratchFolder::WaitForFile(const std::wstring& Name, DWORD TimeoutMs) const {
+    const DWORD Start = GetTickCount();
+    while (GetFileAttributesW(File(Name).c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (GetTickCount() - Start >= TimeoutMs)
+            return false;
+        Sleep(20);
+    }
+    return true;
 }
 
 size_t TScratchFolder::FileCount() const {
@@ -201,11 +207,11 @@ void TSnapvale::SaveAs(HWND ImageWindow, const std::wstring& FileName) {
         return;
     TypeText(FileName);
     const DWORD Start = GetTickCount();
-    while (WindowText(NameField) != FileName && GetTickCount() - Start < 5000)
+    while (WindowText(NameField) != FileName && GetTickCount() - Start < 10000)
         PumpMessagesFor(20);
     PressKey(VK_RETURN);
-    WaitForWindowGone(Dialog, 5000);
-    PumpMessagesFor(100);
+    WaitForWindowGone(Dialog, 10000);
+    SendMessageTimeoutW(ImageWindow, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr);
 }
 
 void TSnapvale::Confirm(HWND Box) {

@@ -47,7 +47,8 @@ public:
     ~TScratchFolder();
     // The Windows path of a file in the folder.
     std::wstring File(const std::wstring& Name) const;
-    bool Exists(const std::wstring& Name) const;
+    // True once the file is there (a saved file appears whole: it is renamed into place).
+    bool WaitForFile(const std::wstring& Name, DWORD TimeoutMs = 10000) const;
     size_t FileCount() const;
 
 private:
@@ -66,9 +67,9 @@ public:
     // window takes input and the program has handled what came before.
     void ClickClient(HWND Window, int X, int Y, int Button = VK_LBUTTON);
     // Waits for the program's top-level window with that caption.
-    HWND WaitForCaption(const std::wstring& Caption, DWORD TimeoutMs = 10000) const;
+    HWND WaitForCaption(const std::wstring& Caption, DWORD TimeoutMs = 30000) const;
     // Waits for a dialog box (the save dialog, a message box) of the program.
-    HWND WaitForDialog(const std::wstring& Caption = L"", DWORD TimeoutMs = 10000) const;
+    HWND WaitForDialog(const std::wstring& Caption = L"", DWORD TimeoutMs = 30000) const;
 
     // The main window's commands.
     HWND CaptureFullScreen();
@@ -90,7 +91,7 @@ private:
 std::wstring WindowText(HWND Window);
 // Waits until the focus of Dialog's thread is on a child of Dialog of that class; the child,
 // or null after Timeout milliseconds.
-HWND WaitForFocusIn(HWND Dialog, const std::wstring& ClassName, DWORD TimeoutMs = 10000);
+HWND WaitForFocusIn(HWND Dialog, const std::wstring& ClassName, DWORD TimeoutMs = 30000);
 // The texts of a dialog's static controls.
 std::vector<std::wstring> StaticTexts(HWND Dialog);
 // Reads a picture file (BMP through the host, JPEG through the framework).

@@ -30,7 +30,7 @@ TEST_F(SnapvaleProgram, FullScreenCaptureHoldsExactlyTheScreenWithoutTheMainWind
     ASSERT_NE(Image, nullptr) << "the captured-image window did not appear";
 
     Program->SaveAs(Image, Folder.File(L"screen.bmp"));
-    ASSERT_TRUE(Folder.Exists(L"screen.bmp"));
+    ASSERT_TRUE(Folder.WaitForFile(L"screen.bmp")) << DescribeDesktop();
     const TPixels Saved = LoadPictureFile(Folder.File(L"screen.bmp"));
     ASSERT_EQ(Saved.Width, 1280);
     ASSERT_EQ(Saved.Height, 1024);
@@ -38,7 +38,7 @@ TEST_F(SnapvaleProgram, FullScreenCaptureHoldsExactlyTheScreenWithoutTheMainWind
     EXPECT_EQ(Difference.Max, 0) << "mean difference " << Difference.Mean;
 
     Program->SaveAs(Image, Folder.File(L"screen.jpg"));
-    ASSERT_TRUE(Folder.Exists(L"screen.jpg"));
+    ASSERT_TRUE(Folder.WaitForFile(L"screen.jpg")) << DescribeDesktop();
     const TPixels Jpeg = LoadPictureFile(Folder.File(L"screen.jpg"));
     const TDifference JpegDifference = Compare(Jpeg, Saved);
     EXPECT_LT(JpegDifference.Mean, 4.0);
@@ -66,7 +66,7 @@ TEST_F(SnapvaleProgram, RegionCaptureTakesTheDraggedRectangleInEitherDirection) 
 
     const TPixels Expected = TPatternBackdrop::Expected(Selection);
     for (const wchar_t* Name : {L"down-right.bmp", L"up-left.bmp"}) {
-        ASSERT_TRUE(Folder.Exists(Name)) << Name;
+        ASSERT_TRUE(Folder.WaitForFile(Name)) << Name;
         const TPixels Saved = LoadPictureFile(Folder.File(Name));
         EXPECT_EQ(Saved.Width, Selection.right - Selection.left);
         EXPECT_EQ(Saved.Height, Selection.bottom - Selection.top);
@@ -81,7 +81,7 @@ TEST_F(SnapvaleProgram, WrongExtensionShowsTheFormatBoxAndWritesNothing) {
     for (const wchar_t* Name : {L"shot.png", L"shot.JPG", L"shot.jpeg"}) {
         Program->SaveAs(Image, Folder.File(Name));
         HWND Box = Program->WaitForDialog(L"提示");
-        ASSERT_NE(Box, nullptr) << Name;
+        ASSERT_NE(Box, nullptr) << Name << "\n" << DescribeDesktop();
         const auto Texts = StaticTexts(Box);
         EXPECT_NE(std::find(Texts.begin(), Texts.end(), L"请选择正确的图片格式!"), Texts.end());
         TSnapvale::Confirm(Box);
@@ -96,7 +96,7 @@ TEST_F(SnapvaleProgram, AFailedSaveShowsTheErrorBoxAndTheProgramGoesOn) {
     // A folder that does not exist: the file cannot be created.
     Program->SaveAs(Image, Folder.File(L"missing\\shot.bmp"));
     HWND Box = Program->WaitForDialog(L"Snapvale1.0");
-    ASSERT_NE(Box, nullptr) << "no error box";
+    ASSERT_NE(Box, nullptr) << "no error box\n" << DescribeDesktop();
     const auto Texts = StaticTexts(Box);
     EXPECT_TRUE(std::any_of(Texts.begin(), Texts.end(), [](const std::wstring& Text) {
         return Text.find(L"Cannot create file") != std::wstring::npos;
@@ -106,7 +106,7 @@ TEST_F(SnapvaleProgram, AFailedSaveShowsTheErrorBoxAndTheProgramGoesOn) {
     EXPECT_EQ(Folder.FileCount(), 0u) << "nothing is left behind";
 
     Program->SaveAs(Image, Folder.File(L"after.bmp"));
-    EXPECT_TRUE(Folder.Exists(L"after.bmp"));
+    EXPECT_TRUE(Folder.WaitForFile(L"after.bmp")) << DescribeDesktop();
     EXPECT_TRUE(Program->CloseImageWindow(Image)) << DescribeDesktop();
     Program->ClickClient(Program->MainWindow(), 119 + 33, 105 + 12);
     EXPECT_EQ(Program->Process().WaitForExit(), 0u);

@@ -12,6 +12,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Waits until the window is shown, enabled and not minimised; false after Timeout ms.
+bool WaitUntilItTakesInput(HWND Window, DWORD TimeoutMs) {
+    const DWORD Start = GetTickCount();
+    while (!(IsWindowVisible(Window) && IsWindowEnabled(Window) && !IsIconic(Window))) {
+        if (GetTickCount() - Start >= TimeoutMs)
+            return false;
+        PumpMessagesFor(20);
+    }
+    return true;
+}
+
 constexpr wchar_t BackdropClass[] = L"SnapvalePatternBackdrop";
 
 TPixels PixelsOfBitmap(HBITMAP Bitmap) {
@@ -161,10 +172,7 @@ TSnapvale::TSnapvale() : FProcess(std::make_unique<TTestProcess>(SNAPVALE_EXE)) 
 }
 
 void TSnapvale::ClickClient(HWND Window, int X, int Y, int Button) {
-    const DWORD Start = GetTickCount();
-    while (!(IsWindowVisible(Window) && IsWindowEnabled(Window) && !IsIconic(Window)) &&
-           GetTickCount() - Start < 5000)
-        PumpMessagesFor(20);
+    WaitUntilItTakesInput(Window, 5000);
     // A message sent to the window comes back once the program is between messages again,
     // that is, once it has finished what it was doing when the window appeared.
     SendMessageTimeoutW(Window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
@@ -229,12 +237,9 @@ bool TSnapvale::CloseImageWindow(HWND ImageWindow) {
     WaitForWindowGone(ImageWindow, 5000);
     // The modal loop hides its window first, then gives the other windows their input back
     // and the command shows the main window again.
-    const DWORD Start = GetTickCount();
-    while (!(IsWindowEnabled(FMain) && IsWindowVisible(FMain) && !IsIconic(FMain)) &&
-           GetTickCount() - Start < 5000)
-        PumpMessagesFor(20);
+    const bool Back = WaitUntilItTakesInput(FMain, 5000);
     PumpMessagesFor(100);
-    return IsWindowEnabled(FMain) && IsWindowVisible(FMain) && !IsIconic(FMain);
+    return Back;
 }
 
 // --- reading results ---

@@ -2,10 +2,10 @@
 
 #include "app/MainPas.h"
 
-#include "framework/ClassRegistry.h"
-#include "framework/ControlClasses.h"
-#include "framework/Properties.h"
-#include "framework/Shell.h"
+#include "framework/core/ClassRegistry.h"
+#include "framework/core/Properties.h"
+#include "framework/windows/ControlClasses.h"
+#include "framework/windows/Shell.h"
 
 TAboutFrm* AboutFrm = nullptr;
 

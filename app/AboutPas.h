@@ -2,7 +2,7 @@
 // author.
 #pragma once
 
-#include "framework/Forms.h"
+#include "framework/windows/Forms.h"
 
 class TAboutFrm : public TForm {
 public:

@@ -5,7 +5,7 @@
 #include "app/MainPas.h"
 #include "app/Unit2.h"
 
-#include "framework/Application.h"
+#include "framework/windows/Application.h"
 
 void CreateApplicationWindows() {
     Application->Initialize();

@@ -1,8 +1,8 @@
 // The application's windows reach the components their layouts created by name.
 #pragma once
 
-#include "framework/Components.h"
-#include "framework/Exceptions.h"
+#include "framework/core/Components.h"
+#include "framework/core/Exceptions.h"
 
 #include <string>
 

@@ -4,14 +4,14 @@
 #include "app/ReplaceFile.h"
 #include "app/SaveFormat.h"
 
-#include "framework/Application.h"
-#include "framework/Bitmap.h"
-#include "framework/ClassRegistry.h"
-#include "framework/Clipboard.h"
-#include "framework/ControlClasses.h"
-#include "framework/JpegImage.h"
-#include "framework/Picture.h"
-#include "framework/Properties.h"
+#include "framework/core/ClassRegistry.h"
+#include "framework/core/Properties.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Clipboard.h"
+#include "framework/graphics/JpegImage.h"
+#include "framework/graphics/Picture.h"
+#include "framework/windows/Application.h"
+#include "framework/windows/ControlClasses.h"
 
 TLastImgFrm* LastImgFrm = nullptr;
 

@@ -2,9 +2,9 @@
 // area, saves it as a JPEG or Windows bitmap file, or copies it to the clipboard.
 #pragma once
 
-#include "framework/Dialogs.h"
-#include "framework/ExtCtrls.h"
-#include "framework/Forms.h"
+#include "framework/windows/Dialogs.h"
+#include "framework/windows/ExtCtrls.h"
+#include "framework/windows/Forms.h"
 
 class TLastImgFrm : public TForm {
 public:

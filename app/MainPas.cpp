@@ -5,14 +5,14 @@
 #include "app/LastImgPas.h"
 #include "app/Unit2.h"
 
-#include "framework/Bitmap.h"
-#include "framework/ClassRegistry.h"
-#include "framework/ControlClasses.h"
-#include "framework/GdiHandles.h"
-#include "framework/Picture.h"
-#include "framework/Properties.h"
-#include "framework/Screen.h"
-#include "framework/Shell.h"
+#include "framework/core/ClassRegistry.h"
+#include "framework/core/Properties.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/GdiHandles.h"
+#include "framework/graphics/Picture.h"
+#include "framework/windows/ControlClasses.h"
+#include "framework/windows/Screen.h"
+#include "framework/windows/Shell.h"
 
 TMainFrm* MainFrm = nullptr;
 

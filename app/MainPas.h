@@ -3,9 +3,9 @@
 // page, exit). The borderless window is dragged by its background.
 #pragma once
 
-#include "framework/ExtCtrls.h"
-#include "framework/Forms.h"
-#include "framework/StdCtrls.h"
+#include "framework/windows/ExtCtrls.h"
+#include "framework/windows/Forms.h"
+#include "framework/windows/StdCtrls.h"
 
 class TMainFrm : public TForm {
 public:

@@ -1,8 +1,8 @@
 #include "app/ReplaceFile.h"
 
-#include "framework/Exceptions.h"
-#include "framework/TextConv.h"
-#include "framework/WinApi.h"
+#include "framework/core/Exceptions.h"
+#include "framework/core/TextConv.h"
+#include "framework/graphics/WinApi.h"
 
 namespace {
 

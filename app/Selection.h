@@ -3,6 +3,6 @@
 // same rectangle.
 #pragma once
 
-#include "framework/WinApi.h"
+#include "framework/graphics/WinApi.h"
 
 RECT SelectionRect(POINT Anchor, int X, int Y);

@@ -2,8 +2,8 @@
 // main window closes.
 #include "app/ApplicationWindows.h"
 
-#include "framework/Application.h"
-#include "framework/WinApi.h"
+#include "framework/graphics/WinApi.h"
+#include "framework/windows/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     CreateApplicationWindows();

@@ -4,11 +4,11 @@
 #include "app/LastImgPas.h"
 #include "app/Selection.h"
 
-#include "framework/Bitmap.h"
-#include "framework/ClassRegistry.h"
-#include "framework/ControlClasses.h"
-#include "framework/Picture.h"
-#include "framework/Properties.h"
+#include "framework/core/ClassRegistry.h"
+#include "framework/core/Properties.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Picture.h"
+#include "framework/windows/ControlClasses.h"
 
 TForm2* Form2 = nullptr;
 

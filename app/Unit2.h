@@ -3,8 +3,8 @@
 // rectangle of the picture on to the captured-image window.
 #pragma once
 
-#include "framework/ExtCtrls.h"
-#include "framework/Forms.h"
+#include "framework/windows/ExtCtrls.h"
+#include "framework/windows/Forms.h"
 
 class TForm2 : public TForm {
 public:

@@ -7,8 +7,8 @@
 #include "app/LastImgPas.h"
 #include "app/MainPas.h"
 
-#include "framework/Application.h"
-#include "framework/Screen.h"
+#include "framework/windows/Application.h"
+#include "framework/windows/Screen.h"
 
 #include <algorithm>
 #include <array>
@@ -24,8 +24,8 @@ double Now() {
     return double(Counter.QuadPart) * 1000.0 / double(Frequency.QuadPart);
 }
 
-constexpr std::array<const char*, 4> StepNames{"out of the way", "screen grab",
-                                               "main window back", "captured-image window"};
+constexpr std::array<const char*, 4> StepNames{"out of the way", "screen grab", "main window back",
+                                               "captured-image window"};
 using TStepTimes = std::array<double, StepNames.size()>;
 
 TStepTimes OneCapture() {

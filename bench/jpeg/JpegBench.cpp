@@ -4,11 +4,11 @@
 // start-up is measured on a tiny picture and taken off its time. Reports both times and
 // their ratio; the goal is a ratio of at most 1.15.
 //   bench_jpeg [path of cjpeg.exe]
-#include "framework/Bitmap.h"
-#include "framework/Canvas.h"
-#include "framework/JpegImage.h"
-#include "framework/TextConv.h"
-#include "framework/WinApi.h"
+#include "framework/core/TextConv.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/JpegImage.h"
+#include "framework/graphics/WinApi.h"
 
 #include <algorithm>
 #include <cstdio>

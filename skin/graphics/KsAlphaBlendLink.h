@@ -2,7 +2,7 @@
 // program starts. Surfaces use it only where it gives the same pixels as their own blend.
 #pragma once
 
-#include "framework/WinApi.h"
+#include "framework/graphics/WinApi.h"
 
 using TKsAlphaBlendFunc = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int,
                                         BLENDFUNCTION);

@@ -9,10 +9,10 @@
 // blend, and every stretch by a scale other than 1, runs the surface's own per-pixel path.
 #pragma once
 
-#include "framework/Colors.h"
-#include "framework/Events.h"
-#include "framework/Objects.h"
-#include "framework/WinApi.h"
+#include "framework/core/Events.h"
+#include "framework/core/Objects.h"
+#include "framework/graphics/Colors.h"
+#include "framework/graphics/WinApi.h"
 #include "skin/graphics/KsColors.h"
 #include "skin/graphics/KsLowLevel.h"
 #include "skin/graphics/KsPixelOps.h"

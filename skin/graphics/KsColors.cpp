@@ -2,7 +2,7 @@
 // hue, saturation and lightness, with every rounding to nearest and ties to even.
 #include "skin/graphics/KsColors.h"
 
-#include "framework/WinApi.h"
+#include "framework/graphics/WinApi.h"
 
 #include <algorithm>
 #include <cmath>

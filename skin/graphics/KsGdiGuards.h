@@ -2,7 +2,7 @@
 // each is released or deselected on every path out of the operation, exceptions included.
 #pragma once
 
-#include "framework/WinApi.h"
+#include "framework/graphics/WinApi.h"
 
 // Owns a created pen, brush, font or region and deletes it.
 class TKsGdiObject {

@@ -2,7 +2,7 @@
 // are empty when the host lacks them. The library is freed with the object.
 #pragma once
 
-#include "framework/WinApi.h"
+#include "framework/graphics/WinApi.h"
 
 template <class Func> class TKsHostLibrary {
 public:

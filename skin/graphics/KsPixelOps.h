@@ -5,7 +5,7 @@
 // exclusive; every write is clipped to the pixels that exist.
 #pragma once
 
-#include "framework/WinApi.h"
+#include "framework/graphics/WinApi.h"
 #include "skin/graphics/KsLowLevel.h"
 
 // A view of a top-down pixel buffer without row padding.

@@ -1,8 +1,8 @@
 #include "skin/graphics/KsUtils.h"
 
-#include "framework/Controls.h"
-#include "framework/TextConv.h"
-#include "framework/WinControl.h"
+#include "framework/core/TextConv.h"
+#include "framework/windows/Controls.h"
+#include "framework/windows/WinControl.h"
 #include "skin/graphics/KsBitmap.h"
 
 #include <cmath>

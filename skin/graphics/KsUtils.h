@@ -3,7 +3,7 @@
 // keyboard repeat timing.
 #pragma once
 
-#include "framework/WinApi.h"
+#include "framework/graphics/WinApi.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // has it. The library is loaded once, by name, when the program starts.
 #pragma once
 
-#include "framework/WinApi.h"
+#include "framework/graphics/WinApi.h"
 
 using TKsIsAppThemedFunc = BOOL(WINAPI*)();
 

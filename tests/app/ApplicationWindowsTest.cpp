@@ -7,12 +7,12 @@
 #include "app/MainPas.h"
 #include "app/Unit2.h"
 
-#include "framework/Application.h"
-#include "framework/Dialogs.h"
-#include "framework/Picture.h"
-#include "framework/Shell.h"
-#include "framework/StdCtrls.h"
-#include "framework/TextConv.h"
+#include "framework/core/TextConv.h"
+#include "framework/graphics/Picture.h"
+#include "framework/windows/Application.h"
+#include "framework/windows/Dialogs.h"
+#include "framework/windows/Shell.h"
+#include "framework/windows/StdCtrls.h"
 
 #include <gtest/gtest.h>
 

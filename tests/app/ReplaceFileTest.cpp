@@ -1,9 +1,9 @@
 // An existing file survives a save that fails part-way; a complete save replaces it.
 #include "app/ReplaceFile.h"
 
-#include "framework/Exceptions.h"
-#include "framework/TextConv.h"
-#include "framework/WinApi.h"
+#include "framework/core/Exceptions.h"
+#include "framework/core/TextConv.h"
+#include "framework/graphics/WinApi.h"
 
 #include <gtest/gtest.h>
 

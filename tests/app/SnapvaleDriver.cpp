@@ -1,8 +1,8 @@
 #include "tests/app/SnapvaleDriver.h"
 
-#include "framework/Bitmap.h"
-#include "framework/Picture.h"
-#include "framework/TextConv.h"
+#include "framework/core/TextConv.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Picture.h"
 
 #include <algorithm>
 #include <cstdlib>

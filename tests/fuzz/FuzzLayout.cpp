@@ -3,10 +3,10 @@
 // a layout that was read writes out as text that reads back and writes out identically.
 #include "LayoutSamples.h"
 
-#include "framework/LayoutFormatter.h"
-#include "framework/LayoutParser.h"
-#include "framework/LayoutReader.h"
-#include "framework/LayoutWriter.h"
+#include "framework/core/LayoutFormatter.h"
+#include "framework/core/LayoutParser.h"
+#include "framework/core/LayoutReader.h"
+#include "framework/core/LayoutWriter.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // The host the product runs on must really draw, have the desktop the tests expect, offer
 // the optional libraries the skin loads at run time and know the fonts the windows use.
-#include "framework/WinApi.h"
+#include "framework/graphics/WinApi.h"
 #include "tests/support/UserInput.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // keyboard through SendInput, windows found by class and caption, pictures of the screen.
 #pragma once
 
-#include "framework/WinApi.h"
+#include "framework/graphics/WinApi.h"
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,7 @@
 // files the host can load.
 #include "tools/artwork/Artwork.h"
 
-#include "framework/WinApi.h"
+#include "framework/graphics/WinApi.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "GraphicsTestSupport.h"
 
-#include "framework/Canvas.h"
-#include "framework/Streams.h"
+#include "framework/core/Streams.h"
+#include "framework/graphics/Canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "GraphicsTestSupport.h"
 
-#include "framework/Canvas.h"
-#include "framework/GdiHandles.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/GdiHandles.h"
 
 #include <gtest/gtest.h>
 

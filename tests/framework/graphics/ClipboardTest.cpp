@@ -1,9 +1,9 @@
 #include "GraphicsTestSupport.h"
 
-#include "framework/Canvas.h"
-#include "framework/Clipboard.h"
-#include "framework/JpegImage.h"
-#include "framework/Picture.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/Clipboard.h"
+#include "framework/graphics/JpegImage.h"
+#include "framework/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 

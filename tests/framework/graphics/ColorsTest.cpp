@@ -1,5 +1,5 @@
-#include "framework/Colors.h"
-#include "framework/WinApi.h"
+#include "framework/graphics/Colors.h"
+#include "framework/graphics/WinApi.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "framework/GraphicsObjects.h"
-#include "framework/Properties.h"
+#include "framework/graphics/GraphicsObjects.h"
+#include "framework/core/Properties.h"
 
 #include <gtest/gtest.h>
 

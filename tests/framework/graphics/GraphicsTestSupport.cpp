@@ -1,8 +1,8 @@
 #include "GraphicsTestSupport.h"
 
-#include "framework/Canvas.h"
-#include "framework/TextConv.h"
-#include "framework/WinApi.h"
+#include "framework/core/TextConv.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/WinApi.h"
 
 std::unique_ptr<TBitmap> MakeDibBitmap(int Width, int Height, TColor Color, TPixelFormat Format) {
     auto Bitmap = std::make_unique<TBitmap>();

@@ -2,8 +2,8 @@
 // pixels back exactly.
 #pragma once
 
-#include "framework/Bitmap.h"
-#include "framework/Colors.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Colors.h"
 
 #include <cstdint>
 #include <memory>

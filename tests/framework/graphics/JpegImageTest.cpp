@@ -1,8 +1,8 @@
 #include "GraphicsTestSupport.h"
 
-#include "framework/Canvas.h"
-#include "framework/JpegImage.h"
-#include "framework/Streams.h"
+#include "framework/core/Streams.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/JpegImage.h"
 
 #include <gtest/gtest.h>
 

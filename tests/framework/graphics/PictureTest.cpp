@@ -1,11 +1,11 @@
 #include "GraphicsTestSupport.h"
 
-#include "framework/Canvas.h"
-#include "framework/Filer.h"
-#include "framework/Icon.h"
-#include "framework/JpegImage.h"
-#include "framework/Picture.h"
-#include "framework/Streams.h"
+#include "framework/core/Filer.h"
+#include "framework/core/Streams.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/Icon.h"
+#include "framework/graphics/JpegImage.h"
+#include "framework/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "GraphicsTestSupport.h"
 
-#include "framework/Canvas.h"
-#include "framework/GdiHandles.h"
-#include "framework/JpegImage.h"
-#include "framework/Picture.h"
-#include "framework/Streams.h"
+#include "framework/core/Streams.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/GdiHandles.h"
+#include "framework/graphics/JpegImage.h"
+#include "framework/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 

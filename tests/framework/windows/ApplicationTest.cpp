@@ -1,7 +1,7 @@
 #include "WindowTestSupport.h"
 
-#include "framework/Icon.h"
-#include "framework/StdCtrls.h"
+#include "framework/graphics/Icon.h"
+#include "framework/windows/StdCtrls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "WindowTestSupport.h"
 
-#include "framework/ExtCtrls.h"
-#include "framework/StdCtrls.h"
-#include "framework/TextConv.h"
+#include "framework/core/TextConv.h"
+#include "framework/windows/ExtCtrls.h"
+#include "framework/windows/StdCtrls.h"
 
 #include <gtest/gtest.h>
 

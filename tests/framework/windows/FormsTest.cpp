@@ -1,14 +1,14 @@
 #include "WindowTestSupport.h"
 
-#include "framework/ClassRegistry.h"
-#include "framework/ControlClasses.h"
-#include "framework/ExtCtrls.h"
-#include "framework/LayoutReader.h"
-#include "framework/LayoutWriter.h"
-#include "framework/Properties.h"
-#include "framework/Screen.h"
-#include "framework/StdCtrls.h"
-#include "framework/Timer.h"
+#include "framework/core/ClassRegistry.h"
+#include "framework/core/LayoutReader.h"
+#include "framework/core/LayoutWriter.h"
+#include "framework/core/Properties.h"
+#include "framework/windows/ControlClasses.h"
+#include "framework/windows/ExtCtrls.h"
+#include "framework/windows/Screen.h"
+#include "framework/windows/StdCtrls.h"
+#include "framework/windows/Timer.h"
 #include "tests/support/UserInput.h"
 
 #include <gtest/gtest.h>

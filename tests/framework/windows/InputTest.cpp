@@ -2,11 +2,11 @@
 // buttons, the mouse is reported entering and leaving windowed and graphic controls.
 #include "WindowTestSupport.h"
 
-#include "framework/ClassRegistry.h"
-#include "framework/ControlClasses.h"
-#include "framework/MouseTracking.h"
-#include "framework/Properties.h"
-#include "framework/StdCtrls.h"
+#include "framework/core/ClassRegistry.h"
+#include "framework/core/Properties.h"
+#include "framework/windows/ControlClasses.h"
+#include "framework/windows/MouseTracking.h"
+#include "framework/windows/StdCtrls.h"
 #include "tests/support/UserInput.h"
 
 #include <gtest/gtest.h>

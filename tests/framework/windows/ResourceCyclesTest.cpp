@@ -2,10 +2,10 @@
 // behind.
 #include "WindowTestSupport.h"
 
-#include "framework/Bitmap.h"
-#include "framework/ExtCtrls.h"
-#include "framework/ScrollBox.h"
-#include "framework/StdCtrls.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/windows/ExtCtrls.h"
+#include "framework/windows/ScrollBox.h"
+#include "framework/windows/StdCtrls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 #include "WindowTestSupport.h"
 
-#include "framework/Bitmap.h"
-#include "framework/Dialogs.h"
-#include "framework/ExtCtrls.h"
-#include "framework/GdiHandles.h"
-#include "framework/ScrollBox.h"
-#include "framework/Shell.h"
-#include "framework/StdCtrls.h"
-#include "framework/TextConv.h"
-#include "framework/Timer.h"
+#include "framework/core/TextConv.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/GdiHandles.h"
+#include "framework/windows/Dialogs.h"
+#include "framework/windows/ExtCtrls.h"
+#include "framework/windows/ScrollBox.h"
+#include "framework/windows/Shell.h"
+#include "framework/windows/StdCtrls.h"
+#include "framework/windows/Timer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "WindowTestSupport.h"
 
-#include "framework/GdiHandles.h"
+#include "framework/graphics/GdiHandles.h"
 
 namespace {
 

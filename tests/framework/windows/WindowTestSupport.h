@@ -3,9 +3,9 @@
 // its own (modal) message loop, and a graphic control that records what reaches it.
 #pragma once
 
-#include "framework/Application.h"
-#include "framework/CustomControls.h"
-#include "framework/Forms.h"
+#include "framework/windows/Application.h"
+#include "framework/windows/CustomControls.h"
+#include "framework/windows/Forms.h"
 
 #include <functional>
 #include <string>

@@ -2,13 +2,13 @@
 // graphics, streams and the clipboard.
 #include "SurfaceTestSupport.h"
 
-#include "framework/Bitmap.h"
-#include "framework/Canvas.h"
-#include "framework/Clipboard.h"
-#include "framework/Exceptions.h"
-#include "framework/GraphicsObjects.h"
-#include "framework/Picture.h"
-#include "framework/Streams.h"
+#include "framework/core/Exceptions.h"
+#include "framework/core/Streams.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/Clipboard.h"
+#include "framework/graphics/GraphicsObjects.h"
+#include "framework/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The surface's life: sizing, failures of each allocation step, notifications, leaks.
 #include "SurfaceTestSupport.h"
 
-#include "framework/Exceptions.h"
+#include "framework/core/Exceptions.h"
 
 #include <gtest/gtest.h>
 

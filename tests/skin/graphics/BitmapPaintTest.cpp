@@ -2,8 +2,8 @@
 // object the surface selects given back.
 #include "SurfaceTestSupport.h"
 
-#include "framework/Canvas.h"
-#include "framework/TextConv.h"
+#include "framework/core/TextConv.h"
+#include "framework/graphics/Canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "skin/graphics/KsColors.h"
 
-#include "framework/WinApi.h"
+#include "framework/graphics/WinApi.h"
 
 #include <gtest/gtest.h>
 

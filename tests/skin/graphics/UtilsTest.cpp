@@ -2,9 +2,9 @@
 // keyboard timing and the native-style query.
 #include "SurfaceTestSupport.h"
 
-#include "framework/Canvas.h"
-#include "framework/TextConv.h"
-#include "framework/WinControl.h"
+#include "framework/core/TextConv.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/windows/WinControl.h"
 #include "skin/graphics/KsUtils.h"
 #include "skin/graphics/KsWinXP.h"
 

@@ -1,0 +1,133 @@
+#include "framework/graphics/Clipboard.h"
+
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/GdiHandles.h"
+#include "framework/graphics/Picture.h"
+
+#include <memory>
+
+namespace {
+
+// The clipboard opened for one operation, closed at scope end.
+class TClipboardSession {
+public:
+    explicit TClipboardSession(HWND Owner) {
+        // Another program may hold the clipboard for a moment: a few short retries.
+        for (int Attempt = 0; Attempt < 10; ++Attempt) {
+            if (OpenClipboard(Owner))
+                return;
+            Sleep(10);
+        }
+        throw Exception("Cannot open clipboard");
+    }
+    TClipboardSession(const TClipboardSession&) = delete;
+    TClipboardSession& operator=(const TClipboardSession&) = delete;
+    ~TClipboardSession() { CloseClipboard(); }
+};
+
+} // namespace
+
+const TClassOf<TClipboard> TClipboard::Class{"TClipboard", TPersistent::Class};
+
+TClipboard::TClipboard() = default;
+
+TClipboard::~TClipboard() {
+    if (FWindow)
+        DestroyWindow(FWindow);
+}
+
+HWND TClipboard::Window() {
+    if (!FWindow) {
+        FWindow = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+        if (!FWindow)
+            throw EOutOfResources("Out of system resources");
+    }
+    return FWindow;
+}
+
+bool TClipboard::HasFormat(UINT Format) const {
+    return IsClipboardFormatAvailable(Format) != 0;
+}
+
+void TClipboard::Clear() {
+    const TClipboardSession Session(Window());
+    EmptyClipboard();
+}
+
+void TClipboard::PutBitmap(TBitmap& Bitmap) {
+    if (Bitmap.Empty()) {
+        Clear();
+        return;
+    }
+    // The clipboard takes ownership of what it is given: a device-dependent copy.
+    const TScreenDC Screen;
+    TGdiObject<HBITMAP> Copy(CreateCompatibleBitmap(Screen.Get(), Bitmap.Width(), Bitmap.Height()));
+    if (!Copy)
+        throw EOutOfResources("Out of system resources");
+    {
+        const TMemoryDC DC;
+        const TSelectedObject Selected(DC.Get(), Copy.Get());
+        BitBlt(DC.Get(), 0, 0, Bitmap.Width(), Bitmap.Height(), Bitmap.Canvas()->Handle(), 0, 0,
+               SRCCOPY);
+    }
+    const TClipboardSession Session(Window());
+    EmptyClipboard();
+    if (!SetClipboardData(CF_BITMAP, Copy.Get()))
+        throw Exception("Cannot put the bitmap on the clipboard");
+    Copy.Release();
+}
+
+void TClipboard::GetBitmap(TBitmap& Bitmap) {
+    TBitmap Copy;
+    {
+        const TClipboardSession Session(Window());
+        const auto Held = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+        BITMAP Info{};
+        if (!Held || !GetObjectW(Held, sizeof(Info), &Info))
+            throw EInvalidGraphic("Clipboard does not hold a bitmap");
+        Copy.SetSize(Info.bmWidth, Info.bmHeight);
+        // The clipboard keeps its bitmap: it is only read through a device context.
+        const TMemoryDC DC;
+        const TSelectedObject Selected(DC.Get(), Held);
+        BitBlt(Copy.Canvas()->Handle(), 0, 0, Info.bmWidth, Info.bmHeight, DC.Get(), 0, 0, SRCCOPY);
+    }
+    Bitmap.Assign(&Copy);
+}
+
+void TClipboard::Assign(TPersistent* Source) {
+    if (auto* Picture = dynamic_cast<TPicture*>(Source))
+        PutGraphic(Picture->Graphic());
+    else if (!Source || dynamic_cast<TGraphic*>(Source))
+        PutGraphic(static_cast<TGraphic*>(Source));
+    else
+        TPersistent::Assign(Source);
+}
+
+void TClipboard::PutGraphic(TGraphic* Graphic) {
+    if (!Graphic) {
+        Clear();
+    } else if (auto* Bitmap = dynamic_cast<TBitmap*>(Graphic)) {
+        PutBitmap(*Bitmap);
+    } else {
+        // Other pictures (JPEG images, icons) go there drawn into a bitmap.
+        TBitmap Drawn;
+        Drawn.Assign(Graphic);
+        PutBitmap(Drawn);
+    }
+}
+
+void TClipboard::AssignTo(TPersistent* Dest) {
+    if (auto* Bitmap = dynamic_cast<TBitmap*>(Dest))
+        GetBitmap(*Bitmap);
+    else if (auto* Picture = dynamic_cast<TPicture*>(Dest))
+        GetBitmap(*Picture->Bitmap());
+    else
+        TPersistent::AssignTo(Dest);
+}
+
+TClipboard* Clipboard() {
+    static const std::unique_ptr<TClipboard> Instance = std::make_unique<TClipboard>();
+    return Instance.get();
+}

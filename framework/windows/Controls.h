@@ -1,0 +1,296 @@
+// TControl: the base of everything that appears in a window, windowed or painted on its
+// parent. It keeps the control's bounds (in the parent's client coordinates), its alignment
+// and anchors, size constraints, visibility, enabled state, caption, cursor and hint, turns
+// mouse messages into mouse events and clicks, and answers the framework's component
+// messages that every control shares.
+#pragma once
+
+#include "framework/core/Components.h"
+#include "framework/core/Events.h"
+#include "framework/core/Sets.h"
+#include "framework/graphics/Colors.h"
+#include "framework/graphics/GraphicsObjects.h"
+#include "framework/graphics/WinApi.h"
+#include "framework/windows/ControlMessages.h"
+#include "framework/windows/SizeConstraints.h"
+
+#include <cstdint>
+#include <string>
+
+class TWinControl;
+class TCustomForm;
+class TPropertyTable;
+
+enum class TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+enum class TAnchorKind : uint8_t { akLeft, akTop, akRight, akBottom };
+using TAnchors = TSet<TAnchorKind>;
+constexpr TAnchors DefaultAnchors{TAnchorKind::akLeft, TAnchorKind::akTop};
+
+enum class TControlStyleFlag : uint8_t {
+    csAcceptsControls,
+    csCaptureMouse,
+    csDesignInteractive,
+    csClickEvents,
+    csFramed,
+    csSetCaption,
+    csOpaque,
+    csDoubleClicks,
+    csFixedWidth,
+    csFixedHeight,
+    csNoDesignVisible,
+    csReplicatable,
+    csNoStdEvents,
+    csDisplayDragImage,
+    csReflector,
+    csActionClient,
+    csMenuEvents,
+    csNeedsBorderPaint,
+    csParentBackground,
+};
+using TControlStyle = TSet<TControlStyleFlag>;
+
+enum class TControlStateFlag : uint8_t {
+    csLButtonDown,
+    csClicked,
+    csPalette,
+    csReadingState,
+    csAlignmentNeeded,
+    csFocusing,
+    csCreating,
+    csPaintCopy,
+    csCustomPaint,
+    csDestroyingHandle,
+    csDocking,
+};
+using TControlState = TSet<TControlStateFlag>;
+
+// A mouse cursor: the framework's cursor numbers, resolved to host cursors by the screen.
+using TCursor = int16_t;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crNone = -1;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crCross = -3;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crSizeNESW = -6;
+constexpr TCursor crSizeNS = -7;
+constexpr TCursor crSizeNWSE = -8;
+constexpr TCursor crSizeWE = -9;
+constexpr TCursor crUpArrow = -10;
+constexpr TCursor crHourGlass = -11;
+constexpr TCursor crNo = -18;
+constexpr TCursor crAppStart = -19;
+constexpr TCursor crHelp = -20;
+constexpr TCursor crHandPoint = -21;
+constexpr TCursor crSizeAll = -22;
+
+// The results a modal form ends with.
+using TModalResult = int32_t;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = IDOK;
+constexpr TModalResult mrCancel = IDCANCEL;
+constexpr TModalResult mrAbort = IDABORT;
+constexpr TModalResult mrRetry = IDRETRY;
+constexpr TModalResult mrIgnore = IDIGNORE;
+constexpr TModalResult mrYes = IDYES;
+constexpr TModalResult mrNo = IDNO;
+constexpr TModalResult mrAll = mrNo + 1;
+
+// The plain border of a windowed control: none, or a single (sunken) line.
+enum class TBorderStyle : uint8_t { bsNone, bsSingle };
+extern const TEnumInfo BorderStyleInfo;
+
+class TControl;
+
+class TControl : public TComponent {
+    friend class TWinControl;
+
+public:
+    static const TComponentClassOf<TControl> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    explicit TControl(TComponent* AOwner);
+    ~TControl() override;
+
+    // The windowed control this one lies in; nullptr for a top-level window or a control
+    // not placed yet.
+    TWinControl* Parent() const { return FParent; }
+    virtual void SetParent(TWinControl* AParent);
+
+    int Left() const { return FLeft; }
+    int Top() const { return FTop; }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    void SetLeft(int Value) { SetBounds(Value, FTop, FWidth, FHeight); }
+    void SetTop(int Value) { SetBounds(FLeft, Value, FWidth, FHeight); }
+    void SetWidth(int Value) { SetBounds(FLeft, FTop, Value, FHeight); }
+    void SetHeight(int Value) { SetBounds(FLeft, FTop, FWidth, Value); }
+    // Moves and sizes the control (constrained); the parent realigns its children.
+    virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    RECT BoundsRect() const;
+    void SetBoundsRect(const RECT& Rect);
+
+    // The area inside the control's border in its own coordinates.
+    virtual RECT ClientRect() const;
+    int ClientWidth() const;
+    int ClientHeight() const;
+    virtual void SetClientWidth(int Value);
+    virtual void SetClientHeight(int Value);
+    // The screen position of the client area's top-left corner.
+    virtual POINT ClientOrigin() const;
+    POINT ClientToScreen(POINT Point) const;
+    POINT ScreenToClient(POINT Point) const;
+
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign Value);
+    TAnchors Anchors() const { return FAnchors; }
+    void SetAnchors(TAnchors Value) { FAnchors = Value; }
+    TSizeConstraints* Constraints() const { return FConstraints.get(); }
+    // Applies the constraints to the current size again.
+    void ConstraintsChanged();
+
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible, and every parent is showing.
+    virtual bool Showing() const;
+    bool Enabled() const { return FEnabled; }
+    virtual void SetEnabled(bool Value);
+
+    const std::string& Caption() const { return FText; }
+    void SetCaption(const std::string& Value) { SetText(Value); }
+    const std::string& Text() const { return FText; }
+    void SetText(const std::string& Value);
+
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    // Takes the parent's colour, now and whenever the parent's colour changes; setting a
+    // colour of its own clears it.
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool Value);
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* Value) { FFont->Assign(Value); }
+    // Takes the parent's font, as ParentColor does the colour.
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool Value);
+
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor Value);
+    const std::string& Hint() const { return FHint; }
+    void SetHint(const std::string& Value) { FHint = Value; }
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool Value) { FShowHint = Value; }
+    // The popup menu component a right click opens (a menu class of a later layer).
+    TComponent* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TComponent* Value);
+
+    TControlStyle ControlStyle() const { return FControlStyle; }
+    void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
+    TControlState ControlState() const { return FControlState; }
+    void SetControlState(TControlState Value) { FControlState = Value; }
+
+    // Sends a message to the control directly and answers its result.
+    intptr_t Perform(uint32_t Msg, uintptr_t WParam = 0, intptr_t LParam = 0);
+    // The control's window procedure: every message goes through it into Dispatch.
+    virtual void WndProc(TMessage& Message);
+    void Dispatch(TMessage& Message) override;
+
+    virtual void Click();
+    virtual void DblClick();
+
+    // Marks the control's area for repainting; Update paints what is marked now;
+    // Repaint does both.
+    virtual void Invalidate();
+    virtual void Update();
+    virtual void Repaint();
+    void Refresh() { Repaint(); }
+
+    // Moves the control to the end (top) or start (bottom) of its parent's z-order.
+    void BringToFront();
+    void SendToBack();
+
+    // Streaming: a control is written inside its parent.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
+    void Loaded() override;
+
+    // Whether the mouse message with this client point should go to this control.
+    virtual bool HitTest(POINT Point);
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TNotifyEvent OnResize;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void Resize();
+    // Asks the parent to lay out its aligned and anchored children again.
+    void RequestAlign();
+    // Stores new bounds without moving a window; the windowed control moves its window.
+    void StoreBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    // The visible part of the parent's client area that this control covers, repainted.
+    void InvalidateControlArea(bool Erase);
+    // Takes or releases the mouse for this control (the parent's window for a graphic one).
+    void SetMouseCapture(bool Value);
+    virtual void VisibleChanged();
+    // Takes the parent's colour or font while ParentColor or ParentFont is set.
+    void TakeParentColor();
+    void TakeParentFont();
+
+    TWinControl* FParent = nullptr;
+    int FLeft = 0;
+    int FTop = 0;
+    int FWidth = 0;
+    int FHeight = 0;
+    std::string FText;
+    // A control takes the mouse while a button is held on it and turns a press and release
+    // on it into a click, unless its class says otherwise.
+    TControlStyle FControlStyle{TControlStyleFlag::csCaptureMouse, TControlStyleFlag::csClickEvents,
+                                TControlStyleFlag::csSetCaption, TControlStyleFlag::csDoubleClicks};
+    TControlState FControlState;
+    bool FVisible = true;
+    bool FEnabled = true;
+
+private:
+    void HandleMouseDown(TMessage& Message, TMouseButton Button, bool Double);
+    void HandleMouseUp(TMessage& Message, TMouseButton Button);
+    void HandleMouseMove(TMessage& Message);
+    // A control being destroyed stops being the capture control without touching the host.
+    void ForgetMouseCapture();
+    void FontChanged(TObject* Sender);
+
+    TAlign FAlign = TAlign::alNone;
+    TAnchors FAnchors = DefaultAnchors;
+    std::unique_ptr<TSizeConstraints> FConstraints;
+    TColor FColor = clWindow;
+    bool FParentColor = true;
+    std::unique_ptr<TFont> FFont;
+    bool FParentFont = true;
+    bool FTakingParentFont = false;
+    TCursor FCursor = crDefault;
+    std::string FHint;
+    bool FShowHint = false;
+    TComponent* FPopupMenu = nullptr;
+};
+
+// The control that holds the mouse capture (a graphic control's parent window holds the
+// host capture for it), or nullptr.
+TControl* GetCaptureControl();
+void SetCaptureControl(TControl* Control);
+
+// The form a control lies in (the top of its parent chain), or nullptr.
+TCustomForm* GetParentForm(const TControl* Control);
+
+// Published properties every control shares; descendants add them to their own tables
+// through the class chain.
+extern const TEnumInfo AlignInfo;
+extern const TEnumInfo AnchorKindInfo;

@@ -1,0 +1,175 @@
+// TCustomForm and TForm: the top-level windows of the program. A form has a border style
+// and border icons, a position rule applied each time it is shown, a window state, a
+// modal loop (ShowModal), the close protocol (OnCloseQuery, OnClose and its close actions),
+// and it keeps track of its active control, through which it moves the keyboard focus with
+// Tab and Shift+Tab and hands Return, Escape and Alt+letter to its controls.
+//
+// A form class of the program is read from the layout resource named after its class: its
+// constructor calls ReadFormLayout() as its last step, which reads the layout into the form
+// and then raises OnCreate.
+#pragma once
+
+#include "framework/graphics/Canvas.h"
+#include "framework/windows/ScrollingWinControl.h"
+
+#include <memory>
+
+class TIcon;
+class TMonitor;
+
+enum class TFormBorderStyle : uint8_t {
+    bsNone,
+    bsSingle,
+    bsSizeable,
+    bsDialog,
+    bsToolWindow,
+    bsSizeToolWin
+};
+enum class TBorderIcon : uint8_t { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
+enum class TFormStyle : uint8_t { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum class TPosition : uint8_t {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
+enum class TWindowState : uint8_t { wsNormal, wsMinimized, wsMaximized };
+enum class TFormStateFlag : uint8_t { fsCreating, fsVisible, fsShowing, fsModal, fsActivated };
+using TFormState = TSet<TFormStateFlag>;
+
+extern const TEnumInfo FormBorderStyleInfo;
+extern const TEnumInfo BorderIconInfo;
+extern const TEnumInfo FormStyleInfo;
+extern const TEnumInfo PositionInfo;
+extern const TEnumInfo WindowStateInfo;
+
+// The host window styles of a border style and its icons.
+void FormWindowStyles(TFormBorderStyle BorderStyle, TBorderIcons Icons, DWORD& Style,
+                      DWORD& ExStyle);
+
+class TCustomForm : public TScrollingWinControl {
+public:
+    static const TComponentClassOf<TCustomForm> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    explicit TCustomForm(TComponent* AOwner);
+    ~TCustomForm() override;
+
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle Value);
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons Value);
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle Value);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition Value) { FPosition = Value; }
+    TWindowState WindowState() const { return FWindowState; }
+    void SetWindowState(TWindowState Value);
+    // Design-time scaling to the screen's resolution; this framework never scales, the
+    // property is kept for layouts.
+    bool Scaled() const { return FScaled; }
+    void SetScaled(bool Value) { FScaled = Value; }
+
+    RECT ClientRect() const override;
+    void SetClientWidth(int Value) override;
+    void SetClientHeight(int Value) override;
+    int StoredClientWidth() const { return ClientWidth(); }
+    int StoredClientHeight() const { return ClientHeight(); }
+
+    // The control that has (or gets, when the form is activated) the keyboard focus.
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    void SetActiveControl(TWinControl* Control);
+    // Moves the focus to Control (activating the form when it is showing).
+    void FocusControl(TWinControl* Control);
+    // The window that got the focus tells its form (CM_EXIT, CM_ENTER, CM_FOCUSCHANGED).
+    void SetFocusedControl(TWinControl* Control);
+    // A windowed control leaves the form: forget it as active control.
+    void ControlRemoved(TWinControl* Control);
+
+    TModalResult ModalResult() const { return FModalResult; }
+    // A result set while the form runs modally ends its loop, also when no message is due.
+    void SetModalResult(TModalResult Value);
+    TFormState FormState() const { return FFormState; }
+
+    // Shows the form with every other window of the program disabled and runs a message
+    // loop until ModalResult becomes non-zero or the form is closed; answers ModalResult.
+    TModalResult ShowModal();
+    void Show();
+    // Asks OnCloseQuery, then OnClose decides: hide (the default), free, minimize or
+    // nothing. Closing the main form ends the application's loop.
+    void Close();
+    // Whether OnCloseQuery lets the form close.
+    virtual bool CloseQuery();
+    // Frees the form once the messages already queued for it have been handled.
+    void Release();
+
+    // The window's icon; an empty one shows the application's.
+    TIcon* Icon() const { return FIcon.get(); }
+    TMonitor* Monitor();
+    // Valid inside OnPaint.
+    TCanvas* Canvas() const { return FCanvas.get(); }
+
+    void Dispatch(TMessage& Message) override;
+    void Loaded() override;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnPaint;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+protected:
+    // Reads the layout resource named after the form's class into the form, then raises
+    // OnCreate; the constructor of a program's form class calls it last.
+    void ReadFormLayout();
+    void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    void PaintWindow(HDC DC) override;
+    virtual void DoClose(TCloseAction& Action);
+
+private:
+    void CMShowingChanged();
+    void CMDialogKey(TMessage& Message);
+    void WMActivate(TMessage& Message);
+    void WMSize(TMessage& Message);
+    void ApplyPosition();
+    void ApplyIcon();
+    void IconChanged(TObject* Sender);
+    void ApplyWindowState();
+    void FocusActiveOrFirstControl();
+    void ModalLoop();
+    void CloseModal();
+
+    TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
+    TBorderIcons FBorderIcons{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize,
+                              TBorderIcon::biMaximize};
+    TFormStyle FFormStyle = TFormStyle::fsNormal;
+    TPosition FPosition = TPosition::poDesigned;
+    TWindowState FWindowState = TWindowState::wsNormal;
+    bool FScaled = true;
+    int FLoadedClientWidth = -1;
+    int FLoadedClientHeight = -1;
+    TWinControl* FActiveControl = nullptr;
+    TWinControl* FFocusedControl = nullptr;
+    TModalResult FModalResult = mrNone;
+    TFormState FFormState;
+    std::unique_ptr<TCanvas> FCanvas;
+    std::unique_ptr<TIcon> FIcon;
+};
+
+class TForm : public TCustomForm {
+public:
+    static const TComponentClassOf<TForm> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    using TCustomForm::TCustomForm;
+};

@@ -6,8 +6,10 @@
 #include "app/Unit2.h"
 
 #include "framework/windows/Application.h"
+#include "skin/themes/KsThemeRegistration.h"
 
 void CreateApplicationWindows() {
+    RegisterSkinThemes();
     Application->Initialize();
     Application->SetTitle("Snapvale1.0");
     Application->CreateForm(MainFrm);

@@ -3,9 +3,9 @@
 #include "framework/core/Properties.h"
 #include "framework/graphics/WinApi.h"
 
-const TEnumInfo BiDiModeInfo{"TBiDiMode",
-                             {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
-                              "bdRightToLeftReadingOnly"}};
+const TEnumInfo BiDiModeInfo{
+    "TBiDiMode",
+    {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
 
 namespace {
 

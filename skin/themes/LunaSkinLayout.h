@@ -43,6 +43,11 @@ constexpr TPiece ToolFrame{66, 0, 65, 51};
 constexpr int ToolBorder = 2;
 constexpr int ToolCaptionHeight = 19;
 constexpr int ToolBottomTop = 49;
+// The tool-window frame's right border pieces start here, one column left of the caption's
+// right end, and so reach one column past it; its side strips start three rows under the
+// caption.
+constexpr int ToolRightBorderLeft = 130;
+constexpr int ToolSideStripTop = ToolCaptionHeight + 3;
 // Width of the caption's corner pieces, copied unscaled at both ends of the band.
 constexpr int CaptionCorner = 10;
 

@@ -1,0 +1,98 @@
+#include "skin/themes/TeThemeXPImpl.h"
+
+namespace {
+
+template <class F> void Resolve(HMODULE Module, const char* Name, F& Entry) {
+    Entry = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(Module, Name)));
+}
+
+// The loaded library and its entries, freed when the program ends.
+class THostVisualStyles {
+public:
+    THostVisualStyles() : FModule(LoadLibraryW(L"uxtheme.dll")) {
+        if (!FModule)
+            return;
+        Api.Loaded = true;
+        HMODULE Module = FModule;
+        Resolve(Module, "OpenThemeData", Api.OpenThemeData);
+        Resolve(Module, "CloseThemeData", Api.CloseThemeData);
+        Resolve(Module, "DrawThemeBackground", Api.DrawThemeBackground);
+        Resolve(Module, "DrawThemeText", Api.DrawThemeText);
+        Resolve(Module, "GetThemePartSize", Api.GetThemePartSize);
+        Resolve(Module, "GetThemeTextMetrics", Api.GetThemeTextMetrics);
+        Resolve(Module, "GetThemeBackgroundRegion", Api.GetThemeBackgroundRegion);
+        Resolve(Module, "HitTestThemeBackground", Api.HitTestThemeBackground);
+        Resolve(Module, "DrawThemeEdge", Api.DrawThemeEdge);
+        Resolve(Module, "DrawThemeIcon", Api.DrawThemeIcon);
+        Resolve(Module, "DrawThemeParentBackground", Api.DrawThemeParentBackground);
+        Resolve(Module, "IsThemePartDefined", Api.IsThemePartDefined);
+        Resolve(Module, "IsThemeBackgroundPartiallyTransparent",
+                Api.IsThemeBackgroundPartiallyTransparent);
+        Resolve(Module, "GetThemeColor", Api.GetThemeColor);
+        Resolve(Module, "GetThemeMetric", Api.GetThemeMetric);
+        Resolve(Module, "GetThemeString", Api.GetThemeString);
+        Resolve(Module, "GetThemeBool", Api.GetThemeBool);
+        Resolve(Module, "GetThemeInt", Api.GetThemeInt);
+        Resolve(Module, "GetThemeEnumValue", Api.GetThemeEnumValue);
+        Resolve(Module, "GetThemePosition", Api.GetThemePosition);
+        Resolve(Module, "GetThemeFont", Api.GetThemeFont);
+        Resolve(Module, "GetThemeRect", Api.GetThemeRect);
+        Resolve(Module, "GetThemeMargins", Api.GetThemeMargins);
+        Resolve(Module, "GetThemeIntList", Api.GetThemeIntList);
+        Resolve(Module, "SetWindowTheme", Api.SetWindowTheme);
+        Resolve(Module, "GetThemeFilename", Api.GetThemeFilename);
+        Resolve(Module, "GetThemeSysColor", Api.GetThemeSysColor);
+        Resolve(Module, "GetThemeSysColorBrush", Api.GetThemeSysColorBrush);
+        Resolve(Module, "GetThemeSysBool", Api.GetThemeSysBool);
+        Resolve(Module, "GetThemeSysSize", Api.GetThemeSysSize);
+        Resolve(Module, "GetThemeSysFont", Api.GetThemeSysFont);
+        Resolve(Module, "GetThemeSysString", Api.GetThemeSysString);
+        Resolve(Module, "GetThemeSysInt", Api.GetThemeSysInt);
+        Resolve(Module, "IsThemeActive", Api.IsThemeActive);
+        Resolve(Module, "IsAppThemed", Api.IsAppThemed);
+        Resolve(Module, "GetWindowTheme", Api.GetWindowTheme);
+        Resolve(Module, "GetThemeAppProperties", Api.GetThemeAppProperties);
+        Resolve(Module, "SetThemeAppProperties", Api.SetThemeAppProperties);
+        Resolve(Module, "GetCurrentThemeName", Api.GetCurrentThemeName);
+        Resolve(Module, "GetThemeDocumentationProperty", Api.GetThemeDocumentationProperty);
+    }
+    THostVisualStyles(const THostVisualStyles&) = delete;
+    THostVisualStyles& operator=(const THostVisualStyles&) = delete;
+    ~THostVisualStyles() {
+        if (FModule)
+            FreeLibrary(FModule);
+    }
+
+    TTeVisualStylesApi Api;
+
+private:
+    HMODULE FModule;
+};
+
+TTeVisualStylesApi& EntriesInUse() {
+    static THostVisualStyles Host;
+    static TTeVisualStylesApi InUse = Host.Api;
+    return InUse;
+}
+
+} // namespace
+
+const TTeVisualStylesApi& VisualStyles() {
+    return EntriesInUse();
+}
+
+TTeVisualStylesApi SetVisualStyles(const TTeVisualStylesApi& Api) {
+    TTeVisualStylesApi Previous = EntriesInUse();
+    EntriesInUse() = Api;
+    return Previous;
+}
+
+bool VisualStylesLoaded() {
+    return VisualStyles().Loaded;
+}
+
+bool VisualStylesActive() {
+    const TTeVisualStylesApi& Api = VisualStyles();
+    return Api.Loaded && Api.IsAppThemed && Api.IsAppThemed() && Api.IsThemeActive &&
+           Api.IsThemeActive();
+}

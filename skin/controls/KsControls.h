@@ -1,0 +1,204 @@
+// The two bases of every skinned control: TKsCustomControl, a windowed control, and
+// TKsGraphicControl, painted on its parent. Neither paints on the screen directly: each
+// keeps an off-screen surface a little larger than itself (in steps of 30 pixels, so small
+// resizes keep it), renders into it only when something changed, and copies it to the
+// screen in one transfer. Both can let the parent's background show through (Transparent)
+// and draw themselves translucent over it (Blend at BlendValue). Descendants draw their
+// content in PaintControl, usually by asking a theme.
+#pragma once
+
+#include "framework/graphics/Canvas.h"
+#include "framework/windows/CustomControls.h"
+#include "framework/windows/WinControl.h"
+
+#include <cstdint>
+#include <memory>
+
+class TKsBitmap;
+
+// Asked of a skinned control's owner form: a non-zero answer means the form itself is drawn
+// translucent, so what shows through a control may change on every paint.
+constexpr uint32_t KM_FORMBLENDED = 0x0637;
+
+// Stores Value and answers true when it differs from what Field held.
+template <class T> bool KsChangeValue(T& Field, T Value) {
+    if (Field == Value)
+        return false;
+    Field = Value;
+    return true;
+}
+
+// The surfaces both bases keep: the control's image, sized in steps of 30 pixels and kept
+// while the control stays within one step of it, and the background captured for blending.
+class TKsControlSurface {
+public:
+    static constexpr int Step = 30;
+
+    TKsControlSurface();
+    ~TKsControlSurface();
+
+    TKsBitmap& Image() const { return *FImage; }
+    TKsBitmap& Background() const { return *FBackground; }
+    // The image size for a control of Width x Height.
+    static SIZE Rounded(int Width, int Height);
+    // Sizes the image for a Width x Height control (always when Exact, else only when it no
+    // longer fits or is a step too large) and, with Blend, the background like it. Answers
+    // whether a surface was reallocated.
+    bool Adjust(int Width, int Height, bool Exact, bool Blend);
+    // Gives the background the image's size when it differs (Blend may have been switched
+    // on since the last resize).
+    void SizeBackground();
+    // The image drawn translucent at BlendValue over the background.
+    void BlendOverBackground(int BlendValue);
+
+private:
+    std::unique_ptr<TKsBitmap> FImage;
+    std::unique_ptr<TKsBitmap> FBackground;
+};
+
+// Records the mouse entering or leaving a control and raises the matching event.
+void KsNotifyMouse(TObject* Control, bool& Inside, bool Entered, const TNotifyEvent& Event);
+
+class TKsCustomControl : public TWinControl {
+public:
+    static const TComponentClassOf<TKsCustomControl> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    explicit TKsCustomControl(TComponent* AOwner);
+    ~TKsCustomControl() override;
+
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+    bool Blend() const { return FBlend; }
+    void SetBlend(bool Value);
+    // The opacity (its low byte) when blended.
+    int BlendValue() const { return FBlendValue; }
+    void SetBlendValue(int Value);
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    virtual void SetBorderStyle(TBorderStyle Value);
+
+    // A canvas on the surface, for descendants that draw with the framework's calls.
+    TCanvas* Canvas() const { return FCanvas.get(); }
+    TKsBitmap& Surface() const { return FSurfaces.Image(); }
+    bool Dirty() const { return FDirty; }
+    bool MouseInside() const { return FMouseInside; }
+    // Whether the control has the keyboard focus, as its enter and exit messages said.
+    bool HasFocus() const { return FFocused; }
+
+    void Invalidate() override;
+    void Repaint() override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    RECT ClientRect() const override;
+    void Loaded() override;
+    void Dispatch(TMessage& Message) override;
+
+    // Renders the surface when it is dirty (or the owner form is translucent).
+    void RenderSurface();
+    // Renders the skinned graphic children into DC from this control's surface, and lets
+    // the other graphic children paint themselves into it.
+    void PaintGraphicChildren(HDC DC);
+    // Whether the owner form answers that it is drawn translucent.
+    bool IsOwnerBlended() const;
+
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+
+protected:
+    // Draws the control into the surface; the base fills the paint rectangle with Color
+    // unless Transparent.
+    virtual void PaintControl();
+    // The sunken border.
+    virtual void DrawBorder();
+    // The part of the surface inside the border.
+    virtual RECT GetPaintRect() const;
+
+    void CreateParams(TCreateParams& Params) override;
+    virtual void DoMouseEnter();
+    virtual void DoMouseLeave();
+    virtual void DoFocusEnter();
+    virtual void DoFocusExit();
+
+    // A copy of Font taken before every render, for giving to the surface.
+    TFont* DrawFont() const { return FDrawFont.get(); }
+    // Paints the parent's background and its graphic children behind the control into
+    // Target.
+    void CaptureParentBackground(TKsBitmap& Target);
+    // Gives the surfaces the size the control needs; a change renders again.
+    void AdjustSurface();
+
+private:
+    void SurfaceFreeing(TObject* Sender);
+    void SurfaceChanged(TObject* Sender);
+    void WMPaint(TMessage& Message);
+    void WMEraseBkgnd(TMessage& Message);
+    void WMWindowPosChanging(TMessage& Message);
+
+    TKsControlSurface FSurfaces;
+    bool FFocused = false;
+    bool FDirty = true;
+    bool FTransparent = false;
+    bool FBlend = false;
+    int FBlendValue = 150;
+    bool FMouseInside = false;
+    std::unique_ptr<TFont> FDrawFont;
+    std::unique_ptr<TCanvas> FCanvas;
+    TBorderStyle FBorderStyle = TBorderStyle::bsNone;
+    int FWidth = 0;
+    int FHeight = 0;
+};
+
+class TKsGraphicControl : public TGraphicControl {
+public:
+    static const TComponentClassOf<TKsGraphicControl> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    explicit TKsGraphicControl(TComponent* AOwner);
+    ~TKsGraphicControl() override;
+
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+    bool Blend() const { return FBlend; }
+    void SetBlend(bool Value);
+    int BlendValue() const { return FBlendValue; }
+    void SetBlendValue(int Value);
+
+    TKsBitmap& Surface() const { return FSurfaces.Image(); }
+    bool Dirty() const { return FDirty; }
+    bool MouseInside() const { return FMouseInside; }
+
+    void Invalidate() override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void Loaded() override;
+    void Dispatch(TMessage& Message) override;
+
+    // Renders the surface when it is dirty; a completed render clears Dirty.
+    void RenderSurface();
+    // Called by a skinned windowed parent that renders this control from its own surface:
+    // Background is what lies behind the control there.
+    void RenderFromParent(const TKsBitmap& Background);
+
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+
+protected:
+    // Draws the control into the surface; the base fills it with Color unless Transparent.
+    virtual void PaintControl();
+    void Paint() override;
+    virtual void DoMouseEnter();
+    virtual void DoMouseLeave();
+
+    TFont* DrawFont() const { return FDrawFont.get(); }
+    void AdjustSurface();
+
+private:
+    TKsControlSurface FSurfaces;
+    bool FDirty = true;
+    bool FTransparent = false;
+    bool FBlend = false;
+    int FBlendValue = 150;
+    bool FMouseInside = false;
+    std::unique_ptr<TFont> FDrawFont;
+    bool FPaintedByParent = false;
+    int FWidth = 0;
+    int FHeight = 0;
+};

@@ -45,9 +45,10 @@ constexpr int ToolCaptionHeight = 19;
 constexpr int ToolBottomTop = 49;
 // The tool-window frame's right border pieces start here, one column left of the caption's
 // right end, and so reach one column past it; its side strips start three rows under the
-// caption.
+// caption, the left one read 3 columns wide (and squeezed into the 2-pixel border).
 constexpr int ToolRightBorderLeft = 130;
 constexpr int ToolSideStripTop = ToolCaptionHeight + 3;
+constexpr int ToolLeftStripWidth = 3;
 // Width of the caption's corner pieces, copied unscaled at both ends of the band.
 constexpr int CaptionCorner = 10;
 
@@ -55,6 +56,7 @@ constexpr int CaptionCorner = 10;
 // and one row per kind, in the order close, help, minimize, maximize, restore, roll-up,
 // roll-down, tray.
 constexpr int CaptionButtonSize = 21;
+constexpr int CaptionButtonKinds = 8;
 constexpr std::array<int, 3> CaptionButtonColumn{0, 21, 42};
 constexpr std::array<int, 8> CaptionButtonRow{70, 100, 160, 130, 190, 280, 220, 250};
 // The close button of a tool-window frame, 14 x 14, in the looks normal, hot, pressed.
@@ -76,17 +78,21 @@ constexpr TPiece CheckBox{171, 102, 16, 16};
 constexpr TPiece RadioButton{152, 102, 16, 16};
 constexpr int CheckStateStep = 16;
 constexpr int CheckedStep = 64;
+constexpr int CheckStates = 4;
 constexpr int GrayedStep = 128;
 
 // Task-panel group buttons, 17 x 17: columns normal, hot, pressed; rows collapse, expand,
 // close.
 constexpr TPiece TaskGroupButton{134, 32, 17, 17};
 constexpr int TaskGroupButtonStep = 17;
+constexpr int TaskGroupButtonLooks = 3;
+constexpr int TaskGroupButtonKinds = 3;
 
 // Combo-box drop-down button, 15 x 14 per state (3 rows top and bottom kept, middle
 // stretched), and its 10 x 7 arrow per state.
 constexpr TPiece ComboButton{151, 248, 15, 14};
 constexpr int ComboButtonStep = 14;
+constexpr int ComboButtonStates = 4;
 constexpr int ComboButtonCap = 3;
 constexpr TPiece ComboArrow{155, 314, 10, 7};
 constexpr int ComboArrowStep = 7;
@@ -95,10 +101,16 @@ constexpr int ComboArrowStep = 7;
 // piece, then hot (20, 0), pressed (40, 0), checked (20, 23), checked and hot (40, 23).
 constexpr TPiece ToolButton{69, 278, 20, 23};
 constexpr int ToolButtonMargin = 4;
+struct TShift {
+    int DX;
+    int DY;
+};
+constexpr std::array<TShift, 5> ToolButtonLookShift{{{0, 0}, {20, 0}, {40, 0}, {20, 23}, {40, 23}}};
 // The small drop-down arrow of a tool button, 6 x 3 per state; checked ones 12 rows lower.
 constexpr TPiece ToolDropDownArrow{60, 311, 6, 3};
 constexpr int ToolDropDownArrowStep = 3;
 constexpr int ToolDropDownCheckedStep = 12;
+constexpr int ToolDropDownArrowStates = 4;
 
 // Control-bar grip, tiled over the grip area.
 constexpr TPiece ControlBarGrip{119, 58, 10, 6};
@@ -107,12 +119,14 @@ constexpr TPiece ControlBarGrip{119, 58, 10, 6};
 constexpr TPiece SmallButton{132, 278, 14, 14};
 constexpr int SmallButtonStep = 14;
 constexpr int SmallButtonMargin = 3;
+constexpr int SmallButtonStates = 4;
 
 // MDI child buttons in a menu bar, 19 x 19: columns minimize, restore, close; rows normal,
 // selected while not tracking, selected while tracking.
 constexpr int MDIButtonSize = 19;
 constexpr std::array<int, 3> MDIButtonColumn{0, 19, 38}; // minimize, restore, close
 constexpr int MDIButtonTop = 310;
+constexpr int MDIButtonRows = 3;
 
 // ---- Second skin: scroll bars, track bars, tabs ----
 
@@ -124,6 +138,7 @@ constexpr TPiece ScrollTrackVertical{37, 305, 17, 17};
 constexpr TPiece ScrollThumb{1, 305, 17, 17};
 constexpr int ScrollThumbStep = 17;
 constexpr int ScrollThumbMargin = 3;
+constexpr int ScrollStates = 4; // normal, hot, pressed, disabled: thumbs and arrow glyphs
 // Arrow glyphs, 9 x 9 per state: up, down, left, right.
 constexpr int ScrollArrowSize = 9;
 constexpr int ScrollArrowTop = 375;

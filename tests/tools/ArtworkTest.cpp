@@ -1,6 +1,7 @@
 // The artwork in resources/ must be exactly what the generator draws, and well-formed
 // files the host can load.
 #include "tools/artwork/Artwork.h"
+#include "tools/artwork/LunaSkinArtwork.h"
 
 #include "framework/graphics/WinApi.h"
 
@@ -24,24 +25,32 @@ template <class T> T ReadAt(const TArtworkBytes& Bytes, size_t Offset) {
     return Value;
 }
 
-} // namespace
-
-TEST(Artwork, CommittedFilesAreTheGeneratorsOutput) {
-    EXPECT_EQ(ReadCommitted("MainBackground.bmp"), MakeMainBackgroundBitmap());
-    EXPECT_EQ(ReadCommitted("Snapvale.ico"), MakeApplicationIcon());
-}
-
-TEST(Artwork, BackgroundIsA222By152TrueColourBitmap) {
-    const TArtworkBytes Bmp = MakeMainBackgroundBitmap();
+void ExpectTrueColourBitmap(const TArtworkBytes& Bmp, int Width, int Height) {
     ASSERT_GT(Bmp.size(), sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER));
     const auto File = ReadAt<BITMAPFILEHEADER>(Bmp, 0);
     const auto Info = ReadAt<BITMAPINFOHEADER>(Bmp, sizeof(BITMAPFILEHEADER));
     EXPECT_EQ(File.bfType, 0x4D42);
     EXPECT_EQ(File.bfSize, Bmp.size());
-    EXPECT_EQ(Info.biWidth, 222);
-    EXPECT_EQ(Info.biHeight, 152);
+    EXPECT_EQ(Info.biWidth, Width);
+    EXPECT_EQ(Info.biHeight, Height); // positive: bottom row first
     EXPECT_EQ(Info.biBitCount, 24);
-    EXPECT_EQ(File.bfOffBits + 152u * ((222 * 3 + 3) & ~3), Bmp.size());
+    EXPECT_EQ(Info.biCompression, static_cast<DWORD>(BI_RGB));
+    EXPECT_EQ(File.bfOffBits + static_cast<uint32_t>(Height) * ((Width * 3 + 3) & ~3), Bmp.size());
+}
+
+} // namespace
+
+TEST(Artwork, CommittedFilesAreTheGeneratorsOutput) {
+    EXPECT_EQ(ReadCommitted("MainBackground.bmp"), MakeMainBackgroundBitmap());
+    EXPECT_EQ(ReadCommitted("Snapvale.ico"), MakeApplicationIcon());
+    EXPECT_EQ(ReadCommitted("XP_MAIN.bmp"), MakeLunaMainSkin());
+    EXPECT_EQ(ReadCommitted("XP_MAIN1.bmp"), MakeLunaSecondSkin());
+}
+
+TEST(Artwork, BitmapsAreTrueColourFilesOfTheirSizes) {
+    ExpectTrueColourBitmap(MakeMainBackgroundBitmap(), 222, 152);
+    ExpectTrueColourBitmap(MakeLunaMainSkin(), 190, 372);
+    ExpectTrueColourBitmap(MakeLunaSecondSkin(), 196, 435);
 }
 
 TEST(Artwork, IconLoadsAsA32By32IconWithAMask) {

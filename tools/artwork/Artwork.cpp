@@ -1,44 +1,11 @@
 #include "tools/artwork/Artwork.h"
 
+#include "tools/artwork/ArtworkCanvas.h"
+
 #include <algorithm>
 #include <array>
 
 namespace {
-
-struct TRgb {
-    int R = 0, G = 0, B = 0;
-};
-
-// A picture being drawn, in full-precision RGB; pixel (0, 0) is the top-left corner.
-class TCanvasRgb {
-public:
-    TCanvasRgb(int Width, int Height) : FWidth(Width), FHeight(Height), FPixels(Width * Height) {}
-
-    int Width() const { return FWidth; }
-    int Height() const { return FHeight; }
-    TRgb& At(int X, int Y) { return FPixels[Y * FWidth + X]; }
-    const TRgb& At(int X, int Y) const { return FPixels[Y * FWidth + X]; }
-
-    // Mixes Colour over the pixel with an opacity of Alpha / 255.
-    void Blend(int X, int Y, TRgb Colour, int Alpha) {
-        if (X < 0 || Y < 0 || X >= FWidth || Y >= FHeight || Alpha <= 0)
-            return;
-        Alpha = std::min(Alpha, 255);
-        TRgb& P = At(X, Y);
-        P.R = (P.R * (255 - Alpha) + Colour.R * Alpha + 127) / 255;
-        P.G = (P.G * (255 - Alpha) + Colour.G * Alpha + 127) / 255;
-        P.B = (P.B * (255 - Alpha) + Colour.B * Alpha + 127) / 255;
-    }
-
-private:
-    int FWidth, FHeight;
-    std::vector<TRgb> FPixels;
-};
-
-TRgb Mix(TRgb A, TRgb B, int Step, int Steps) {
-    return {A.R + (B.R - A.R) * Step / Steps, A.G + (B.G - A.G) * Step / Steps,
-            A.B + (B.B - A.B) * Step / Steps};
-}
 
 // Share of a pixel (out of 16 samples) inside the ring between radii Inner and Outer,
 // all in 1/4 pixels around the centre (CX, CY), also in 1/4 pixels.
@@ -61,13 +28,6 @@ void DrawRing(TCanvasRgb& Canvas, int CX, int CY, int Inner, int Outer, TRgb Col
             Canvas.Blend(X, Y, Colour, Alpha * RingCoverage(X, Y, CX, CY, Inner, Outer) / 16);
 }
 
-void FillRect(TCanvasRgb& Canvas, int Left, int Top, int Right, int Bottom, TRgb Colour,
-              int Alpha) {
-    for (int Y = Top; Y < Bottom; ++Y)
-        for (int X = Left; X < Right; ++X)
-            Canvas.Blend(X, Y, Colour, Alpha);
-}
-
 // A viewfinder corner: two strokes of Length pixels meeting at (X, Y), pointing inwards
 // along DX and DY (each +1 or -1).
 void DrawCorner(TCanvasRgb& Canvas, int X, int Y, int DX, int DY, int Length, TRgb Colour,
@@ -80,40 +40,14 @@ void DrawCorner(TCanvasRgb& Canvas, int X, int Y, int DX, int DY, int Length, TR
         }
 }
 
-void PutLe16(TArtworkBytes& Out, uint32_t V) {
-    Out.push_back(V & 0xFF);
-    Out.push_back((V >> 8) & 0xFF);
-}
-void PutLe32(TArtworkBytes& Out, uint32_t V) {
-    PutLe16(Out, V & 0xFFFF);
-    PutLe16(Out, V >> 16);
-}
-
-void PutInfoHeader(TArtworkBytes& Out, int Width, int Height, int BitCount, uint32_t ImageSize,
-                   uint32_t ColoursUsed) {
-    PutLe32(Out, 40);
-    PutLe32(Out, static_cast<uint32_t>(Width));
-    PutLe32(Out, static_cast<uint32_t>(Height));
-    PutLe16(Out, 1);
-    PutLe16(Out, BitCount);
-    PutLe32(Out, 0); // BI_RGB
-    PutLe32(Out, ImageSize);
-    PutLe32(Out, 2835); // 72 dots per inch
-    PutLe32(Out, 2835);
-    PutLe32(Out, ColoursUsed);
-    PutLe32(Out, 0);
-}
-
-uint8_t Channel(int V) { return static_cast<uint8_t>(std::clamp(V, 0, 255)); }
-
 TCanvasRgb DrawMainBackground() {
     TCanvasRgb Canvas(222, 152);
     const TRgb Top{36, 62, 98}, Bottom{86, 128, 164};
     for (int Y = 0; Y < Canvas.Height(); ++Y)
         for (int X = 0; X < Canvas.Width(); ++X) {
             // A diagonal sweep, calm and mostly vertical.
-            Canvas.At(X, Y) = Mix(Top, Bottom, Y * 3 + X, (Canvas.Height() - 1) * 3 +
-                                                              Canvas.Width() - 1);
+            Canvas.At(X, Y) =
+                Mix(Top, Bottom, Y * 3 + X, (Canvas.Height() - 1) * 3 + Canvas.Width() - 1);
         }
     // A faint lens behind the buttons: outer barrel, glass ring and a soft highlight.
     const int CX = 111 * 4 + 2, CY = 78 * 4;
@@ -210,27 +144,7 @@ TIconPicture DrawIcon() {
 } // namespace
 
 TArtworkBytes MakeMainBackgroundBitmap() {
-    const TCanvasRgb Canvas = DrawMainBackground();
-    const int RowBytes = (Canvas.Width() * 3 + 3) & ~3;
-    const uint32_t ImageSize = static_cast<uint32_t>(RowBytes * Canvas.Height());
-    TArtworkBytes Out;
-    Out.push_back('B');
-    Out.push_back('M');
-    PutLe32(Out, 14 + 40 + ImageSize);
-    PutLe32(Out, 0);
-    PutLe32(Out, 14 + 40);
-    PutInfoHeader(Out, Canvas.Width(), Canvas.Height(), 24, ImageSize, 0);
-    for (int Y = Canvas.Height() - 1; Y >= 0; --Y) {
-        for (int X = 0; X < Canvas.Width(); ++X) {
-            const TRgb& P = Canvas.At(X, Y);
-            Out.push_back(Channel(P.B));
-            Out.push_back(Channel(P.G));
-            Out.push_back(Channel(P.R));
-        }
-        for (int Pad = Canvas.Width() * 3; Pad < RowBytes; ++Pad)
-            Out.push_back(0);
-    }
-    return Out;
+    return EncodeBitmap24(DrawMainBackground());
 }
 
 TArtworkBytes MakeApplicationIcon() {

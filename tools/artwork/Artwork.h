@@ -3,10 +3,7 @@
 // so the bytes are the same on every build; the files in resources/ are this code's output.
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
-using TArtworkBytes = std::vector<uint8_t>;
+#include "tools/artwork/ArtworkCanvas.h"
 
 // The complete .bmp file of the main window's background.
 TArtworkBytes MakeMainBackgroundBitmap();

@@ -1,6 +1,7 @@
 // Writes the application's artwork files into a folder (normally resources/):
 //   GenerateArtwork.exe FOLDER
 #include "tools/artwork/Artwork.h"
+#include "tools/artwork/LunaSkinArtwork.h"
 
 #include <cstdio>
 #include <string>
@@ -29,6 +30,8 @@ int main(int Argc, char** Argv) {
     }
     const std::string Folder = Argv[1];
     const bool Ok = WriteFile(Folder + "/MainBackground.bmp", MakeMainBackgroundBitmap()) &&
-                    WriteFile(Folder + "/Snapvale.ico", MakeApplicationIcon());
+                    WriteFile(Folder + "/Snapvale.ico", MakeApplicationIcon()) &&
+                    WriteFile(Folder + "/XP_MAIN.bmp", MakeLunaMainSkin()) &&
+                    WriteFile(Folder + "/XP_MAIN1.bmp", MakeLunaSecondSkin());
     return Ok ? 0 : 1;
 }

@@ -1,7 +1,10 @@
-// Writes the application's artwork files into a folder (normally resources/):
+// Writes the application's artwork files into a folder (normally resources/), or the sheet of
+// the skin's pieces into a bitmap file:
 //   GenerateArtwork.exe FOLDER
+//   GenerateArtwork.exe --sheet FILE.bmp
 #include "tools/artwork/Artwork.h"
 #include "tools/artwork/LunaSkinArtwork.h"
+#include "tools/artwork/LunaSkinSheet.h"
 
 #include <cstdio>
 #include <string>
@@ -24,8 +27,10 @@ bool WriteFile(const std::string& Path, const TArtworkBytes& Bytes) {
 } // namespace
 
 int main(int Argc, char** Argv) {
+    if (Argc == 3 && std::string(Argv[1]) == "--sheet")
+        return WriteFile(Argv[2], MakeLunaSkinSheet()) ? 0 : 1;
     if (Argc != 2) {
-        std::fprintf(stderr, "usage: GenerateArtwork FOLDER\n");
+        std::fprintf(stderr, "usage: GenerateArtwork FOLDER | --sheet FILE.bmp\n");
         return 2;
     }
     const std::string Folder = Argv[1];

@@ -4,6 +4,7 @@
 #include "skin/graphics/KsBitmap.h"
 #include "tools/artwork/LunaSkinArtwork.h"
 #include "tools/artwork/LunaSkinPieces.h"
+#include "tools/artwork/LunaThemePreview.h"
 
 #include <algorithm>
 #include <memory>
@@ -11,6 +12,7 @@
 namespace {
 
 constexpr int Scale = 3;
+constexpr int PreviewScale = 2;
 constexpr int SheetWidth = 1500;
 constexpr int Gap = 12;
 constexpr int LabelHeight = 16;
@@ -84,10 +86,11 @@ void DrawCell(TKsBitmap& Sheet, const TKsBitmap& Skin, const TSkinPieceUse& Use,
                    DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-// Places the cells left to right in rows; Draw false only measures. Answers the height.
+// Places the cells left to right in rows from row Top down. Answers the height.
 template <class TPlace>
-int FlowCells(const TKsBitmap& Measure, const std::vector<TSkinPieceUse>& Pieces, TPlace Place) {
-    int X = Gap, Y = Gap, RowHeight = 0;
+int FlowCells(const TKsBitmap& Measure, const std::vector<TSkinPieceUse>& Pieces, int Top,
+              TPlace Place) {
+    int X = Gap, Y = Top, RowHeight = 0;
     for (size_t I = 0; I < Pieces.size(); ++I) {
         const SIZE Cell = CellSize(Measure, Pieces[I]);
         const bool NewGroup = I > 0 && Pieces[I].Image != Pieces[I - 1].Image;
@@ -110,13 +113,20 @@ TArtworkBytes MakeLunaSkinSheet() {
     const auto Second = LoadSkin(MakeLunaSecondSkin());
     const std::vector<TSkinPieceUse> Pieces = LunaSkinPieces();
 
+    // On top, the theme drawing with the images; below, every piece on its own.
+    const auto Preview = DrawLunaThemePreview();
+    const int PiecesTop = Gap * 2 + Preview->Height() * PreviewScale;
     TKsBitmap Measure;
     Measure.SetSize(1, 1);
-    const int Height = FlowCells(Measure, Pieces, [](const TSkinPieceUse&, int, int) {});
+    const int Height = FlowCells(Measure, Pieces, PiecesTop, [](const TSkinPieceUse&, int, int) {});
     TKsBitmap Sheet;
     Sheet.SetSize(SheetWidth, Height);
     Sheet.Fill(SheetBackground);
-    FlowCells(Sheet, Pieces, [&](const TSkinPieceUse& Use, int X, int Y) {
+    Preview->StretchDraw(
+        Sheet,
+        {Gap, Gap, Gap + Preview->Width() * PreviewScale, Gap + Preview->Height() * PreviewScale},
+        {0, 0, Preview->Width(), Preview->Height()});
+    FlowCells(Sheet, Pieces, PiecesTop, [&](const TSkinPieceUse& Use, int X, int Y) {
         DrawCell(Sheet, Use.Image == TSkinImage::Main ? *Main : *Second, Use, X, Y);
     });
 

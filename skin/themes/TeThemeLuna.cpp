@@ -278,7 +278,8 @@ void TTeThemeLuna::DrawToolWindowFrame(TKsBitmap& Skin, TKsBitmap& Bitmap, int W
     Stretch(Skin, Bitmap, RECT{B, H - B, W - B, H}, RECT{L + B, Bottom, R - B, Bottom + B}, false);
     Copy(Skin, Bitmap, W - B, H - B, RECT{RightStrip, Bottom, RightStrip + B, Bottom + B}, false);
     Copy(Skin, Bitmap, 0, C, RECT{L, C, L + B, C + B}, false);
-    Stretch(Skin, Bitmap, RECT{0, C + B, B, H - B}, RECT{L, StripTop, L + ToolLeftStripWidth, Bottom}, false);
+    Stretch(Skin, Bitmap, RECT{0, C + B, B, H - B},
+            RECT{L, StripTop, L + ToolLeftStripWidth, Bottom}, false);
     Copy(Skin, Bitmap, W - B, C, RECT{RightStrip, C, RightStrip + B, C + B}, false);
     Stretch(Skin, Bitmap, RECT{W - B, C + B, W, H - B},
             RECT{RightStrip, StripTop, RightStrip + B, Bottom}, false);

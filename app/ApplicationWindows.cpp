@@ -6,10 +6,12 @@
 #include "app/Unit2.h"
 
 #include "framework/windows/Application.h"
+#include "skin/controls/KsControlsRegistration.h"
 #include "skin/themes/KsThemeRegistration.h"
 
 void CreateApplicationWindows() {
     RegisterSkinThemes();
+    RegisterSkinControls();
     Application->Initialize();
     Application->SetTitle("Snapvale1.0");
     Application->CreateForm(MainFrm);

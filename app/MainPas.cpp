@@ -91,10 +91,11 @@ void TMainFrm::btnFullScreenClick(TObject*) {
 void TMainFrm::btnPartScreenClick(TObject*) {
     GetOutOfTheWay();
     CaptureScreen(Form2->Image1);
-    if (Form2->ShowModal() == 1) {
-        SetWindowState(TWindowState::wsNormal);
+    const bool Selected = Form2->ShowModal() == 1;
+    // A cancelled selection brings the main window back as it was, too.
+    SetWindowState(TWindowState::wsNormal);
+    if (Selected)
         LastImgFrm->ShowModal();
-    }
     Show();
 }
 

@@ -46,6 +46,9 @@ void TForm2::Image1MouseMove(TObject*, TShiftState, int X, int Y) {
 }
 
 void TForm2::Image1MouseUp(TObject*, TMouseButton, TShiftState, int, int) {
+    // A selection cancelled while the button was held ends with nothing to pass on.
+    if (!Shape1->Visible())
+        return;
     FSelRect = RECT{Shape1->Left(), Shape1->Top(), Shape1->Left() + Shape1->Width(),
                     Shape1->Top() + Shape1->Height()};
     TBitmap Selected;
@@ -57,4 +60,13 @@ void TForm2::Image1MouseUp(TObject*, TMouseButton, TShiftState, int, int) {
     LastImgFrm->Image1->Picture()->Assign(&Selected);
     Shape1->Hide();
     SetModalResult(1);
+}
+
+void TForm2::KeyDown(TKey& Key, TShiftState Shift) {
+    TForm::KeyDown(Key, Shift);
+    if (Key != VK_ESCAPE)
+        return;
+    Shape1->Hide();
+    SetModalResult(mrCancel);
+    Key = 0;
 }

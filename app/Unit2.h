@@ -1,6 +1,6 @@
 // The region-selection overlay: the frozen screen shown full-screen, on which the user
 // drags out a rectangle with a dashed, inverting outline; releasing the button passes that
-// rectangle of the picture on to the captured-image window.
+// rectangle of the picture on to the captured-image window. Escape cancels.
 #pragma once
 
 #include "framework/windows/ExtCtrls.h"
@@ -19,6 +19,10 @@ public:
 
     TImage* Image1 = nullptr;
     TShape* Shape1 = nullptr;
+
+protected:
+    // Escape cancels the selection: the overlay closes with nothing selected.
+    void KeyDown(TKey& Key, TShiftState Shift) override;
 
 private:
     // While the button is down, left and top hold the anchor; then the selected rectangle.

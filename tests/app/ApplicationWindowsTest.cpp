@@ -13,6 +13,9 @@
 #include "framework/windows/Dialogs.h"
 #include "framework/windows/Shell.h"
 #include "framework/windows/StdCtrls.h"
+#include "skin/controls/KsThemeButtons.h"
+#include "skin/themes/KsThemeEngine.h"
+#include "skin/themes/TeThemeLuna.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +61,8 @@ protected:
         });
     }
 
-    static TButton* Button(TComponent& Form, const char* Name) {
-        return dynamic_cast<TButton*>(Form.FindComponent(Name));
+    static TTeThemeButton* Button(TComponent& Form, const char* Name) {
+        return dynamic_cast<TTeThemeButton*>(Form.FindComponent(Name));
     }
 
     std::vector<TShellRequest> ShellRequests;
@@ -108,7 +111,7 @@ TEST_F(ApplicationWindows, MainWindowIsTheBorderlessCommandPanel) {
         {"btnAbout", 39, 66, 2, "关于(&A)"},      {"btnEmail", 119, 66, 3, "技术支持"},
         {"btnHomepage", 39, 105, 4, "软件升级"},  {"btnExit", 119, 105, 5, "退出(&X)"}};
     for (const TExpected& Expected : Buttons) {
-        TButton* Found = Button(*MainFrm, Expected.Name);
+        TTeThemeButton* Found = Button(*MainFrm, Expected.Name);
         ASSERT_NE(Found, nullptr) << Expected.Name;
         EXPECT_EQ(Found->Left(), Expected.Left) << Expected.Name;
         EXPECT_EQ(Found->Top(), Expected.Top) << Expected.Name;
@@ -118,6 +121,36 @@ TEST_F(ApplicationWindows, MainWindowIsTheBorderlessCommandPanel) {
         EXPECT_EQ(Found->Caption(), Expected.Caption) << Expected.Name;
         EXPECT_FALSE(Found->Default()) << Expected.Name;
     }
+}
+
+TEST_F(ApplicationWindows, ButtonsPaintThroughTheirWindowsLunaEngines) {
+    auto* MainEngine = dynamic_cast<TTeThemeEngine*>(MainFrm->FindComponent("TeThemeEngine1"));
+    auto* ImageEngine = dynamic_cast<TTeThemeEngine*>(LastImgFrm->FindComponent("TeThemeEngine1"));
+    ASSERT_TRUE(MainEngine && ImageEngine);
+    for (TTeThemeEngine* Engine : {MainEngine, ImageEngine}) {
+        EXPECT_EQ(&Engine->Theme()->ThemeClass(), &TTeThemeLuna::Class);
+        EXPECT_EQ(Engine->DeltaHue(), 0);
+        EXPECT_FALSE(Engine->UseNativeXPTheme());
+    }
+    EXPECT_TRUE(MainEngine->ColorAutoChanging());
+    EXPECT_FALSE(ImageEngine->ColorAutoChanging());
+    const auto ExpectLinked = [](TComponent& Form, const char* Name, TTeThemeEngine* Engine) {
+        TTeThemeButton* Found = Button(Form, Name);
+        ASSERT_NE(Found, nullptr) << Name;
+        EXPECT_EQ(Found->ThemeEngine(), Engine) << Name;
+        EXPECT_TRUE(Found->Transparent()) << Name;
+        EXPECT_FALSE(Found->Blend()) << Name;
+        EXPECT_EQ(Found->Kind(), TBitBtnKind::bkCustom) << Name;
+        EXPECT_TRUE(Found->Glyph()->Empty()) << Name;
+    };
+    for (const char* Name :
+         {"btnFullScreen", "btnPartScreen", "btnAbout", "btnEmail", "btnHomepage", "btnExit"})
+        ExpectLinked(*MainFrm, Name, MainEngine);
+    for (const char* Name : {"btnSave", "btnCopyClip", "btnExit"})
+        ExpectLinked(*LastImgFrm, Name, ImageEngine);
+    // Every About box links to the main window's engine.
+    for (const char* Name : {"TeThemeButton1", "TeThemeButton2"})
+        ExpectLinked(*AboutFrm, Name, MainEngine);
 }
 
 TEST_F(ApplicationWindows, CaptureWindowsHaveTheirBordersAndDialog) {

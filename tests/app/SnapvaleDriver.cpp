@@ -203,6 +203,23 @@ HWND TSnapvale::CaptureRegion(POINT From, POINT To) {
     return WaitForCaption(L"截取的图片");
 }
 
+HWND TSnapvale::CancelRegionSelection(POINT From, POINT To) {
+    ClickClient(FMain, 119 + 33, 28 + 12);
+    HWND Overlay = WaitForCaption(L"Form2");
+    if (!Overlay)
+        return nullptr;
+    PumpMessagesFor(300);
+    MoveMouseTo(From.x, From.y);
+    PressMouse(VK_LBUTTON);
+    MoveMouseTo((From.x + To.x) / 2, (From.y + To.y) / 2);
+    MoveMouseTo(To.x, To.y);
+    PumpMessagesFor(100);
+    PressKey(VK_ESCAPE);
+    WaitForWindowGone(Overlay, 10000);
+    ReleaseMouse(VK_LBUTTON);
+    return Overlay;
+}
+
 void TSnapvale::SaveAs(HWND ImageWindow, const std::wstring& FileName) {
     ClickClient(ImageWindow, 14 + 37, 4 + 12);
     HWND Dialog = WaitForDialog();

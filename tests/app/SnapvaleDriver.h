@@ -74,6 +74,9 @@ public:
     // The main window's commands.
     HWND CaptureFullScreen();
     HWND CaptureRegion(POINT From, POINT To);
+    // Starts a region capture, drags from From towards To and presses Escape with the button
+    // still held; answers the overlay's window (gone once the selection is cancelled).
+    HWND CancelRegionSelection(POINT From, POINT To);
     // In the captured-image window: saves under the typed name through the save dialog.
     void SaveAs(HWND ImageWindow, const std::wstring& FileName);
     void CopyToClipboard(HWND ImageWindow);

@@ -118,6 +118,25 @@ TEST_F(SnapvaleProgram, PressAndReleaseWithoutMovementGivesAnEmptyPicture) {
     EXPECT_TRUE(Program->CloseImageWindow(Image)) << DescribeDesktop();
 }
 
+TEST_F(SnapvaleProgram, EscapeDuringARegionSelectionCancelsItAndBringsTheMainWindowBack) {
+    HWND Main = Program->MainWindow();
+    RECT Before{};
+    GetWindowRect(Main, &Before);
+    HWND Overlay = Program->CancelRegionSelection({200, 200}, {320, 300});
+    ASSERT_NE(Overlay, nullptr) << DescribeDesktop();
+    EXPECT_FALSE(IsWindowVisible(Overlay)) << DescribeDesktop();
+    EXPECT_EQ(Program->WaitForCaption(L"截取的图片", 1000), nullptr) << "nothing is captured";
+    ASSERT_NE(Program->WaitForCaption(L"Snapvale"), nullptr) << DescribeDesktop();
+    EXPECT_FALSE(IsIconic(Main));
+    RECT After{};
+    GetWindowRect(Main, &After);
+    EXPECT_TRUE(EqualRect(&Before, &After));
+    // The program goes on: a region capture after the cancelled one works.
+    HWND Image = Program->CaptureRegion({100, 100}, {140, 130});
+    ASSERT_NE(Image, nullptr) << DescribeDesktop();
+    EXPECT_TRUE(Program->CloseImageWindow(Image)) << DescribeDesktop();
+}
+
 TEST_F(SnapvaleProgram, AboutBoxOpensAnewAndClosesEachTime) {
     for (int Round = 0; Round < 2; ++Round) {
         Program->ClickClient(Program->MainWindow(), 39 + 33, 66 + 12);

@@ -1,0 +1,13 @@
+#include "skin/controls/KsControlsRegistration.h"
+
+#include "framework/core/ClassRegistry.h"
+#include "skin/controls/KsSpeedButtons.h"
+#include "skin/controls/KsThemeButtons.h"
+
+void RegisterSkinControls() {
+    static bool Registered = false;
+    if (Registered)
+        return;
+    Registered = true;
+    RegisterClasses({&TTeThemeButton::Class, &TKsSpeedContainer::Class, &TKsSpeedDivider::Class});
+}

@@ -1,0 +1,276 @@
+// The push buttons: glyph cells, stock kinds, the plain and themed faces in every state,
+// greyed glyphs and the embossed caption, modal results, and what a user does with the
+// mouse and keyboard (real input).
+#include "ControlTestSupport.h"
+#include "WindowTestSupport.h"
+
+#include "framework/core/LayoutReader.h"
+#include "skin/controls/KsControlsRegistration.h"
+#include "skin/controls/KsThemeButtons.h"
+#include "skin/graphics/KsColors.h"
+#include "skin/themes/KsThemeEngine.h"
+#include "skin/themes/KsThemeRegistration.h"
+#include "tests/support/UserInput.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<TBitmap> GlyphOf(int Width, int Height, TColor Fill) {
+    auto Glyph = std::make_unique<TBitmap>();
+    Glyph->SetSize(Width, Height);
+    TCanvas* Canvas = Glyph->Canvas();
+    Canvas->Brush()->SetColor(Fill);
+    const RECT All{0, 0, Width, Height};
+    Canvas->FillRect(All);
+    return Glyph;
+}
+
+class Buttons : public ::testing::Test {
+public:
+    static void SetUpTestSuite() {
+        RegisterSkinThemes();
+        RegisterSkinControls();
+    }
+    void SetUp() override {
+        Form = MakeHostForm(clBlue);
+        Button = new TTeThemeButton(Form.get());
+        Button->SetName("Button");
+        Button->SetParent(Form.get());
+        Button->SetBounds(10, 10, 75, 25);
+        Button->OnClick = MakeEvent(this, &Buttons::ButtonClick);
+    }
+    void ButtonClick(TObject* Sender) {
+        if (Sender == Button)
+            ++Clicks;
+        else
+            ++OtherClicks;
+    }
+
+    std::unique_ptr<TForm> Form;
+    TTeThemeButton* Button = nullptr;
+    int Clicks = 0;
+    int OtherClicks = 0;
+};
+
+} // namespace
+
+TEST_F(Buttons, GlyphCellsFollowTheGlyphsShape) {
+    auto Four = GlyphOf(64, 16, clRed);
+    Button->SetGlyph(Four.get());
+    EXPECT_EQ(Button->NumGlyphs(), 4);
+    auto Five = GlyphOf(80, 16, clRed);
+    Button->SetGlyph(Five.get());
+    EXPECT_EQ(Button->NumGlyphs(), 1);
+    Button->SetNumGlyphs(3);
+    auto Odd = GlyphOf(40, 16, clRed);
+    Button->SetGlyph(Odd.get());
+    EXPECT_EQ(Button->NumGlyphs(), 3);
+    // A glyph of no width cannot make the cell count 0.
+    auto Empty = GlyphOf(0, 16, clRed);
+    Button->SetGlyph(Empty.get());
+    EXPECT_GE(Button->NumGlyphs(), 1);
+    Button->SetNumGlyphs(0);
+    EXPECT_EQ(Button->NumGlyphs(), 1);
+    Button->SetNumGlyphs(9);
+    EXPECT_EQ(Button->NumGlyphs(), 4);
+}
+
+TEST_F(Buttons, StockKindsBringCaptionResultDefaultAndGlyph) {
+    Button->SetCaption("Go");
+    Button->SetKind(TBitBtnKind::bkOK);
+    EXPECT_EQ(Button->Caption(), "OK");
+    EXPECT_EQ(Button->ModalResult(), mrOk);
+    EXPECT_TRUE(Button->Default());
+    EXPECT_EQ(Button->NumGlyphs(), 2);
+    Button->SetKind(TBitBtnKind::bkNo);
+    EXPECT_EQ(Button->Caption(), "&No");
+    EXPECT_EQ(Button->ModalResult(), mrNo);
+    EXPECT_FALSE(Button->Default());
+    // Back to custom: caption, glyph and result stay.
+    Button->SetKind(TBitBtnKind::bkCustom);
+    EXPECT_EQ(Button->Caption(), "&No");
+    EXPECT_EQ(Button->ModalResult(), mrNo);
+}
+
+TEST_F(Buttons, AStoredCaptionWinsOverTheKindsWhileLoading) {
+    TForm Holder(nullptr);
+    Holder.SetName("Holder");
+    ReadLayout("object Holder: TForm\n"
+               "  object Stored: TTeThemeButton\n    Caption = 'Proceed'\n    Kind = bkOK\n  end\n"
+               "  object Plain: TTeThemeButton\n    Kind = bkCancel\n  end\n"
+               "end\n",
+               &Holder);
+    auto* Stored = dynamic_cast<TTeThemeButton*>(Holder.FindComponent("Stored"));
+    auto* Plain = dynamic_cast<TTeThemeButton*>(Holder.FindComponent("Plain"));
+    ASSERT_TRUE(Stored && Plain);
+    EXPECT_EQ(Stored->Caption(), "Proceed");
+    EXPECT_EQ(Stored->ModalResult(), mrOk);
+    EXPECT_EQ(Plain->Caption(), "Cancel");
+    EXPECT_EQ(Plain->Version(), "2.9.0");
+}
+
+TEST_F(Buttons, CancelSetsTheCancelResultAndClickHandsItToTheForm) {
+    Button->SetCancel(true);
+    EXPECT_EQ(Button->ModalResult(), mrCancel);
+    Button->SetModalResult(mrRetry);
+    Button->SetCancel(false);
+    EXPECT_EQ(Button->ModalResult(), mrCancel);
+    Button->SetModalResult(mrYes);
+    Button->Click();
+    EXPECT_EQ(Form->ModalResult(), mrYes);
+    EXPECT_EQ(Clicks, 1);
+    // Without a form to hand the result to, a click still clicks.
+    TTeThemeButton Loose(nullptr);
+    Loose.SetModalResult(mrOk);
+    Loose.Click();
+}
+
+TEST_F(Buttons, TheThemedFaceShowsTheStateInItsOrder) {
+    TTeThemeEngine Engine(nullptr);
+    Engine.SetTheme(std::make_unique<TRecordingTheme>());
+    auto& Theme = dynamic_cast<TRecordingTheme&>(*Engine.Theme());
+    Button->SetThemeEngine(&Engine);
+    Button->HandleNeeded();
+    const auto FaceNow = [&] {
+        Button->Invalidate();
+        Button->RenderSurface();
+        return Theme.States.back();
+    };
+    EXPECT_EQ(FaceNow(), TTeDrawState::tdsNormal);
+    EXPECT_EQ(SurfacePixel(Button->Surface(), 30, 10),
+              TRecordingTheme::FaceColor(TTeDrawState::tdsNormal));
+    Button->SetDefault(true);
+    Button->Perform(CM_FOCUSCHANGED, 0, 0);
+    EXPECT_EQ(FaceNow(), TTeDrawState::tdsDefault);
+    Button->Perform(CM_ENTER);
+    EXPECT_EQ(FaceNow(), TTeDrawState::tdsFocused);
+    Button->Perform(CM_MOUSEENTER);
+    EXPECT_EQ(FaceNow(), TTeDrawState::tdsHot);
+    Button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(FaceNow(), TTeDrawState::tdsPressed);
+    Button->SetEnabled(false);
+    EXPECT_EQ(FaceNow(), TTeDrawState::tdsDisabled);
+}
+
+TEST_F(Buttons, WithoutAnAvailableThemeTheFaceIsThePlainOne) {
+    auto Engine = std::make_unique<TTeThemeEngine>(nullptr);
+    Engine->SetThemeClass(TTeTheme::Class);
+    Button->SetThemeEngine(Engine.get());
+    Button->SetTransparent(false);
+    Button->SetColor(clSilver);
+    Button->HandleNeeded();
+    Button->Invalidate();
+    Button->RenderSurface();
+    const TKsBitmap& Face = Button->Surface();
+    EXPECT_EQ(SurfacePixel(Face, 0, 0), ColorToKsColor(clBtnHighlight, 255));
+    EXPECT_EQ(SurfacePixel(Face, 74, 24), KsBlack);
+    EXPECT_EQ(SurfacePixel(Face, 73, 23), ColorToKsColor(clBtnShadow, 255));
+    // The engine goes: the button forgets it and stays plain.
+    Engine.reset();
+    EXPECT_EQ(Button->ThemeEngine(), nullptr);
+    Button->Invalidate();
+    Button->RenderSurface();
+    EXPECT_EQ(SurfacePixel(Face, 0, 0), ColorToKsColor(clBtnHighlight, 255));
+}
+
+TEST_F(Buttons, DisabledGlyphsAreGreyOrTheirOwnCell) {
+    Button->HandleNeeded();
+    Button->SetCaption("");
+    auto One = GlyphOf(16, 16, clRed);
+    One->Canvas()->SetPixels(0, 15, clWhite); // the transparent colour: bottom-left pixel
+    Button->SetGlyph(One.get());
+    Button->SetEnabled(false);
+    Button->Invalidate();
+    Button->RenderSurface();
+    // Red has lightness 0.5: grey level round(25) + 160.
+    const int X = (75 - 16) / 2 + 8;
+    const int Y = (25 - 16) / 2 + 8;
+    EXPECT_EQ(SurfacePixel(Button->Surface(), X, Y), 0xFFB9B9B9u);
+
+    auto Two = GlyphOf(32, 16, clRed);
+    Two->Canvas()->SetPixels(0, 15, clWhite);
+    Two->Canvas()->Brush()->SetColor(clLime);
+    const RECT Second{16, 0, 32, 16};
+    Two->Canvas()->FillRect(Second);
+    Button->SetGlyph(Two.get());
+    EXPECT_EQ(Button->NumGlyphs(), 2);
+    Button->Invalidate();
+    Button->RenderSurface();
+    EXPECT_EQ(SurfacePixel(Button->Surface(), X, Y), 0xFF00FF00u);
+}
+
+TEST_F(Buttons, DialogKeysPressDefaultAndCancelButtons) {
+    Form->Show();
+    Button->SetDefault(true);
+    Button->Perform(CM_FOCUSCHANGED, 0, 0);
+    EXPECT_EQ(Button->Perform(CM_DIALOGKEY, VK_RETURN, 0), 1);
+    EXPECT_EQ(Clicks, 1);
+    EXPECT_EQ(Button->Perform(CM_DIALOGKEY, VK_ESCAPE, 0), 0);
+    Button->SetCancel(true);
+    EXPECT_EQ(Button->Perform(CM_DIALOGKEY, VK_ESCAPE, 0), 1);
+    EXPECT_EQ(Clicks, 2);
+    // With Alt held nothing is pressed.
+    EXPECT_EQ(Button->Perform(CM_DIALOGKEY, VK_RETURN, 0x20000000), 0);
+}
+
+namespace {
+
+// A shown form in front of every other window, with the focus.
+void BringForward(TForm& Form) {
+    Form.SetFormStyle(TFormStyle::fsStayOnTop);
+    Form.Show();
+    SetForegroundWindow(Form.Handle());
+    PumpUntil([&] { return GetForegroundWindow() == Form.Handle(); }, 100);
+}
+
+POINT ScreenPoint(const TControl& Control, int X, int Y) {
+    return Control.ClientToScreen(POINT{X, Y});
+}
+
+} // namespace
+
+TEST_F(Buttons, AUserClicksOnlyByReleasingOverTheButton) {
+    Button->SetCaption("&Go");
+    auto* Other = new TTeThemeButton(Form.get());
+    Other->SetParent(Form.get());
+    Other->SetBounds(10, 60, 75, 25);
+    Other->OnClick = MakeEvent(this, &Buttons::ButtonClick);
+    BringForward(*Form);
+
+    const POINT Inside = ScreenPoint(*Button, 30, 12);
+    const POINT Outside = ScreenPoint(*Button, 30, 80);
+    MoveMouseTo(Inside.x, Inside.y);
+    PressMouse(VK_LBUTTON);
+    ASSERT_TRUE(PumpUntil([&] { return Button->Down(); }));
+    MoveMouseTo(Outside.x, Outside.y);
+    ASSERT_TRUE(PumpUntil([&] { return !Button->Down(); }));
+    ReleaseMouse(VK_LBUTTON);
+    PumpMessagesFor(100);
+    EXPECT_EQ(Clicks, 0);
+
+    MoveMouseTo(Inside.x, Inside.y);
+    PressMouse(VK_LBUTTON);
+    MoveMouseTo(Outside.x, Outside.y);
+    MoveMouseTo(Inside.x, Inside.y);
+    ReleaseMouse(VK_LBUTTON);
+    EXPECT_TRUE(PumpUntil([&] { return Clicks == 1; }));
+
+    // Hovering shows the hot face.
+    EXPECT_TRUE(PumpUntil([&] { return Button->MouseInside(); }));
+
+    // Space on the focused button, Alt with the accelerator on another control's focus.
+    ASSERT_TRUE(PumpUntil([&] { return Button->Focused(); }));
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(PumpUntil([&] { return Clicks == 2; }));
+    Other->SetFocus();
+    PressKeyWith(VK_MENU, 'G');
+    EXPECT_TRUE(PumpUntil([&] { return Clicks == 3; }));
+    // The default button is not pressed by Return while another button has the focus: that
+    // one is.
+    Button->SetDefault(true);
+    Other->SetFocus();
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(PumpUntil([&] { return OtherClicks == 1; }));
+    EXPECT_EQ(Clicks, 3);
+}

@@ -99,10 +99,11 @@ const TComponentClassOf<TKsCustomButton> TKsCustomButton::Class{
 
 TKsCustomButton::TKsCustomButton(TComponent* AOwner)
     : TKsCustomControl(AOwner), FGlyph(std::make_unique<TBitmap>()) {
-    // The button clicks on release by itself, not through the framework's click.
+    // The button clicks on release by itself, not through the framework's click. It paints
+    // every pixel of its window, so the host need not erase it first.
     SetControlStyle(TControlStyle{TControlStyleFlag::csCaptureMouse,
                                   TControlStyleFlag::csSetCaption,
-                                  TControlStyleFlag::csDoubleClicks});
+                                  TControlStyleFlag::csDoubleClicks, TControlStyleFlag::csOpaque});
     SetTabStop(true);
     FGlyph->OnChange = MakeEvent(this, &TKsCustomButton::GlyphChanged);
     SetColor(KsColorToColor(KsBtnFace));

@@ -1,0 +1,48 @@
+// Timing for the benchmarks: a microsecond clock, and the median and spread of repeated
+// samples of an operation, each sample long enough to be measured well on a noisy machine.
+#pragma once
+
+#include "framework/graphics/WinApi.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+inline double BenchMicroseconds() {
+    static LARGE_INTEGER Frequency{};
+    if (!Frequency.QuadPart)
+        QueryPerformanceFrequency(&Frequency);
+    LARGE_INTEGER Now;
+    QueryPerformanceCounter(&Now);
+    return double(Now.QuadPart) * 1e6 / double(Frequency.QuadPart);
+}
+
+struct TBenchTiming {
+    double Median;
+    double Low;  // 10th percentile
+    double High; // 90th percentile
+};
+
+// Times Operation in 31 samples of about a millisecond each; microseconds per call.
+inline TBenchTiming BenchMeasure(const std::function<void()>& Operation) {
+    Operation();
+    int Repeat = 1;
+    for (double Start = BenchMicroseconds(); BenchMicroseconds() - Start < 1000; Repeat *= 2)
+        for (int I = 0; I < Repeat; ++I)
+            Operation();
+    std::vector<double> Samples;
+    for (int Sample = 0; Sample < 31; ++Sample) {
+        const double Start = BenchMicroseconds();
+        for (int I = 0; I < Repeat; ++I)
+            Operation();
+        Samples.push_back((BenchMicroseconds() - Start) / Repeat);
+    }
+    std::sort(Samples.begin(), Samples.end());
+    return {Samples[Samples.size() / 2], Samples[Samples.size() / 10],
+            Samples[Samples.size() * 9 / 10]};
+}
+
+inline void BenchReport(const char* Name, const TBenchTiming& Timing) {
+    std::printf("%-44s %9.2f us  (%.2f .. %.2f)\n", Name, Timing.Median, Timing.Low, Timing.High);
+}

@@ -242,9 +242,9 @@ TEST_F(Buttons, AUserClicksOnlyByReleasingOverTheButton) {
     const POINT Outside = ScreenPoint(*Button, 30, 80);
     MoveMouseTo(Inside.x, Inside.y);
     PressMouse(VK_LBUTTON);
-    ASSERT_TRUE(PumpUntil([&] { return Button->Down(); }));
+    ASSERT_TRUE(PumpUntil([&] { return Button->Down(); }, 1000));
     MoveMouseTo(Outside.x, Outside.y);
-    ASSERT_TRUE(PumpUntil([&] { return !Button->Down(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !Button->Down(); }, 1000));
     ReleaseMouse(VK_LBUTTON);
     PumpMessagesFor(100);
     EXPECT_EQ(Clicks, 0);
@@ -254,23 +254,23 @@ TEST_F(Buttons, AUserClicksOnlyByReleasingOverTheButton) {
     MoveMouseTo(Outside.x, Outside.y);
     MoveMouseTo(Inside.x, Inside.y);
     ReleaseMouse(VK_LBUTTON);
-    EXPECT_TRUE(PumpUntil([&] { return Clicks == 1; }));
+    EXPECT_TRUE(PumpUntil([&] { return Clicks == 1; }, 1000));
 
     // Hovering shows the hot face.
-    EXPECT_TRUE(PumpUntil([&] { return Button->MouseInside(); }));
+    EXPECT_TRUE(PumpUntil([&] { return Button->MouseInside(); }, 1000));
 
     // Space on the focused button, Alt with the accelerator on another control's focus.
-    ASSERT_TRUE(PumpUntil([&] { return Button->Focused(); }));
+    ASSERT_TRUE(PumpUntil([&] { return Button->Focused(); }, 1000));
     PressKey(VK_SPACE);
-    EXPECT_TRUE(PumpUntil([&] { return Clicks == 2; }));
+    EXPECT_TRUE(PumpUntil([&] { return Clicks == 2; }, 1000));
     Other->SetFocus();
     PressKeyWith(VK_MENU, 'G');
-    EXPECT_TRUE(PumpUntil([&] { return Clicks == 3; }));
+    EXPECT_TRUE(PumpUntil([&] { return Clicks == 3; }, 1000));
     // The default button is not pressed by Return while another button has the focus: that
     // one is.
     Button->SetDefault(true);
     Other->SetFocus();
     PressKey(VK_RETURN);
-    EXPECT_TRUE(PumpUntil([&] { return OtherClicks == 1; }));
+    EXPECT_TRUE(PumpUntil([&] { return OtherClicks == 1; }, 1000));
     EXPECT_EQ(Clicks, 3);
 }

@@ -129,14 +129,10 @@ void TKsHook::SetControl(TWinControl* Value) {
     if (Value == Control())
         return;
     const bool WasActive = FActive;
-    TControlHook* Left = UnhookControl();
+    UnhookControl();
     FControl = Value;
     if (Value)
         Value->FreeNotification(this);
-    // The window procedure of the control hook left may be running now: it is freed later.
-    if (Left && Left->HookCount() == 0)
-        if (THookList* List = ExistingHookList())
-            List->PostRequest(KM_FREECONTROLHOOK, Left);
     if (WasActive)
         HookControl();
 }
@@ -169,6 +165,12 @@ TControlHook* TKsHook::UnhookControl() {
     TControlHook* Left = FControlHook;
     if (Left)
         Left->RemoveHook(this);
+    // A control hook left without hooks would stay in the list, naming a control that may
+    // be freed next. Its window procedure may be running now, so it is freed later; a hook
+    // that attaches again before that keeps it.
+    if (Left && Left->HookCount() == 0)
+        if (THookList* List = ExistingHookList())
+            List->PostRequest(KM_FREECONTROLHOOK, Left);
     FActive = false;
     return Left;
 }

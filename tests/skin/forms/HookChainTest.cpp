@@ -10,26 +10,19 @@ using HookChain = HookTest;
 TEST_F(HookChain, TwoHooksShareOneSubclassingAndTheNewestSeesEachMessageFirst) {
     TLoggingForm Form(Log);
     const HWND Window = Form.Handle();
-    auto* Older = new TLoggingHook(&Form, "older", Log);
-    auto* Newer = new TLoggingHook(&Form, "newer", Log);
-    Older->SetControl(&Form);
-    Newer->SetControl(&Form);
+    AttachOlderAndNewer(Form);
 
     EXPECT_EQ(WindowProcOf(Window), &TControlHook::HookedWindowProc);
     ASSERT_EQ(HookList()->Count(), 1);
     EXPECT_EQ(HookList()->FindControlHook(&Form)->HookCount(), 2);
 
     Probe(Window);
-    EXPECT_EQ(Log, (TLog{"newer before probe", "older before probe", "form probe",
-                         "newer after probe", "older after probe"}));
+    EXPECT_EQ(Log, ProbeThroughBoth);
 }
 
 TEST_F(HookChain, AConsumedMessageReachesNeitherTheOlderHookNorTheForm) {
     TLoggingForm Form(Log);
-    auto* Older = new TLoggingHook(&Form, "older", Log);
-    auto* Newer = new TLoggingHook(&Form, "newer", Log);
-    Older->SetControl(&Form);
-    Newer->SetControl(&Form);
+    auto [Older, Newer] = AttachOlderAndNewer(Form);
     Newer->Consumes = WM_PROBE;
 
     EXPECT_EQ(Probe(Form.Handle()), 42);
@@ -55,10 +48,7 @@ TEST_F(HookChain, QuitSkipsTheBeforePhaseButRunsTheFormAndTheAfterPhase) {
 
 TEST_F(HookChain, ReCreatedWindowIsHookedAgainOnceThePostedRequestIsHandled) {
     TLoggingForm Form(Log);
-    auto* Older = new TLoggingHook(&Form, "older", Log);
-    auto* Newer = new TLoggingHook(&Form, "newer", Log);
-    Older->SetControl(&Form);
-    Newer->SetControl(&Form);
+    AttachOlderAndNewer(Form);
     const HWND OldWindow = Form.Handle();
 
     Form.SetBorderStyle(TFormBorderStyle::bsDialog);
@@ -71,16 +61,12 @@ TEST_F(HookChain, ReCreatedWindowIsHookedAgainOnceThePostedRequestIsHandled) {
 
     Log.clear();
     Probe(NewWindow);
-    EXPECT_EQ(Log, (TLog{"newer before probe", "older before probe", "form probe",
-                         "newer after probe", "older after probe"}));
+    EXPECT_EQ(Log, ProbeThroughBoth);
 }
 
 TEST_F(HookChain, ConsumedDestroyStillReachesTheFormAndTheWindowIsHookedAgain) {
     TLoggingForm Form(Log);
-    auto* Older = new TLoggingHook(&Form, "older", Log);
-    auto* Newer = new TLoggingHook(&Form, "newer", Log);
-    Older->SetControl(&Form);
-    Newer->SetControl(&Form);
+    auto [Older, Newer] = AttachOlderAndNewer(Form);
     Newer->Consumes = WM_DESTROY;
     const WNDPROC FormProc = WindowProcOf(Form.Handle());
     ASSERT_EQ(FormProc, &TControlHook::HookedWindowProc);
@@ -103,15 +89,11 @@ TEST_F(HookChain, ConsumedDestroyStillReachesTheFormAndTheWindowIsHookedAgain) {
 TEST_F(HookChain, AnExceptionOfAHookIsReportedAndTheNextHookStillRuns) {
     TRecordedExceptions Exceptions;
     TLoggingForm Form(Log);
-    auto* Older = new TLoggingHook(&Form, "older", Log);
-    auto* Newer = new TLoggingHook(&Form, "newer", Log);
-    Older->SetControl(&Form);
-    Newer->SetControl(&Form);
+    auto [Older, Newer] = AttachOlderAndNewer(Form);
     Newer->Raises = WM_PROBE;
 
     Probe(Form.Handle());
-    EXPECT_EQ(Log, (TLog{"newer before probe", "older before probe", "form probe",
-                         "newer after probe", "older after probe"}));
+    EXPECT_EQ(Log, ProbeThroughBoth);
     ASSERT_EQ(Exceptions.Reports.size(), 1u);
     EXPECT_EQ(Exceptions.Reports[0].Sender, Newer);
     EXPECT_EQ(Exceptions.Reports[0].Message, "newer failed");
@@ -119,10 +101,7 @@ TEST_F(HookChain, AnExceptionOfAHookIsReportedAndTheNextHookStillRuns) {
 
 TEST_F(HookChain, HandledOfAMessageSentFromInsideAHandlerStaysWithThatMessage) {
     TLoggingForm Form(Log);
-    auto* Older = new TLoggingHook(&Form, "older", Log);
-    auto* Newer = new TLoggingHook(&Form, "newer", Log);
-    Older->SetControl(&Form);
-    Newer->SetControl(&Form);
+    auto [Older, Newer] = AttachOlderAndNewer(Form);
     // The newer hook consumes WM_QUIT only; a WM_PROBE handler sends one to the window.
     Newer->Consumes = WM_QUIT;
     Newer->OnProbe = [&] { SendMessageW(Form.Handle(), WM_QUIT, 0, 0); };

@@ -25,7 +25,7 @@ TEST_F(HookLifetime, DeactivatingTheOnlyHookRestoresTheFormsProcedure) {
     Log.clear();
     Hook->SetActive(true);
     Probe(Window);
-    EXPECT_EQ(Log, (TLog{"hook before probe", "form probe", "hook after probe"}));
+    EXPECT_EQ(Log, ProbeThroughHook);
 }
 
 TEST_F(HookLifetime, ALinkLeftUnderAnotherPartyKeepsPassingMessagesOnAndIsTakenOverAgain) {
@@ -46,7 +46,7 @@ TEST_F(HookLifetime, ALinkLeftUnderAnotherPartyKeepsPassingMessagesOnAndIsTakenO
         Log.clear();
         Hook->SetActive(true);
         Probe(Window);
-        EXPECT_EQ(Log, (TLog{"hook before probe", "form probe", "hook after probe"}));
+        EXPECT_EQ(Log, ProbeThroughHook);
         EXPECT_EQ(TOtherSubclass::ProbeCalls, 2);
     }
     EXPECT_EQ(WindowProcOf(Window), &TControlHook::HookedWindowProc);
@@ -54,10 +54,7 @@ TEST_F(HookLifetime, ALinkLeftUnderAnotherPartyKeepsPassingMessagesOnAndIsTakenO
 
 TEST_F(HookLifetime, AssigningTheSameControlChangesNothing) {
     TLoggingForm Form(Log);
-    auto* Older = new TLoggingHook(&Form, "older", Log);
-    auto* Newer = new TLoggingHook(&Form, "newer", Log);
-    Older->SetControl(&Form);
-    Newer->SetControl(&Form);
+    auto [Older, Newer] = AttachOlderAndNewer(Form);
 
     Older->SetControl(&Form);
     EXPECT_EQ(HookList()->Count(), 1);
@@ -81,7 +78,7 @@ TEST_F(HookLifetime, ANilControlDetachesKeepsActiveAndReleasesTheEmptiedControlH
     Hook->SetControl(&Form);
     EXPECT_EQ(WindowProcOf(Window), &TControlHook::HookedWindowProc);
     Probe(Window);
-    EXPECT_EQ(Log, (TLog{"hook before probe", "form probe", "hook after probe"}));
+    EXPECT_EQ(Log, ProbeThroughHook);
 }
 
 TEST_F(HookLifetime, TheFormFreeingItsOnlyHookWhileHandlingAMessage) {
@@ -99,10 +96,7 @@ TEST_F(HookLifetime, TheFormFreeingItsOnlyHookWhileHandlingAMessage) {
 
 TEST_F(HookLifetime, AHookFreeingItselfInItsHandlerKeepsTheMessageConsumed) {
     TLoggingForm Form(Log);
-    auto* Older = new TLoggingHook(&Form, "older", Log);
-    auto* Newer = new TLoggingHook(&Form, "newer", Log);
-    Older->SetControl(&Form);
-    Newer->SetControl(&Form);
+    auto [Older, Newer] = AttachOlderAndNewer(Form);
     Newer->Consumes = WM_PROBE;
     Newer->OnProbe = [&] { delete Newer; };
 

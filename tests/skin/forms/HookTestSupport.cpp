@@ -96,3 +96,11 @@ void HookTest::TearDown() {
 LRESULT HookTest::Probe(HWND Window) {
     return SendMessageW(Window, WM_PROBE, 0, 0);
 }
+
+HookTest::THookPair HookTest::AttachOlderAndNewer(TForm& Form) {
+    auto* Older = new TLoggingHook(&Form, "older", Log);
+    auto* Newer = new TLoggingHook(&Form, "newer", Log);
+    Older->SetControl(&Form);
+    Newer->SetControl(&Form);
+    return {Older, Newer};
+}

@@ -84,10 +84,22 @@ private:
     TExceptionEvent FPrevious;
 };
 
+// What a probe logs through one hook named "hook", and through "newer" and "older".
+inline const TLog ProbeThroughHook{"hook before probe", "form probe", "hook after probe"};
+inline const TLog ProbeThroughBoth{"newer before probe", "older before probe", "form probe",
+                                   "newer after probe", "older after probe"};
+
 // Every case ends with the posted requests handled and no control hook left.
 class HookTest : public ::testing::Test {
 protected:
+    struct THookPair {
+        TLoggingHook* Older;
+        TLoggingHook* Newer;
+    };
+
     void TearDown() override;
+    // Two hooks owned by Form and attached to it, "older" first.
+    THookPair AttachOlderAndNewer(TForm& Form);
     // Sends WM_PROBE to the window and answers its result.
     static LRESULT Probe(HWND Window);
 

@@ -137,45 +137,45 @@ bool TCustomAction::Execute() {
     return FEnabled && TBasicAction::Execute();
 }
 
-template <class V, class L> void TCustomAction::Assign(V& Field, const V& Value, L Tell) {
+template <class V, class S> void TCustomAction::Assign(V& Field, const V& Value, S Tell) {
     if (Value == Field)
         return;
     // A link compares its client with the old value to know whether the client follows.
-    ForEachClient([&](TActionLink& Link) { Tell(Link, Value); });
+    ForEachClient([&](TActionLink& Link) { (Link.*Tell)(Value); });
     Field = Value;
     Change();
 }
 
 void TCustomAction::SetCaption(const std::string& Value) {
-    Assign(FCaption, Value, [](TActionLink& Link, const std::string& V) { Link.SetCaption(V); });
+    Assign(FCaption, Value, &TActionLink::SetCaption);
 }
 
 void TCustomAction::SetChecked(bool Value) {
-    Assign(FChecked, Value, [](TActionLink& Link, bool V) { Link.SetChecked(V); });
+    Assign(FChecked, Value, &TActionLink::SetChecked);
 }
 
 void TCustomAction::SetEnabled(bool Value) {
-    Assign(FEnabled, Value, [](TActionLink& Link, bool V) { Link.SetEnabled(V); });
+    Assign(FEnabled, Value, &TActionLink::SetEnabled);
 }
 
 void TCustomAction::SetHelpContext(THelpContext Value) {
-    Assign(FHelpContext, Value, [](TActionLink& Link, THelpContext V) { Link.SetHelpContext(V); });
+    Assign(FHelpContext, Value, &TActionLink::SetHelpContext);
 }
 
 void TCustomAction::SetHint(const std::string& Value) {
-    Assign(FHint, Value, [](TActionLink& Link, const std::string& V) { Link.SetHint(V); });
+    Assign(FHint, Value, &TActionLink::SetHint);
 }
 
 void TCustomAction::SetImageIndex(int Value) {
-    Assign(FImageIndex, Value, [](TActionLink& Link, int V) { Link.SetImageIndex(V); });
+    Assign(FImageIndex, Value, &TActionLink::SetImageIndex);
 }
 
 void TCustomAction::SetShortCut(TShortCut Value) {
-    Assign(FShortCut, Value, [](TActionLink& Link, TShortCut V) { Link.SetShortCut(V); });
+    Assign(FShortCut, Value, &TActionLink::SetShortCut);
 }
 
 void TCustomAction::SetVisible(bool Value) {
-    Assign(FVisible, Value, [](TActionLink& Link, bool V) { Link.SetVisible(V); });
+    Assign(FVisible, Value, &TActionLink::SetVisible);
 }
 
 void TCustomAction::SetActionList(TCustomActionList* Value) {

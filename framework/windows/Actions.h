@@ -163,8 +163,8 @@ public:
 
 private:
     friend class TCustomActionList;
-    // Stores Value in Field and tells the links, first each through Tell, when it differs.
-    template <class V, class L> void Assign(V& Field, const V& Value, L Tell);
+    // Stores Value in Field when it differs, first giving it to each link's setter Tell.
+    template <class V, class S> void Assign(V& Field, const V& Value, S Tell);
 
     std::string FCaption;
     bool FChecked = false;

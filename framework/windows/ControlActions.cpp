@@ -11,24 +11,29 @@ TCustomAction* TControlActionLink::CustomAction() const {
     return dynamic_cast<TCustomAction*>(Action());
 }
 
-bool TControlActionLink::IsCaptionLinked() const {
+template <class C, class A>
+bool TControlActionLink::ClientHasActions(C ClientValue, A ActionValue) const {
     const TCustomAction* Linked = CustomAction();
-    return TActionLink::IsCaptionLinked() && Linked && FClient.Caption() == Linked->Caption();
+    return Linked && (FClient.*ClientValue)() == (Linked->*ActionValue)();
+}
+
+bool TControlActionLink::IsCaptionLinked() const {
+    return TActionLink::IsCaptionLinked() &&
+           ClientHasActions(&TControl::Caption, &TCustomAction::Caption);
 }
 
 bool TControlActionLink::IsEnabledLinked() const {
-    const TCustomAction* Linked = CustomAction();
-    return TActionLink::IsEnabledLinked() && Linked && FClient.Enabled() == Linked->Enabled();
+    return TActionLink::IsEnabledLinked() &&
+           ClientHasActions(&TControl::Enabled, &TCustomAction::Enabled);
 }
 
 bool TControlActionLink::IsHintLinked() const {
-    const TCustomAction* Linked = CustomAction();
-    return TActionLink::IsHintLinked() && Linked && FClient.Hint() == Linked->Hint();
+    return TActionLink::IsHintLinked() && ClientHasActions(&TControl::Hint, &TCustomAction::Hint);
 }
 
 bool TControlActionLink::IsVisibleLinked() const {
-    const TCustomAction* Linked = CustomAction();
-    return TActionLink::IsVisibleLinked() && Linked && FClient.Visible() == Linked->Visible();
+    return TActionLink::IsVisibleLinked() &&
+           ClientHasActions(&TControl::Visible, &TCustomAction::Visible);
 }
 
 bool TControlActionLink::IsOnExecuteLinked() const {

@@ -33,5 +33,8 @@ protected:
     TCustomAction* CustomAction() const;
 
 private:
+    // Whether the client's value (a getter of the control) is the custom action's.
+    template <class C, class A> bool ClientHasActions(C ClientValue, A ActionValue) const;
+
     TControl& FClient;
 };

@@ -151,6 +151,12 @@ inline TPropInfo WithIdents(TPropInfo Info, const TIntegerIdents& Idents) {
     return Info;
 }
 
+// A property written under another rule than its builder's (events have none of their own).
+inline TPropInfo WithStored(TPropInfo Info, TStored Stored) {
+    Info.Stored = std::move(Stored);
+    return Info;
+}
+
 // The published property of that name (case-insensitive) along the class chain, or nullptr.
 const TPropInfo* FindPropInfo(const TClass& Class, const std::string& Name);
 // Every published property of the class, the root class's first.

@@ -68,11 +68,6 @@ void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
         OnMouseUp(this, Button, Shift, X, Y);
 }
 
-void TControl::Click() {
-    if (OnClick)
-        OnClick(this);
-}
-
 void TControl::DblClick() {
     if (OnDblClick)
         OnDblClick(this);

@@ -1,6 +1,7 @@
 #include "framework/windows/Controls.h"
 
 #include "framework/core/Properties.h"
+#include "framework/windows/ControlActions.h"
 #include "framework/windows/Forms.h"
 #include "framework/windows/MouseTracking.h"
 #include "framework/windows/WinControl.h"
@@ -13,6 +14,16 @@ const TEnumInfo BorderStyleInfo{"TBorderStyle", {"bsNone", "bsSingle"}};
 const TEnumInfo AnchorKindInfo{"TAnchorKind", {"akLeft", "akTop", "akRight", "akBottom"}};
 
 namespace {
+
+// A property that follows the control's action is the action's to store: it is written
+// when it differs from its default and is not linked.
+template <class F>
+TStored UnlessLinked(F DiffersFromDefault, bool (TActionLink::*IsLinked)() const) {
+    return TStored::If<TControl>([DiffersFromDefault, IsLinked](const TControl& Control) {
+        const TActionLink* Link = Control.ActionLink();
+        return DiffersFromDefault(Control) && !(Link && (Link->*IsLinked)());
+    });
+}
 
 using P = TPublished<TControl>;
 const TPropertyTable ControlProperties{
@@ -30,14 +41,25 @@ const TPropertyTable ControlProperties{
     P::Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true),
     P::Persistent("Font", &TControl::Font),
     P::Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true),
-    P::String("Caption", &TControl::Caption, &TControl::SetCaption),
-    P::Boolean("Visible", &TControl::Visible, &TControl::SetVisible, true),
-    P::Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled, true),
+    P::String("Caption", &TControl::Caption, &TControl::SetCaption, "",
+              UnlessLinked([](const TControl& C) { return !C.Caption().empty(); },
+                           &TActionLink::IsCaptionLinked)),
+    P::Boolean("Visible", &TControl::Visible, &TControl::SetVisible, true,
+               UnlessLinked([](const TControl& C) { return !C.Visible(); },
+                            &TActionLink::IsVisibleLinked)),
+    P::Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled, true,
+               UnlessLinked([](const TControl& C) { return !C.Enabled(); },
+                            &TActionLink::IsEnabledLinked)),
     P::Integer("Cursor", &TControl::Cursor, &TControl::SetCursor),
-    P::String("Hint", &TControl::Hint, &TControl::SetHint),
+    P::String("Hint", &TControl::Hint, &TControl::SetHint, "",
+              UnlessLinked([](const TControl& C) { return !C.Hint().empty(); },
+                           &TActionLink::IsHintLinked)),
     P::Boolean("ShowHint", &TControl::ShowHint, &TControl::SetShowHint),
     P::Component("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu),
-    P::Event("OnClick", &TControl::OnClick),
+    P::Component("Action", &TControl::Action, &TControl::SetAction),
+    WithStored(P::Event("OnClick", &TControl::OnClick),
+               UnlessLinked([](const TControl& C) { return static_cast<bool>(C.OnClick); },
+                            &TActionLink::IsOnExecuteLinked)),
     P::Event("OnDblClick", &TControl::OnDblClick),
     P::Event("OnMouseDown", &TControl::OnMouseDown),
     P::Event("OnMouseMove", &TControl::OnMouseMove),
@@ -255,8 +277,13 @@ void TControl::SetPopupMenu(TComponent* Value) {
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && AComponent == FPopupMenu)
+    if (Operation != TOperation::opRemove)
+        return;
+    if (AComponent == FPopupMenu)
         FPopupMenu = nullptr;
+    // A freed action has already left the link empty.
+    if (FActionLink && (AComponent == FActionLink->Action() || !FActionLink->Action()))
+        FActionLink.reset();
 }
 
 intptr_t TControl::Perform(uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
@@ -377,6 +404,8 @@ void TControl::SetParentComponent(TComponent* Value) {
 
 void TControl::Loaded() {
     TComponent::Loaded();
+    if (TBasicAction* Linked = Action())
+        ActionChange(Linked, true);
     RequestAlign();
 }
 

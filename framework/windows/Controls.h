@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <string>
 
+class TBasicAction;
+class TControlActionLink;
 class TWinControl;
 class TCustomForm;
 class TPropertyTable;
@@ -185,6 +187,12 @@ public:
     TComponent* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(TComponent* Value);
 
+    // The action the control follows (nullptr for none): caption, enabled state, hint,
+    // visibility and clicks come from it while the control keeps the action's values.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
+    TControlActionLink* ActionLink() const { return FActionLink.get(); }
+
     TControlStyle ControlStyle() const { return FControlStyle; }
     void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
     TControlState ControlState() const { return FControlState; }
@@ -196,6 +204,7 @@ public:
     virtual void WndProc(TMessage& Message);
     void Dispatch(TMessage& Message) override;
 
+    // Runs OnClick, or the action when OnClick is unassigned or is the action's handler.
     virtual void Click();
     virtual void DblClick();
 
@@ -228,6 +237,9 @@ public:
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // Takes the action's caption, enabled state, hint, visibility and execute handler; with
+    // CheckDefaults only where the control still has its default value.
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults);
 
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
@@ -267,6 +279,7 @@ private:
     // A control being destroyed stops being the capture control without touching the host.
     void ForgetMouseCapture();
     void FontChanged(TObject* Sender);
+    void DoActionChange(TObject* Sender);
 
     TAlign FAlign = TAlign::alNone;
     TAnchors FAnchors = DefaultAnchors;
@@ -280,6 +293,7 @@ private:
     std::string FHint;
     bool FShowHint = false;
     TComponent* FPopupMenu = nullptr;
+    std::unique_ptr<TControlActionLink> FActionLink;
 };
 
 // The control that holds the mouse capture (a graphic control's parent window holds the

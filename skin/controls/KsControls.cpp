@@ -139,8 +139,11 @@ void TKsCustomControl::SetBlendValue(int Value) {
 }
 
 void TKsCustomControl::SetBorderStyle(TBorderStyle Value) {
-    if (KsChangeValue(FBorderStyle, Value))
-        Invalidate();
+    if (!KsChangeValue(FBorderStyle, Value))
+        return;
+    // The built-in bars lie inside the border.
+    PlaceScrollBars();
+    Invalidate();
 }
 
 void TKsCustomControl::Invalidate() {

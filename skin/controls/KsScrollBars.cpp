@@ -421,21 +421,18 @@ void TKsCustomScrollBar::ScrollStep(WORD Key) {
 }
 
 void TKsCustomScrollBar::SetAutoScrollUp(bool Value) {
-    if (!KsChangeValue(FAutoScrollUp, Value))
-        return;
-    if (Value) {
-        FAutoScrollDown = false;
-        StartRepeat(false);
-    } else {
-        StopRepeat();
-    }
+    SetAutoScroll(FAutoScrollUp, FAutoScrollDown, Value);
 }
 
 void TKsCustomScrollBar::SetAutoScrollDown(bool Value) {
-    if (!KsChangeValue(FAutoScrollDown, Value))
+    SetAutoScroll(FAutoScrollDown, FAutoScrollUp, Value);
+}
+
+void TKsCustomScrollBar::SetAutoScroll(bool& Direction, bool& Opposite, bool Value) {
+    if (!KsChangeValue(Direction, Value))
         return;
     if (Value) {
-        FAutoScrollUp = false;
+        Opposite = false;
         StartRepeat(false);
     } else {
         StopRepeat();

@@ -141,6 +141,8 @@ private:
     void Scroll(TKsScrollCode ScrollCode, int ScrollPos);
     // Brings Position and PageSize into Min .. Max after the limits changed.
     void LimitToRange();
+    // Switches one auto-scroll direction; switching it on switches the opposite one off.
+    void SetAutoScroll(bool& Direction, bool& Opposite, bool Value);
     bool AnyPartPressed() const;
     bool UpdateHover(POINT Point);
     void StartRepeat(bool Immediate);

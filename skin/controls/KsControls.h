@@ -15,6 +15,11 @@
 #include <memory>
 
 class TKsBitmap;
+class TKsCustomScrollBar;
+enum class TKsScrollCode : uint8_t;
+
+// The built-in scroll bars a skinned windowed control shows.
+enum class TKsScrollBarStyle : uint8_t { kssNone, kssHorizontal, kssVertical, kssBoth };
 
 // Asked of a skinned control's owner form: a non-zero answer means the form itself is drawn
 // translucent, so what shows through a control may change on every paint.
@@ -85,6 +90,17 @@ public:
     // Whether the control has the keyboard focus, as its enter and exit messages said.
     bool HasFocus() const { return FFocused; }
 
+    // The built-in scroll bars, made when the window is created (again at once when the
+    // window exists). They lie along the bottom and the right inside the border and report
+    // their movements to the control as WM_HSCROLL and WM_VSCROLL (WParam the scroll code,
+    // LParam the requested position), unless ScrollLock is set.
+    TKsScrollBarStyle ScrollBarStyle() const { return FScrollBarStyle; }
+    void SetScrollBarStyle(TKsScrollBarStyle Value);
+    bool ScrollLock() const { return FScrollLock; }
+    void SetScrollLock(bool Value) { FScrollLock = Value; }
+    TKsCustomScrollBar* HorzScrollBar() const { return FHorzScrollBar; }
+    TKsCustomScrollBar* VertScrollBar() const { return FVertScrollBar; }
+
     void Invalidate() override;
     void Repaint() override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -113,6 +129,14 @@ protected:
     virtual RECT GetPaintRect() const;
 
     void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    // A new skinned scroll bar owned by the control, for the built-in bars.
+    virtual TKsCustomScrollBar* CreateScrollBar();
+    // The thickness of the built-in bars.
+    virtual int GetScrollBarSize() const;
+    // Frees the built-in bars and makes the ones ScrollBarStyle asks for.
+    void RecreateScrollBars();
     virtual void DoMouseEnter();
     virtual void DoMouseLeave();
     virtual void DoFocusEnter();
@@ -132,6 +156,17 @@ private:
     void WMPaint(TMessage& Message);
     void WMEraseBkgnd(TMessage& Message);
     void WMWindowPosChanging(TMessage& Message);
+    void FreeScrollBars();
+    TKsCustomScrollBar* MakeScrollBar(bool Vertical);
+    void PlaceScrollBars();
+    // The square between both built-in bars, which neither covers.
+    void PaintScrollBarCorner();
+    int HorzScrollBarHeight() const;
+    int VertScrollBarWidth() const;
+    void HorzScrollBarScroll(TObject* Sender, TKsScrollCode ScrollCode, int& ScrollPos);
+    void VertScrollBarScroll(TObject* Sender, TKsScrollCode ScrollCode, int& ScrollPos);
+    void ForwardScroll(uint32_t Msg, const TKsCustomScrollBar* Bar, TKsScrollCode ScrollCode,
+                       int& ScrollPos);
 
     TKsControlSurface FSurfaces;
     bool FFocused = false;
@@ -145,6 +180,10 @@ private:
     TBorderStyle FBorderStyle = TBorderStyle::bsNone;
     int FWidth = 0;
     int FHeight = 0;
+    TKsCustomScrollBar* FHorzScrollBar = nullptr;
+    TKsCustomScrollBar* FVertScrollBar = nullptr;
+    TKsScrollBarStyle FScrollBarStyle = TKsScrollBarStyle::kssNone;
+    bool FScrollLock = false;
 };
 
 class TKsGraphicControl : public TGraphicControl {

@@ -1,13 +1,16 @@
 #include "skin/controls/KsControlsRegistration.h"
 
 #include "framework/core/ClassRegistry.h"
+#include "skin/controls/KsScrollBars.h"
 #include "skin/controls/KsSpeedButtons.h"
 #include "skin/controls/KsThemeButtons.h"
+#include "skin/controls/KsThemeScrollBars.h"
 
 void RegisterSkinControls() {
     static bool Registered = false;
     if (Registered)
         return;
     Registered = true;
-    RegisterClasses({&TTeThemeButton::Class, &TKsSpeedContainer::Class, &TKsSpeedDivider::Class});
+    RegisterClasses({&TTeThemeButton::Class, &TKsSpeedContainer::Class, &TKsSpeedDivider::Class,
+                     &TKsScrollBar::Class, &TTeThemeScrollBar::Class});
 }

@@ -1,6 +1,7 @@
 // The artwork in resources/ must be exactly what the generator draws, and well-formed
 // files the host can load.
 #include "tools/artwork/Artwork.h"
+#include "tools/artwork/GlyphArtwork.h"
 #include "tools/artwork/LunaSkinArtwork.h"
 
 #include "framework/graphics/WinApi.h"
@@ -25,7 +26,9 @@ template <class T> T ReadAt(const TArtworkBytes& Bytes, size_t Offset) {
     return Value;
 }
 
-void ExpectTrueColourBitmap(const TArtworkBytes& Bmp, int Width, int Height) {
+// A bottom-up bitmap file of that size, depth and colour table, nothing after its last row.
+void ExpectBitmapFile(const TArtworkBytes& Bmp, int Width, int Height, int BitCount,
+                      uint32_t Colours) {
     ASSERT_GT(Bmp.size(), sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER));
     const auto File = ReadAt<BITMAPFILEHEADER>(Bmp, 0);
     const auto Info = ReadAt<BITMAPINFOHEADER>(Bmp, sizeof(BITMAPFILEHEADER));
@@ -33,9 +36,12 @@ void ExpectTrueColourBitmap(const TArtworkBytes& Bmp, int Width, int Height) {
     EXPECT_EQ(File.bfSize, Bmp.size());
     EXPECT_EQ(Info.biWidth, Width);
     EXPECT_EQ(Info.biHeight, Height); // positive: bottom row first
-    EXPECT_EQ(Info.biBitCount, 24);
+    EXPECT_EQ(Info.biBitCount, BitCount);
     EXPECT_EQ(Info.biCompression, static_cast<DWORD>(BI_RGB));
-    EXPECT_EQ(File.bfOffBits + static_cast<uint32_t>(Height) * ((Width * 3 + 3) & ~3), Bmp.size());
+    EXPECT_EQ(Info.biClrUsed, Colours);
+    EXPECT_EQ(File.bfOffBits, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + Colours * 4);
+    const uint32_t RowBytes = ((Width * BitCount + 31) / 32) * 4;
+    EXPECT_EQ(File.bfOffBits + static_cast<uint32_t>(Height) * RowBytes, Bmp.size());
 }
 
 } // namespace
@@ -45,12 +51,18 @@ TEST(Artwork, CommittedFilesAreTheGeneratorsOutput) {
     EXPECT_EQ(ReadCommitted("Snapvale.ico"), MakeApplicationIcon());
     EXPECT_EQ(ReadCommitted("XP_MAIN.bmp"), MakeLunaMainSkin());
     EXPECT_EQ(ReadCommitted("XP_MAIN1.bmp"), MakeLunaSecondSkin());
+    for (const TGlyphArtwork& Glyph : AllGlyphArtwork())
+        EXPECT_EQ(ReadCommitted(Glyph.Name + ".bmp"), EncodeGlyphArtwork(Glyph)) << Glyph.Name;
 }
 
-TEST(Artwork, BitmapsAreTrueColourFilesOfTheirSizes) {
-    ExpectTrueColourBitmap(MakeMainBackgroundBitmap(), 222, 152);
-    ExpectTrueColourBitmap(MakeLunaMainSkin(), 190, 372);
-    ExpectTrueColourBitmap(MakeLunaSecondSkin(), 196, 435);
+TEST(Artwork, BitmapsAreFilesOfTheirSizesAndDepths) {
+    ExpectBitmapFile(MakeMainBackgroundBitmap(), 222, 152, 24, 0);
+    ExpectBitmapFile(MakeLunaMainSkin(), 190, 372, 24, 0);
+    ExpectBitmapFile(MakeLunaSecondSkin(), 196, 435, 24, 0);
+    // 17 pixels of 4 bits need a padded row of 12 bytes.
+    for (const TGlyphArtwork& Glyph : AllGlyphArtwork())
+        ExpectBitmapFile(EncodeGlyphArtwork(Glyph), Glyph.Picture.Width(), Glyph.Picture.Height(),
+                         4, 16);
 }
 
 TEST(Artwork, IconLoadsAsA32By32IconWithAMask) {

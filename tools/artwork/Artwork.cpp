@@ -72,31 +72,17 @@ TCanvasRgb DrawMainBackground() {
 }
 
 // The icon's 256 colours: a 6 x 6 x 6 cube followed by 40 greys.
-std::array<TRgb, 256> IconPalette() {
-    std::array<TRgb, 256> Palette{};
-    int I = 0;
+TArtworkPalette IconPalette() {
+    TArtworkPalette Palette;
     for (int R = 0; R < 6; ++R)
         for (int G = 0; G < 6; ++G)
             for (int B = 0; B < 6; ++B)
-                Palette[I++] = {R * 51, G * 51, B * 51};
+                Palette.push_back({R * 51, G * 51, B * 51});
     for (int Grey = 0; Grey < 40; ++Grey) {
         const int V = 4 + Grey * 6;
-        Palette[I++] = {V, V, V};
+        Palette.push_back({V, V, V});
     }
     return Palette;
-}
-
-uint8_t NearestIndex(const std::array<TRgb, 256>& Palette, TRgb C) {
-    int Best = 0, BestDistance = 1 << 30;
-    for (int I = 0; I < 256; ++I) {
-        const int DR = Palette[I].R - C.R, DG = Palette[I].G - C.G, DB = Palette[I].B - C.B;
-        const int D = DR * DR * 3 + DG * DG * 4 + DB * DB * 2;
-        if (D < BestDistance) {
-            BestDistance = D;
-            Best = I;
-        }
-    }
-    return static_cast<uint8_t>(Best);
 }
 
 // The icon picture and its transparency mask (true where the picture shows).
@@ -168,12 +154,7 @@ TArtworkBytes MakeApplicationIcon() {
 
     // The colour and mask bitmaps are stacked: twice the height.
     PutInfoHeader(Out, Size, Size * 2, 8, Size * Size + MaskRowBytes * Size, 256);
-    for (const TRgb& C : Palette) {
-        Out.push_back(Channel(C.B));
-        Out.push_back(Channel(C.G));
-        Out.push_back(Channel(C.R));
-        Out.push_back(0);
-    }
+    PutPalette(Out, Palette);
     for (int Y = Size - 1; Y >= 0; --Y)
         for (int X = 0; X < Size; ++X)
             Out.push_back(Icon.Opaque[Y * Size + X] ? NearestIndex(Palette, Icon.Colour.At(X, Y))

@@ -1,6 +1,7 @@
 // The picture that the artwork generators draw on, in full-precision RGB with integer
-// arithmetic only, and the writer of its 24-bit Windows bitmap file. Shared by every
-// generator so that pictures and file headers are made one way.
+// arithmetic only, and the writers of its Windows bitmap files (24 bits a pixel, or 4 bits
+// with a palette). Shared by every generator so that pictures and file headers are made one
+// way.
 #pragma once
 
 #include <cstdint>
@@ -49,6 +50,19 @@ void PutInfoHeader(TArtworkBytes& Out, int Width, int Height, int BitCount, uint
                    uint32_t ColoursUsed);
 uint8_t Channel(int V);
 
+// The colours of a bitmap with a colour table.
+using TArtworkPalette = std::vector<TRgb>;
+// The 16 colours of the standard Windows palette, in its order: black, maroon, green, olive,
+// navy, purple, teal, silver, grey, red, lime, yellow, blue, fuchsia, aqua, white.
+const TArtworkPalette& StandardPalette16();
+// The entry of the palette nearest to the colour, weighing green most as the eye does.
+uint8_t NearestIndex(const TArtworkPalette& Palette, TRgb Colour);
+// The palette as a colour table of blue, green, red and a zero byte per entry.
+void PutPalette(TArtworkBytes& Out, const TArtworkPalette& Palette);
+
 // The complete .bmp file of the picture: 24 bits a pixel, bottom row first, rows padded to
 // four bytes.
 TArtworkBytes EncodeBitmap24(const TCanvasRgb& Canvas);
+// The complete .bmp file of the picture with 4 bits a pixel and a colour table of the (at
+// most 16) colours; each pixel takes the nearest of them.
+TArtworkBytes EncodeBitmap4(const TCanvasRgb& Canvas, const TArtworkPalette& Palette);

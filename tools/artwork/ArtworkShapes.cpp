@@ -125,6 +125,17 @@ void DrawGlyph(TCanvasRgb& Canvas, int Left, int Top, const TGlyph& Glyph, TRgb 
         }
 }
 
+void DrawColouredGlyph(TCanvasRgb& Canvas, int Left, int Top, const TGlyph& Glyph,
+                       const std::vector<TGlyphInk>& Inks) {
+    for (int Y = 0; Y < GlyphHeight(Glyph); ++Y)
+        for (int X = 0; X < static_cast<int>(Glyph[Y].size()); ++X) {
+            const auto Ink = std::find_if(Inks.begin(), Inks.end(),
+                                          [&](const TGlyphInk& I) { return I.Key == Glyph[Y][X]; });
+            if (Ink != Inks.end())
+                Canvas.Set(Left + X, Top + Y, Ink->Colour);
+        }
+}
+
 void DrawGlyphCentred(TCanvasRgb& Canvas, int Left, int Top, int Width, int Height,
                       const TGlyph& Glyph, TRgb Colour) {
     DrawGlyph(Canvas, Left + (Width - GlyphWidth(Glyph)) / 2,

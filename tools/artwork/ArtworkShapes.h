@@ -58,6 +58,15 @@ using TGlyph = std::vector<std::string>;
 int GlyphWidth(const TGlyph& Glyph);
 int GlyphHeight(const TGlyph& Glyph);
 void DrawGlyph(TCanvasRgb& Canvas, int Left, int Top, const TGlyph& Glyph, TRgb Colour);
+// The colour that a character of a coloured glyph stands for.
+struct TGlyphInk {
+    char Key;
+    TRgb Colour;
+};
+// A glyph in several colours: each character listed in Inks is a pixel of its colour, any
+// other leaves the picture as it is.
+void DrawColouredGlyph(TCanvasRgb& Canvas, int Left, int Top, const TGlyph& Glyph,
+                       const std::vector<TGlyphInk>& Inks);
 // The glyph centred in the Width x Height box at (Left, Top).
 void DrawGlyphCentred(TCanvasRgb& Canvas, int Left, int Top, int Width, int Height,
                       const TGlyph& Glyph, TRgb Colour);

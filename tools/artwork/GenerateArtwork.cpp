@@ -1,10 +1,11 @@
 // Writes the application's artwork files into a folder (normally resources/), or the sheet of
-// the skin's pieces into a bitmap file:
+// the artwork into a bitmap file:
 //   GenerateArtwork.exe FOLDER
 //   GenerateArtwork.exe --sheet FILE.bmp
 #include "tools/artwork/Artwork.h"
+#include "tools/artwork/ArtworkSheet.h"
+#include "tools/artwork/GlyphArtwork.h"
 #include "tools/artwork/LunaSkinArtwork.h"
-#include "tools/artwork/LunaSkinSheet.h"
 
 #include <cstdio>
 #include <string>
@@ -28,15 +29,17 @@ bool WriteFile(const std::string& Path, const TArtworkBytes& Bytes) {
 
 int main(int Argc, char** Argv) {
     if (Argc == 3 && std::string(Argv[1]) == "--sheet")
-        return WriteFile(Argv[2], MakeLunaSkinSheet()) ? 0 : 1;
+        return WriteFile(Argv[2], MakeArtworkSheet()) ? 0 : 1;
     if (Argc != 2) {
         std::fprintf(stderr, "usage: GenerateArtwork FOLDER | --sheet FILE.bmp\n");
         return 2;
     }
     const std::string Folder = Argv[1];
-    const bool Ok = WriteFile(Folder + "/MainBackground.bmp", MakeMainBackgroundBitmap()) &&
-                    WriteFile(Folder + "/Snapvale.ico", MakeApplicationIcon()) &&
-                    WriteFile(Folder + "/XP_MAIN.bmp", MakeLunaMainSkin()) &&
-                    WriteFile(Folder + "/XP_MAIN1.bmp", MakeLunaSecondSkin());
+    bool Ok = WriteFile(Folder + "/MainBackground.bmp", MakeMainBackgroundBitmap()) &&
+              WriteFile(Folder + "/Snapvale.ico", MakeApplicationIcon()) &&
+              WriteFile(Folder + "/XP_MAIN.bmp", MakeLunaMainSkin()) &&
+              WriteFile(Folder + "/XP_MAIN1.bmp", MakeLunaSecondSkin());
+    for (const TGlyphArtwork& Glyph : AllGlyphArtwork())
+        Ok = Ok && WriteFile(Folder + "/" + Glyph.Name + ".bmp", EncodeGlyphArtwork(Glyph));
     return Ok ? 0 : 1;
 }

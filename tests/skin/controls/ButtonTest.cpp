@@ -1,6 +1,6 @@
-// The push buttons: glyph cells, stock kinds, the plain and themed faces in every state,
-// greyed glyphs and the embossed caption, modal results, and what a user does with the
-// mouse and keyboard (real input).
+// The push buttons: glyph cells, stock kinds and their compiled-in glyphs, the plain and
+// themed faces in every state, greyed glyphs and the embossed caption, modal results, and
+// what a user does with the mouse and keyboard (real input).
 #include "ControlTestSupport.h"
 #include "WindowTestSupport.h"
 
@@ -13,6 +13,8 @@
 #include "tests/support/UserInput.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -198,6 +200,33 @@ TEST_F(Buttons, DisabledGlyphsAreGreyOrTheirOwnCell) {
     Button->Invalidate();
     Button->RenderSurface();
     EXPECT_EQ(SurfacePixel(Button->Surface(), X, Y), 0xFF00FF00u);
+}
+
+TEST_F(Buttons, StockKindsDrawTheCompiledInGlyphOverTheFace) {
+    Button->HandleNeeded();
+    Button->SetKind(TBitBtnKind::bkOK);
+    Button->SetCaption("");
+    const auto ColoursInside = [&] {
+        Button->Invalidate();
+        Button->RenderSurface();
+        std::set<TKsColor> Colours;
+        for (int Y = 4; Y < 21; ++Y)
+            for (int X = 4; X < 71; ++X)
+                Colours.insert(SurfacePixel(Button->Surface(), X, Y));
+        return Colours;
+    };
+    const TKsColor Lime = 0xFF00FF00u, Olive = 0xFF808000u;
+    // The check mark shows; its olive background is transparent.
+    const std::set<TKsColor> Normal = ColoursInside();
+    EXPECT_TRUE(Normal.count(Lime));
+    EXPECT_FALSE(Normal.count(Olive));
+    // Disabled, the second cell: the mark embossed in grey and white.
+    Button->SetEnabled(false);
+    const std::set<TKsColor> Disabled = ColoursInside();
+    EXPECT_TRUE(Disabled.count(0xFF808080u));
+    EXPECT_TRUE(Disabled.count(KsWhite));
+    EXPECT_FALSE(Disabled.count(Lime));
+    EXPECT_FALSE(Disabled.count(Olive));
 }
 
 TEST_F(Buttons, DialogKeysPressDefaultAndCancelButtons) {

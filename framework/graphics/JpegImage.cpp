@@ -13,6 +13,47 @@ namespace {
 // Files beyond this size are refused rather than read into memory.
 constexpr int64_t MaxJpegFileSize = 256 * 1024 * 1024;
 
+// A 24- or 32-bit DIB: the encoder reads its rows where they are.
+TJpegData CompressRows(TBitmap& Source, const TJpegSettings& Settings) {
+    const int Height = Source.Height();
+    const auto* Rows = static_cast<const uint8_t*>(Source.ScanLine(0));
+    const int Stride = Source.Stride();
+    const TJpegPixels Pixels =
+        Source.PixelFormat() == TPixelFormat::pf24bit ? TJpegPixels::Bgr24 : TJpegPixels::Bgrx32;
+    return CompressJpeg(
+        Source.Width(), Height, Pixels,
+        [&](int FirstRow, int& Count, int& RowStride) {
+            Count = Height - FirstRow;
+            RowStride = Stride;
+            return Rows + ptrdiff_t(FirstRow) * Stride;
+        },
+        Settings);
+}
+
+// A device-dependent bitmap (a capture) or a DIB of another depth: its rows are copied a
+// band at a time into a small 32-bit DIB that stays in the cache, rather than the whole
+// picture into a converted copy that the encoder would then read again.
+TJpegData CompressInBands(TBitmap& Source, const TJpegSettings& Settings) {
+    constexpr int BandRows = 16; // one row of blocks with 4:2:0 subsampling
+    const int Width = Source.Width();
+    const int Height = Source.Height();
+    TBitmap Band;
+    Band.SetPixelFormat(TPixelFormat::pf32bit);
+    Band.SetSize(Width, std::min(BandRows, Height));
+    const HDC From = Source.Canvas()->Handle();
+    const HDC To = Band.Canvas()->Handle();
+    return CompressJpeg(
+        Width, Height, TJpegPixels::Bgrx32,
+        [&](int FirstRow, int& Count, int& Stride) {
+            Count = std::min(BandRows, Height - FirstRow);
+            if (!BitBlt(To, 0, 0, Width, Count, From, 0, FirstRow, SRCCOPY))
+                throw EOutOfResources("Out of system resources");
+            Stride = Band.Stride();
+            return static_cast<const uint8_t*>(Band.ScanLine(0));
+        },
+        Settings);
+}
+
 } // namespace
 
 const TClassOf<TJPEGImage> TJPEGImage::Class{"TJPEGImage", TGraphic::Class};
@@ -102,50 +143,14 @@ void TJPEGImage::SetProgressiveEncoding(bool Value) {
 void TJPEGImage::Compress() {
     if (Empty())
         throw EInvalidGraphic("Cannot save an empty JPEG image");
-    TBitmap& Source = *FBitmap;
-    const int Width = Source.Width();
-    const int Height = Source.Height();
     TJpegSettings Settings;
     Settings.Quality = FCompressionQuality;
     Settings.Grayscale = FGrayscale;
     Settings.Progressive = FProgressiveEncoding;
-
-    const TPixelFormat Format = Source.PixelFormat();
-    if (Source.HandleType() == TBitmapHandleType::bmDIB &&
-        (Format == TPixelFormat::pf24bit || Format == TPixelFormat::pf32bit)) {
-        const auto* Rows = static_cast<const uint8_t*>(Source.ScanLine(0));
-        const int Stride = Source.Stride();
-        FData = CompressJpeg(
-            Width, Height,
-            Format == TPixelFormat::pf24bit ? TJpegPixels::Bgr24 : TJpegPixels::Bgrx32,
-            [&](int FirstRow, int& Count, int& RowStride) {
-                Count = Height - FirstRow;
-                RowStride = Stride;
-                return Rows + ptrdiff_t(FirstRow) * Stride;
-            },
-            Settings);
-        return;
-    }
-
-    // A device-dependent bitmap (a capture) or a DIB of another depth: its rows are copied a
-    // band at a time into a small 32-bit DIB that stays in the cache, instead of the whole
-    // picture into a converted copy that the encoder would then read again.
-    constexpr int BandRows = 16; // one row of 4:2:0 blocks
-    TBitmap Band;
-    Band.SetPixelFormat(TPixelFormat::pf32bit);
-    Band.SetSize(Width, std::min(BandRows, Height));
-    const HDC From = Source.Canvas()->Handle();
-    const HDC To = Band.Canvas()->Handle();
-    FData = CompressJpeg(
-        Width, Height, TJpegPixels::Bgrx32,
-        [&](int FirstRow, int& Count, int& Stride) {
-            Count = std::min(BandRows, Height - FirstRow);
-            if (!BitBlt(To, 0, 0, Width, Count, From, 0, FirstRow, SRCCOPY))
-                throw EOutOfResources("Out of system resources");
-            Stride = Band.Stride();
-            return static_cast<const uint8_t*>(Band.ScanLine(0));
-        },
-        Settings);
+    const TPixelFormat Format = FBitmap->PixelFormat();
+    const bool Direct = FBitmap->HandleType() == TBitmapHandleType::bmDIB &&
+                        (Format == TPixelFormat::pf24bit || Format == TPixelFormat::pf32bit);
+    FData = Direct ? CompressRows(*FBitmap, Settings) : CompressInBands(*FBitmap, Settings);
 }
 
 void TJPEGImage::LoadFromStream(TStream& Stream) {

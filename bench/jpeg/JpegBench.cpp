@@ -9,6 +9,7 @@
 // most 1.10) and the same ratio with Assign's copy counted. cjpeg is a check, not a timer:
 // its file of the same pixels must be the product's file byte for byte, as must the floor's.
 //   bench_jpeg [runs] [path of cjpeg.exe]
+#include "bench/support/BenchTiming.h"
 #include "framework/core/TextConv.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/JpegImage.h"
@@ -27,14 +28,7 @@
 namespace {
 
 double Seconds() {
-    static const double Frequency = [] {
-        LARGE_INTEGER Value;
-        QueryPerformanceFrequency(&Value);
-        return double(Value.QuadPart);
-    }();
-    LARGE_INTEGER Now;
-    QueryPerformanceCounter(&Now);
-    return double(Now.QuadPart) / Frequency;
+    return BenchMicroseconds() / 1e6;
 }
 
 struct TTimes {

@@ -272,7 +272,7 @@ bool Measure(TKind Kind, int Width, int Height, int Runs, const std::string& Cjp
 } // namespace
 
 int main(int argc, char** argv) {
-    const int Runs = argc > 1 ? std::max(std::atoi(argv[1]), 1) : 21;
+    const int Runs = argc > 1 ? std::max(std::atoi(argv[1]), 1) : 31;
     const std::string Cjpeg = HostPath(argc > 2 ? argv[2] : SNAPVALE_CJPEG);
     bool Same = true;
     for (const auto& [Width, Height] : {std::pair{1280, 1024}, std::pair{1920, 1080}})

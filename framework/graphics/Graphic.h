@@ -29,7 +29,7 @@ public:
     virtual void SaveToStream(TStream& Stream) = 0;
     void LoadFromFile(const std::string& FileName);
     // Encodes into memory first, so a graphic that cannot be encoded creates no file.
-    void SaveToFile(const std::string& FileName);
+    virtual void SaveToFile(const std::string& FileName);
 
     TNotifyEvent OnChange;
 

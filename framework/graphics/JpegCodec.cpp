@@ -2,9 +2,10 @@
 
 #include "framework/core/Exceptions.h"
 
+#include <algorithm>
 #include <csetjmp>
+#include <cstddef>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include <jerror.h>
@@ -39,14 +40,55 @@ jpeg_error_mgr* InstallErrorManager(TJpegErrorManager& Errors) {
     return &Errors.Manager;
 }
 
+// Encoded bytes go straight into the result. Its first size is room for the largest file
+// the picture is likely to give, which is only address space until written: the bytes are
+// written once, never moved from buffer to buffer.
+struct TDataDestination {
+    jpeg_destination_mgr Manager;
+    TJpegData* Data;
+};
+
+extern "C" void DataInitDestination(j_compress_ptr Info) {
+    auto* Destination = reinterpret_cast<TDataDestination*>(Info->dest);
+    Destination->Manager.next_output_byte = Destination->Data->data();
+    Destination->Manager.free_in_buffer = Destination->Data->size();
+}
+
+// Called when the room is used up: doubles it. A failure to grow becomes libjpeg's own
+// out-of-memory error once no C++ frame is left to cross.
+extern "C" boolean DataEmptyOutputBuffer(j_compress_ptr Info) {
+    auto* Destination = reinterpret_cast<TDataDestination*>(Info->dest);
+    TJpegData& Data = *Destination->Data;
+    const size_t Used = Data.size();
+    bool Grown = true;
+    try {
+        Data.resize(Used * 2);
+    } catch (...) {
+        Grown = false;
+    }
+    if (!Grown)
+        ERREXIT1(Info, JERR_OUT_OF_MEMORY, 10);
+    Destination->Manager.next_output_byte = Data.data() + Used;
+    Destination->Manager.free_in_buffer = Data.size() - Used;
+    return TRUE;
+}
+
+extern "C" void DataTermDestination(j_compress_ptr Info) {
+    auto* Destination = reinterpret_cast<TDataDestination*>(Info->dest);
+    Destination->Data->resize(Destination->Data->size() - Destination->Manager.free_in_buffer);
+}
+
+// Room for the file before any is written: three bytes a pixel, more than a baseline file of
+// 8-bit samples takes, but no more than 64 MB of address space at first.
+size_t FirstRoom(int Width, int Height) {
+    constexpr uint64_t Headers = 4096;
+    constexpr uint64_t Largest = 64u << 20;
+    return size_t(std::min(uint64_t(Width) * uint64_t(Height) * 3, Largest) + Headers);
+}
+
 struct TCompressState {
     jpeg_compress_struct Info{};
-    unsigned char* Output = nullptr;
-    unsigned long OutputSize = 0;
-    ~TCompressState() {
-        jpeg_destroy_compress(&Info);
-        std::free(Output);
-    }
+    ~TCompressState() { jpeg_destroy_compress(&Info); }
 };
 
 struct TDecompressState {
@@ -56,20 +98,23 @@ struct TDecompressState {
 
 } // namespace
 
-std::vector<uint8_t> CompressJpeg(const uint8_t* Rows, int Width, int Height, int Stride,
-                                  const TJpegSettings& Settings) {
+TJpegData CompressJpeg(int Width, int Height, TJpegPixels Pixels, const TJpegRowSource& Rows,
+                       const TJpegSettings& Settings) {
+    constexpr int RowsPerCall = 32;
     TJpegErrorManager Errors;
     TCompressState State;
+    TJpegData Data;
+    TDataDestination Destination{};
+    JSAMPROW RowPointers[RowsPerCall];
     State.Info.err = InstallErrorManager(Errors);
     if (setjmp(Errors.Jump))
         throw EInvalidGraphic(Errors.Message);
 
     jpeg_create_compress(&State.Info);
-    jpeg_mem_dest(&State.Info, &State.Output, &State.OutputSize);
     State.Info.image_width = JDIMENSION(Width);
     State.Info.image_height = JDIMENSION(Height);
-    State.Info.input_components = 3;
-    State.Info.in_color_space = JCS_EXT_BGR;
+    State.Info.input_components = Pixels == TJpegPixels::Bgr24 ? 3 : 4;
+    State.Info.in_color_space = Pixels == TJpegPixels::Bgr24 ? JCS_EXT_BGR : JCS_EXT_BGRX;
     jpeg_set_defaults(&State.Info);
     if (Settings.Grayscale)
         jpeg_set_colorspace(&State.Info, JCS_GRAYSCALE);
@@ -77,14 +122,24 @@ std::vector<uint8_t> CompressJpeg(const uint8_t* Rows, int Width, int Height, in
     State.Info.dct_method = JDCT_FLOAT;
     if (Settings.Progressive)
         jpeg_simple_progression(&State.Info);
+    Data.resize(FirstRoom(Width, Height));
+    Destination.Manager.init_destination = DataInitDestination;
+    Destination.Manager.empty_output_buffer = DataEmptyOutputBuffer;
+    Destination.Manager.term_destination = DataTermDestination;
+    Destination.Data = &Data;
+    State.Info.dest = &Destination.Manager;
     jpeg_start_compress(&State.Info, TRUE);
     while (State.Info.next_scanline < State.Info.image_height) {
-        JSAMPROW Row =
-            const_cast<JSAMPROW>(Rows + size_t(State.Info.next_scanline) * size_t(Stride));
-        jpeg_write_scanlines(&State.Info, &Row, 1);
+        int Count = 0;
+        int Stride = 0;
+        const uint8_t* First = Rows(int(State.Info.next_scanline), Count, Stride);
+        Count = std::clamp(Count, 1, RowsPerCall);
+        for (int Row = 0; Row < Count; ++Row)
+            RowPointers[Row] = const_cast<JSAMPROW>(First + ptrdiff_t(Row) * Stride);
+        jpeg_write_scanlines(&State.Info, RowPointers, JDIMENSION(Count));
     }
     jpeg_finish_compress(&State.Info);
-    return std::vector<uint8_t>(State.Output, State.Output + State.OutputSize);
+    return Data;
 }
 
 void DecompressJpeg(const uint8_t* Data, size_t Size, const TJpegRowTarget& Target) {

@@ -3,15 +3,56 @@
 #include "framework/core/Streams.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/graphics/JpegCodec.h"
 #include "framework/graphics/Picture.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace {
 
 // Files beyond this size are refused rather than read into memory.
 constexpr int64_t MaxJpegFileSize = 256 * 1024 * 1024;
+
+// A 24- or 32-bit DIB: the encoder reads its rows where they are.
+TJpegData CompressRows(TBitmap& Source, const TJpegSettings& Settings) {
+    const int Height = Source.Height();
+    const auto* Rows = static_cast<const uint8_t*>(Source.ScanLine(0));
+    const int Stride = Source.Stride();
+    const TJpegPixels Pixels =
+        Source.PixelFormat() == TPixelFormat::pf24bit ? TJpegPixels::Bgr24 : TJpegPixels::Bgrx32;
+    return CompressJpeg(
+        Source.Width(), Height, Pixels,
+        [&](int FirstRow, int& Count, int& RowStride) {
+            Count = Height - FirstRow;
+            RowStride = Stride;
+            return Rows + ptrdiff_t(FirstRow) * Stride;
+        },
+        Settings);
+}
+
+// A device-dependent bitmap (a capture) or a DIB of another depth: its rows are copied a
+// band at a time into a small 32-bit DIB that stays in the cache, rather than the whole
+// picture into a converted copy that the encoder would then read again.
+TJpegData CompressInBands(TBitmap& Source, const TJpegSettings& Settings) {
+    constexpr int BandRows = 16; // one row of blocks with 4:2:0 subsampling
+    const int Width = Source.Width();
+    const int Height = Source.Height();
+    TBitmap Band;
+    Band.SetPixelFormat(TPixelFormat::pf32bit);
+    Band.SetSize(Width, std::min(BandRows, Height));
+    const HDC From = Source.Canvas()->Handle();
+    const HDC To = Band.Canvas()->Handle();
+    return CompressJpeg(
+        Width, Height, TJpegPixels::Bgrx32,
+        [&](int FirstRow, int& Count, int& Stride) {
+            Count = std::min(BandRows, Height - FirstRow);
+            if (!BitBlt(To, 0, 0, Width, Count, From, 0, FirstRow, SRCCOPY))
+                throw EOutOfResources("Out of system resources");
+            Stride = Band.Stride();
+            return static_cast<const uint8_t*>(Band.ScanLine(0));
+        },
+        Settings);
+}
 
 } // namespace
 
@@ -21,7 +62,7 @@ TJPEGImage::TJPEGImage() = default;
 
 TJPEGImage::~TJPEGImage() = default;
 
-void TJPEGImage::SetPicture(std::unique_ptr<TBitmap> Picture, std::vector<uint8_t> Data) {
+void TJPEGImage::SetPicture(std::unique_ptr<TBitmap> Picture, TJpegData Data) {
     FBitmap = std::move(Picture);
     FData = std::move(Data);
     Changed();
@@ -102,29 +143,21 @@ void TJPEGImage::SetProgressiveEncoding(bool Value) {
 void TJPEGImage::Compress() {
     if (Empty())
         throw EInvalidGraphic("Cannot save an empty JPEG image");
-    // The encoder takes 24-bit rows: a bitmap of any other layout is converted in a copy.
-    TBitmap* Source = FBitmap.get();
-    TBitmap Converted;
-    if (Source->HandleType() != TBitmapHandleType::bmDIB ||
-        Source->PixelFormat() != TPixelFormat::pf24bit) {
-        Converted.Assign(Source);
-        Converted.SetPixelFormat(TPixelFormat::pf24bit);
-        Source = &Converted;
-    }
-    const auto* Rows = static_cast<const uint8_t*>(Source->ScanLine(0));
-    const int Stride = Source->Stride();
     TJpegSettings Settings;
     Settings.Quality = FCompressionQuality;
     Settings.Grayscale = FGrayscale;
     Settings.Progressive = FProgressiveEncoding;
-    FData = CompressJpeg(Rows, Source->Width(), Source->Height(), Stride, Settings);
+    const TPixelFormat Format = FBitmap->PixelFormat();
+    const bool Direct = FBitmap->HandleType() == TBitmapHandleType::bmDIB &&
+                        (Format == TPixelFormat::pf24bit || Format == TPixelFormat::pf32bit);
+    FData = Direct ? CompressRows(*FBitmap, Settings) : CompressInBands(*FBitmap, Settings);
 }
 
 void TJPEGImage::LoadFromStream(TStream& Stream) {
     const int64_t Available = Stream.Size() - Stream.Position();
     if (Available <= 0 || Available > MaxJpegFileSize)
         throw EInvalidGraphic("JPEG image is not valid");
-    std::vector<uint8_t> Data(static_cast<size_t>(Available));
+    TJpegData Data(static_cast<size_t>(Available));
     Stream.ReadBuffer(Data.data(), int32_t(Data.size()));
     auto Decoded = std::make_unique<TBitmap>();
     Decoded->SetPixelFormat(TPixelFormat::pf24bit);
@@ -141,6 +174,13 @@ void TJPEGImage::SaveToStream(TStream& Stream) {
     if (FData.empty())
         Compress();
     Stream.WriteBuffer(FData.data(), int32_t(FData.size()));
+}
+
+void TJPEGImage::SaveToFile(const std::string& FileName) {
+    if (FData.empty())
+        Compress();
+    TFileStream File(FileName, fmCreate);
+    SaveToStream(File);
 }
 
 void TJPEGImage::Draw(TCanvas& Canvas, const RECT& Rect) {

@@ -1,14 +1,15 @@
 // TJPEGImage: a picture kept as JPEG data. Assigning a bitmap stores a copy of it; saving
-// compresses that copy at 24 bits per pixel with the image's settings (quality 90, colour,
-// baseline by default), floating-point DCT, as one JFIF file. Loading decodes the data
-// into a 24-bit bitmap, which is what drawing and assigning to a bitmap use.
+// compresses that copy with the image's settings (quality 90, colour, baseline by default),
+// floating-point DCT, as one JFIF file, reading each pixel once: the rows of a 24- or 32-bit
+// DIB as they are, any other bitmap in bands of 32-bit rows. Loading decodes the data into
+// a 24-bit bitmap, which is what drawing and assigning to a bitmap use.
 #pragma once
 
 #include "framework/graphics/Graphic.h"
+#include "framework/graphics/JpegCodec.h"
 
-#include <cstdint>
 #include <memory>
-#include <vector>
+#include <string>
 
 class TBitmap;
 
@@ -48,16 +49,18 @@ public:
     void LoadFromStream(TStream& Stream) override;
     // Writes the compressed data; the stream is written only once compression succeeded.
     void SaveToStream(TStream& Stream) override;
+    // Compresses first, then writes the data to the file without another copy of it.
+    void SaveToFile(const std::string& FileName) override;
 
 protected:
     void Draw(TCanvas& Canvas, const RECT& Rect) override;
 
 private:
-    void SetPicture(std::unique_ptr<TBitmap> Picture, std::vector<uint8_t> Data);
+    void SetPicture(std::unique_ptr<TBitmap> Picture, TJpegData Data);
     void SettingsChanged();
 
     std::unique_ptr<TBitmap> FBitmap;
-    std::vector<uint8_t> FData; // empty until compressed or loaded
+    TJpegData FData; // empty until compressed or loaded
     int FCompressionQuality = 90;
     bool FGrayscale = false;
     bool FProgressiveEncoding = false;

@@ -4,6 +4,9 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/WinApi.h"
 
+#include <fstream>
+#include <iterator>
+
 std::unique_ptr<TBitmap> MakeDibBitmap(int Width, int Height, TColor Color, TPixelFormat Format) {
     auto Bitmap = std::make_unique<TBitmap>();
     Bitmap->SetPixelFormat(Format);
@@ -46,4 +49,9 @@ std::string TempFilePath(const std::string& Name) {
     wchar_t Folder[MAX_PATH];
     const DWORD Length = GetTempPathW(MAX_PATH, Folder);
     return WideToUtf8(std::wstring(Folder, Length)) + "snapvale-graphics-" + Name;
+}
+
+std::vector<uint8_t> FileBytes(const std::string& Path) {
+    std::ifstream File(Path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(File), {});
 }

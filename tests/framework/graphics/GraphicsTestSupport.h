@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 // A 32-bit DIB bitmap filled with Color.
 std::unique_ptr<TBitmap> MakeDibBitmap(int Width, int Height, TColor Color = clWhite,
@@ -20,3 +21,5 @@ void FillPattern(TBitmap& Bitmap, uint32_t Seed);
 bool SamePixels(TBitmap& A, TBitmap& B);
 // A path for a scratch file in the temporary folder.
 std::string TempFilePath(const std::string& Name);
+// The bytes of a file; none when it cannot be read.
+std::vector<uint8_t> FileBytes(const std::string& Path);

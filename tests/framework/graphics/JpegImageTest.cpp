@@ -1,12 +1,16 @@
 #include "GraphicsTestSupport.h"
 
 #include "framework/core/Streams.h"
+#include "framework/core/TextConv.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/JpegImage.h"
+#include "framework/graphics/WinApi.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <vector>
@@ -81,6 +85,60 @@ std::array<uint8_t, 64> QualityNinetyLuminance() {
     for (int I = 0; I < 64; ++I)
         Table[size_t(I)] = uint8_t(std::max(1, (Base[ZigZag[I]] * 20 + 50) / 100));
     return Table;
+}
+
+// Something like a screen with a photograph on it: flat panels, gradients, text-like
+// strokes and a noisy region, in a 24-bit DIB.
+std::unique_ptr<TBitmap> ScreenWithPhoto(int Width, int Height) {
+    auto Bitmap = MakeDibBitmap(Width, Height, clWhite, TPixelFormat::pf24bit);
+    uint32_t Noise = 2463534242u;
+    for (int Y = 0; Y < Height; ++Y) {
+        auto* Row = static_cast<uint8_t*>(Bitmap->ScanLine(Y));
+        for (int X = 0; X < Width; ++X) {
+            Noise ^= Noise << 13;
+            Noise ^= Noise >> 17;
+            Noise ^= Noise << 5;
+            uint8_t* Pixel = Row + X * 3;
+            for (int Channel = 0; Channel < 3; ++Channel) {
+                int Value = (X / 50 + Y / 30) % 2 ? 236 - Channel * 6 : (X + Y * Channel) % 256;
+                if (X % 7 < 2 && Y % 11 < 8)
+                    Value = 24;
+                if (X > Width / 2 && Y > Height / 3)
+                    Value = int(Noise >> (Channel * 8) & 0xFF);
+                Pixel[Channel] = uint8_t(Value);
+            }
+        }
+    }
+    return Bitmap;
+}
+
+// A host path for a file named by its Unix path (Wine maps the root to drive Z:).
+std::string HostPath(std::string Path) {
+    if (!Path.empty() && Path[0] == '/') {
+        std::replace(Path.begin(), Path.end(), '/', '\\');
+        Path = "Z:" + Path;
+    }
+    return Path;
+}
+
+// libjpeg's cjpeg run on a bitmap file with the given options: the file it writes.
+std::vector<uint8_t> CjpegFile(const std::string& BitmapFile, const std::string& Options) {
+    const std::string Output = TempFilePath("cjpeg-out.jpg");
+    std::remove(Output.c_str());
+    std::wstring Command = Utf8ToWide("\"" + HostPath(SNAPVALE_CJPEG) + "\" " + Options +
+                                      " -outfile \"" + Output + "\" \"" + BitmapFile + "\"");
+    STARTUPINFOW Startup{};
+    Startup.cb = sizeof(Startup);
+    PROCESS_INFORMATION Process{};
+    if (!CreateProcessW(nullptr, Command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &Startup, &Process))
+        return {};
+    WaitForSingleObject(Process.hProcess, INFINITE);
+    CloseHandle(Process.hThread);
+    CloseHandle(Process.hProcess);
+    std::vector<uint8_t> Bytes = FileBytes(Output);
+    std::remove(Output.c_str());
+    return Bytes;
 }
 
 TEST(JpegSave, DefaultsGiveOneBaselineJfifFileAtQualityNinety) {
@@ -216,6 +274,109 @@ TEST(JpegErrors, FailuresRaiseLibjpegsMessageAndWriteNothing) {
         Short.SetPosition(0);
         EXPECT_THROW(Image.LoadFromStream(Short), EInvalidGraphic);
     }
+}
+
+// The product's file is libjpeg's own: cjpeg makes the same bytes of the same pixels, with
+// each setting, whatever holds the pixels: a 24-bit DIB read as it is, a 32-bit one whose
+// fourth byte is not zero, a device-dependent bitmap at the screen's depth and a 16-bit DIB,
+// both read in bands of 32-bit rows. The size is not a whole number of blocks or bands.
+TEST(JpegSave, FilesAreTheBytesCjpegWritesForTheSamePixels) {
+    constexpr int Width = 203;
+    constexpr int Height = 75;
+    auto Direct24 = ScreenWithPhoto(Width, Height);
+
+    auto Direct32 = MakeDibBitmap(Width, Height, clWhite, TPixelFormat::pf32bit);
+    for (int Y = 0; Y < Height; ++Y) {
+        const auto* From = static_cast<const uint8_t*>(Direct24->ScanLine(Y));
+        auto* To = static_cast<uint8_t*>(Direct32->ScanLine(Y));
+        for (int X = 0; X < Width; ++X) {
+            std::copy_n(From + X * 3, 3, To + X * 4);
+            To[X * 4 + 3] = uint8_t(X * 37 + Y);
+        }
+    }
+    TBitmap Device;
+    Device.Assign(Direct24.get());
+    Device.SetHandleType(TBitmapHandleType::bmDDB);
+    TBitmap Device24; // what the device-dependent bitmap holds, at 24 bits
+    Device24.Assign(&Device);
+    Device24.SetPixelFormat(TPixelFormat::pf24bit);
+    ASSERT_TRUE(SamePixels(Device24, *Direct24)) << "the screen's depth loses colours";
+
+    TBitmap Sixteen;
+    Sixteen.Assign(Direct24.get());
+    Sixteen.SetPixelFormat(TPixelFormat::pf16bit);
+    TBitmap Sixteen24;
+    Sixteen24.Assign(&Sixteen);
+    Sixteen24.SetPixelFormat(TPixelFormat::pf24bit);
+
+    struct TCase {
+        const char* Options;
+        int Quality;
+        bool Grayscale;
+        bool Progressive;
+    };
+    const TCase Cases[] = {
+        {"-quality 90 -dct float", 90, false, false},
+        {"-quality 90 -dct float -grayscale", 90, true, false},
+        {"-quality 90 -dct float -progressive", 90, false, true},
+        {"-quality 40 -baseline -dct float", 40, false, false},
+    };
+    const std::string Pixels24 = TempFilePath("cjpeg-in.bmp");
+    const std::string Pixels16 = TempFilePath("cjpeg-in16.bmp");
+    Direct24->SaveToFile(Pixels24);
+    Sixteen24.SaveToFile(Pixels16);
+    const std::string Ours = TempFilePath("ours.jpg");
+    for (const TCase& Case : Cases) {
+        const std::vector<uint8_t> Theirs = CjpegFile(Pixels24, Case.Options);
+        const std::vector<uint8_t> Theirs16 = CjpegFile(Pixels16, Case.Options);
+        ASSERT_GT(Theirs.size(), 100u) << "cjpeg did not run: " << SNAPVALE_CJPEG;
+        const std::pair<const char*, TBitmap*> Holders[] = {
+            {"24-bit DIB", Direct24.get()},
+            {"32-bit DIB", Direct32.get()},
+            {"device-dependent bitmap", &Device},
+            {"16-bit DIB", &Sixteen},
+        };
+        for (const auto& [Name, Holder] : Holders) {
+            TJPEGImage Image;
+            Image.Assign(Holder);
+            Image.SetCompressionQuality(Case.Quality);
+            Image.SetGrayscale(Case.Grayscale);
+            Image.SetProgressiveEncoding(Case.Progressive);
+            Image.SaveToFile(Ours);
+            EXPECT_TRUE(FileBytes(Ours) == (Holder == &Sixteen ? Theirs16 : Theirs))
+                << Name << ", cjpeg " << Case.Options;
+        }
+    }
+    for (const std::string& Path : {Pixels24, Pixels16, Ours})
+        std::remove(Path.c_str());
+}
+
+TEST(JpegErrors, AFailedEncodingCreatesNoFileAndLeavesAnExistingOneAlone) {
+    const std::string Path = TempFilePath("too-wide.jpg");
+    std::remove(Path.c_str());
+    TBitmap Device; // read in bands
+    Device.SetSize(65501, 2);
+    auto Direct = MakeDibBitmap(65501, 2, clWhite, TPixelFormat::pf32bit);
+    for (TBitmap* Bitmap : {&Device, Direct.get()}) {
+        TJPEGImage Image;
+        Image.Assign(Bitmap);
+        try {
+            Image.SaveToFile(Path);
+            FAIL() << "no exception";
+        } catch (const EInvalidGraphic& E) {
+            EXPECT_EQ(E.Message(), "Maximum supported image dimension is 65500 pixels");
+        }
+        EXPECT_TRUE(FileBytes(Path).empty());
+        EXPECT_EQ(GetFileAttributesW(Utf8ToWide(Path).c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+
+    const std::vector<uint8_t> Old = {'o', 'l', 'd'};
+    TFileStream(Path, fmCreate).WriteBuffer(Old.data(), int32_t(Old.size()));
+    TJPEGImage Image;
+    Image.Assign(Direct.get());
+    EXPECT_THROW(Image.SaveToFile(Path), EInvalidGraphic);
+    EXPECT_EQ(FileBytes(Path), Old);
+    std::remove(Path.c_str());
 }
 
 } // namespace

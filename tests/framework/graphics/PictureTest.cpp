@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <vector>
 
 namespace {
@@ -44,11 +43,6 @@ class TTestPicture : public TPicture {
 public:
     using TPicture::DefineProperties;
 };
-
-std::vector<uint8_t> FileBytes(const std::string& Path) {
-    std::ifstream File(Path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(File), {});
-}
 
 TEST(PictureAssign, HoldsItsOwnCopyAndKnowsItsSize) {
     auto Bitmap = MakeDibBitmap(9, 4, clOlive);

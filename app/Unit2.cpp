@@ -66,6 +66,8 @@ void TForm2::KeyDown(TKey& Key, TShiftState Shift) {
     TForm::KeyDown(Key, Shift);
     if (Key != VK_ESCAPE)
         return;
+    // A drag under way ends here: the image lets the mouse go.
+    SetCaptureControl(nullptr);
     Shape1->Hide();
     SetModalResult(mrCancel);
     Key = 0;

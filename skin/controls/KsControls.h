@@ -10,6 +10,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/windows/CustomControls.h"
 #include "framework/windows/WinControl.h"
+#include "skin/graphics/KsUtils.h"
 
 #include <cstdint>
 #include <memory>
@@ -24,14 +25,6 @@ enum class TKsScrollBarStyle : uint8_t { kssNone, kssHorizontal, kssVertical, ks
 // Asked of a skinned control's owner form: a non-zero answer means the form itself is drawn
 // translucent, so what shows through a control may change on every paint.
 constexpr uint32_t KM_FORMBLENDED = 0x0637;
-
-// Stores Value and answers true when it differs from what Field held.
-template <class T> bool KsChangeValue(T& Field, T Value) {
-    if (Field == Value)
-        return false;
-    Field = Value;
-    return true;
-}
 
 // The surfaces both bases keep: the control's image, sized in steps of 30 pixels and kept
 // while the control stays within one step of it, and the background captured for blending.

@@ -11,6 +11,15 @@ class TControl;
 class TKsBitmap;
 class TWinControl;
 
+// Stores Value and answers true when it differs from what Field held: the first step of
+// every property setter that repaints only on change.
+template <class T> bool KsChangeValue(T& Field, T Value) {
+    if (Field == Value)
+        return false;
+    Field = Value;
+    return true;
+}
+
 int RectWidth(const RECT& Rect);
 int RectHeight(const RECT& Rect);
 // True when the width or the height is below 1.

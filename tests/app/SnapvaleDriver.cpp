@@ -208,14 +208,19 @@ HWND TSnapvale::CancelRegionSelection(POINT From, POINT To) {
     HWND Overlay = WaitForCaption(L"Form2");
     if (!Overlay)
         return nullptr;
-    PumpMessagesFor(300);
+    // The overlay takes the keys only once it is in front and between messages.
+    WaitUntilItTakesInput(Overlay, 10000);
+    const DWORD Start = GetTickCount();
+    while (GetForegroundWindow() != Overlay && GetTickCount() - Start < 10000)
+        PumpMessagesFor(20);
+    SendMessageTimeoutW(Overlay, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr);
     MoveMouseTo(From.x, From.y);
     PressMouse(VK_LBUTTON);
     MoveMouseTo((From.x + To.x) / 2, (From.y + To.y) / 2);
     MoveMouseTo(To.x, To.y);
-    PumpMessagesFor(100);
+    SendMessageTimeoutW(Overlay, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr);
     PressKey(VK_ESCAPE);
-    WaitForWindowGone(Overlay, 10000);
+    WaitForWindowGone(Overlay, 30000);
     ReleaseMouse(VK_LBUTTON);
     return Overlay;
 }

@@ -15,14 +15,6 @@
 
 namespace {
 
-// A shown form in front of every other window, with the focus.
-void BringForward(TForm& Form) {
-    Form.SetFormStyle(TFormStyle::fsStayOnTop);
-    Form.Show();
-    SetForegroundWindow(Form.Handle());
-    PumpUntil([&] { return GetForegroundWindow() == Form.Handle(); }, 100);
-}
-
 POINT ScreenCentreOf(const TControl& Control) {
     return Control.ClientToScreen(POINT{Control.Width() / 2, Control.Height() / 2});
 }

@@ -19,6 +19,13 @@ bool PumpUntil(const std::function<bool()>& Done, int Steps) {
     return Done();
 }
 
+void BringForward(TForm& Form) {
+    Form.SetFormStyle(TFormStyle::fsStayOnTop);
+    Form.Show();
+    SetForegroundWindow(Form.Handle());
+    PumpUntil([&] { return GetForegroundWindow() == Form.Handle(); }, 100);
+}
+
 TRecordedMessageBoxes::TRecordedMessageBoxes() {
     FPrevious = Application->SetMessageBoxFunc(
         [this](HWND, const std::string& Text, const std::string& Caption, UINT Flags) {

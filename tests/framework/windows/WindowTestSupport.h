@@ -14,6 +14,9 @@
 // Handles messages until Done() answers True; False when it never did within the steps.
 bool PumpUntil(const std::function<bool()>& Done, int Steps = 300);
 
+// Shows the form in front of every other window and waits until it has the focus.
+void BringForward(TForm& Form);
+
 // Replaces the application's message boxes for the length of a scope.
 class TRecordedMessageBoxes {
 public:

@@ -85,6 +85,8 @@ TEST_F(Buttons, StockKindsBringCaptionResultDefaultAndGlyph) {
     EXPECT_EQ(Button->ModalResult(), mrOk);
     EXPECT_TRUE(Button->Default());
     EXPECT_EQ(Button->NumGlyphs(), 2);
+    EXPECT_EQ(Button->Glyph()->Width(), 32);
+    EXPECT_EQ(Button->Glyph()->Height(), 16);
     Button->SetKind(TBitBtnKind::bkNo);
     EXPECT_EQ(Button->Caption(), "&No");
     EXPECT_EQ(Button->ModalResult(), mrNo);
@@ -93,6 +95,8 @@ TEST_F(Buttons, StockKindsBringCaptionResultDefaultAndGlyph) {
     Button->SetKind(TBitBtnKind::bkCustom);
     EXPECT_EQ(Button->Caption(), "&No");
     EXPECT_EQ(Button->ModalResult(), mrNo);
+    for (int Kind = 1; Kind <= 10; ++Kind)
+        EXPECT_EQ(StockGlyph(static_cast<TBitBtnKind>(Kind)).Width(), 32) << Kind;
 }
 
 TEST_F(Buttons, AStoredCaptionWinsOverTheKindsWhileLoading) {
@@ -244,14 +248,6 @@ TEST_F(Buttons, DialogKeysPressDefaultAndCancelButtons) {
 }
 
 namespace {
-
-// A shown form in front of every other window, with the focus.
-void BringForward(TForm& Form) {
-    Form.SetFormStyle(TFormStyle::fsStayOnTop);
-    Form.Show();
-    SetForegroundWindow(Form.Handle());
-    PumpUntil([&] { return GetForegroundWindow() == Form.Handle(); }, 100);
-}
 
 POINT ScreenPoint(const TControl& Control, int X, int Y) {
     return Control.ClientToScreen(POINT{X, Y});

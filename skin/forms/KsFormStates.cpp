@@ -1,0 +1,445 @@
+// The skinned form's window states and the moves between them, the bounds of each state,
+// closing and the system commands, staying on top, the tray icon with its utility window,
+// the application-wide minimise and restore, and attaching to the form once loaded.
+#include "skin/forms/KsForms.h"
+
+#include "framework/core/TextConv.h"
+#include "framework/graphics/Icon.h"
+#include "framework/windows/Application.h"
+#include "framework/windows/Forms.h"
+#include "skin/forms/KsMessageWindow.h"
+#include "skin/graphics/KsBitmap.h"
+#include "skin/graphics/KsUtils.h"
+
+#include <shellapi.h>
+
+namespace {
+
+// The tray icon's record for this controller: its utility window and its own identity.
+NOTIFYICONDATAW TrayRecord(HWND Window, const void* Owner) {
+    NOTIFYICONDATAW Data{};
+    Data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    Data.hWnd = Window;
+    Data.uID = static_cast<UINT>(reinterpret_cast<uintptr_t>(Owner));
+    Data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    Data.uCallbackMessage = KM_TRAYNOTIFY;
+    return Data;
+}
+
+RECT WorkArea() {
+    RECT Area{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &Area, 0);
+    return Area;
+}
+
+} // namespace
+
+bool TKsCustomForm::ShownModally() const {
+    return Attached() && Form()->FormState().Contains(TFormStateFlag::fsModal);
+}
+
+RECT TKsCustomForm::FormBounds() const {
+    TCustomForm* Owner = Form();
+    return RECT{Owner->Left(), Owner->Top(), Owner->Left() + Owner->Width(),
+                Owner->Top() + Owner->Height()};
+}
+
+// ---- Bounds of the states ----
+
+RECT TKsCustomForm::GetMaximizedBounds() {
+    RECT Bounds = WorkArea();
+    if (Attached()) {
+        MONITORINFO Monitor{};
+        Monitor.cbSize = sizeof(Monitor);
+        if (GetMonitorInfoW(MonitorFromWindow(Form()->Handle(), MONITOR_DEFAULTTONEAREST),
+                            &Monitor))
+            IntersectRect(&Bounds, &Bounds, &Monitor.rcMonitor);
+    }
+    // The border lies outside the work area.
+    const int Border = GetClientBounds().left;
+    return InflateRectBy(Bounds, Border);
+}
+
+RECT TKsCustomForm::GetMinimizedBounds() {
+    const RECT C = GetClientBounds();
+    const int Height = C.top + FFormHeight - C.bottom;
+    const int Bottom = GetMagnetArea().bottom;
+    return RECT{0, Bottom - Height, GetSystemMetrics(SM_CXMINIMIZED), Bottom};
+}
+
+RECT TKsCustomForm::GetRollupBounds() {
+    const RECT C = GetClientBounds();
+    const RECT Bounds = Attached() ? FormBounds() : RECT{};
+    return RECT{Bounds.left, Bounds.top, Bounds.left + FFormWidth,
+                Bounds.top + C.top + FFormHeight - C.bottom};
+}
+
+POINT TKsCustomForm::GetMaxSize() {
+    const RECT Max = GetMaximizedBounds();
+    return POINT{FConstraints->MaxWidth() ? FConstraints->MaxWidth() : RectWidth(Max),
+                 FConstraints->MaxHeight() ? FConstraints->MaxHeight() : RectHeight(Max)};
+}
+
+POINT TKsCustomForm::GetMinSize() {
+    return POINT{FConstraints->MinWidth() ? FConstraints->MinWidth() : 150,
+                 FConstraints->MinHeight() ? FConstraints->MinHeight() : 40};
+}
+
+RECT TKsCustomForm::GetMagnetArea() {
+    if (Attached()) {
+        if (const HWND Parent = GetParent(Form()->Handle())) {
+            RECT Client{};
+            GetClientRect(Parent, &Client);
+            return Client;
+        }
+    }
+    return WorkArea();
+}
+
+void TKsCustomForm::ApplyBounds(const RECT& Bounds) {
+    if (!Attached())
+        return;
+    Form()->SetBounds(Bounds.left, Bounds.top, RectWidth(Bounds), RectHeight(Bounds));
+    // Repaint now, so that the window keeps up with a drag.
+    MSG Message;
+    while (PeekMessageW(&Message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+        if (Message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(Message.wParam));
+            break;
+        }
+        DispatchMessageW(&Message);
+    }
+}
+
+// ---- State changes ----
+
+void TKsCustomForm::Maximize() {
+    if (FWindowState == TKsWindowState::kwsMaximized) {
+        Restore();
+        return;
+    }
+    FPrevWindowState = FWindowState;
+    if (FWindowState != TKsWindowState::kwsRollup && FWindowState != TKsWindowState::kwsMinimized &&
+        Attached())
+        FRestoreBounds = FormBounds();
+    FWindowState = TKsWindowState::kwsMaximized;
+    ApplyBounds(GetMaximizedBounds());
+    if (Attached())
+        Form()->Invalidate();
+    RedrawFrame();
+}
+
+void TKsCustomForm::Minimize() {
+    if (!Attached() || ShownModally())
+        return;
+    if (FWindowState == TKsWindowState::kwsMinimized) {
+        Restore();
+        return;
+    }
+    FPrevWindowState = FWindowState;
+    FWindowState = TKsWindowState::kwsMinimized;
+    if (FPrevWindowState != TKsWindowState::kwsRollup &&
+        FPrevWindowState != TKsWindowState::kwsMaximized)
+        FRestoreBounds = FormBounds();
+    if (FMinimizeApplication)
+        Application->Minimize();
+    else
+        ApplyBounds(GetMinimizedBounds());
+}
+
+void TKsCustomForm::Rollup() {
+    if (FWindowState == TKsWindowState::kwsRollup) {
+        Restore();
+        return;
+    }
+    FPrevWindowState = FWindowState;
+    FWindowState = TKsWindowState::kwsRollup;
+    if (FPrevWindowState != TKsWindowState::kwsMinimized &&
+        FPrevWindowState != TKsWindowState::kwsMaximized && Attached())
+        FRestoreBounds = FormBounds();
+    ApplyBounds(GetRollupBounds());
+}
+
+void TKsCustomForm::MinimizeToTray() {
+    if (!Attached() || ShownModally())
+        return;
+    if (FWindowState == TKsWindowState::kwsTray) {
+        Restore();
+        return;
+    }
+    FPrevWindowState = FWindowState;
+    FWindowState = TKsWindowState::kwsTray;
+    if (FPrevWindowState == TKsWindowState::kwsNormal)
+        FRestoreBounds = FormBounds();
+    SetTrayTip(FMinimizeApplication ? Application->Title() : Form()->Caption());
+    if (FMinimizeApplication)
+        Application->Minimize();
+    ShowWindow(Form()->Handle(), SW_HIDE);
+    AddTrayIcon();
+}
+
+void TKsCustomForm::Restore() {
+    switch (FWindowState) {
+    case TKsWindowState::kwsNormal:
+        ApplyBounds(FRestoreBounds);
+        break;
+    case TKsWindowState::kwsMaximized:
+        if (FPrevWindowState == TKsWindowState::kwsMinimized) {
+            if (FMinimizeApplication)
+                break;
+            FWindowState = TKsWindowState::kwsNormal;
+            ApplyBounds(FRestoreBounds);
+            Maximize();
+        } else if (FPrevWindowState == TKsWindowState::kwsRollup) {
+            FWindowState = TKsWindowState::kwsNormal;
+            ApplyBounds(FRestoreBounds);
+            Rollup();
+        } else {
+            // Leaving the maximized state: the next background snapshot is skipped once.
+            FPrevWindowState = TKsWindowState::kwsMaximized;
+            FWindowState = TKsWindowState::kwsNormal;
+            ApplyBounds(FRestoreBounds);
+            if (FDropShadow && Attached()) {
+                Form()->Invalidate();
+                RedrawFrame();
+            }
+        }
+        break;
+    case TKsWindowState::kwsMinimized:
+        if (FPrevWindowState == TKsWindowState::kwsMaximized) {
+            Maximize();
+            FPrevWindowState = TKsWindowState::kwsNormal;
+        } else if (FPrevWindowState == TKsWindowState::kwsRollup) {
+            Rollup();
+            FPrevWindowState = TKsWindowState::kwsNormal;
+        } else {
+            FWindowState = TKsWindowState::kwsNormal;
+            ApplyBounds(FRestoreBounds);
+        }
+        break;
+    case TKsWindowState::kwsRollup: {
+        const RECT Max = GetMaximizedBounds();
+        if (RectWidth(Max) == FFormWidth || FPrevWindowState == TKsWindowState::kwsMaximized) {
+            Maximize();
+            FPrevWindowState = TKsWindowState::kwsNormal;
+            break;
+        }
+        FWindowState = TKsWindowState::kwsNormal;
+        // The form may have been moved while rolled up: it keeps its new place.
+        if (Attached())
+            OffsetRect(&FRestoreBounds, Form()->Left() - FRestoreBounds.left,
+                       Form()->Top() - FRestoreBounds.top);
+        ApplyBounds(FRestoreBounds);
+        break;
+    }
+    case TKsWindowState::kwsTray: {
+        const RECT Bounds = FRestoreBounds;
+        const TKsWindowState Previous = FPrevWindowState;
+        if (FMinimizeApplication)
+            Application->Restore();
+        if (Attached()) {
+            ShowWindow(Form()->Handle(), SW_RESTORE);
+            SetForegroundWindow(Form()->Handle());
+        }
+        RemoveTrayIcon();
+        FRestoreBounds = Bounds;
+        FPrevWindowState = Previous;
+        FWindowState = TKsWindowState::kwsNormal;
+        if (Previous == TKsWindowState::kwsMaximized)
+            Maximize();
+        else if (Previous == TKsWindowState::kwsRollup)
+            Rollup();
+        else {
+            ApplyBounds(FRestoreBounds);
+            break;
+        }
+        FRestoreBounds = Bounds;
+        FPrevWindowState = TKsWindowState::kwsNormal;
+        break;
+    }
+    }
+}
+
+void TKsCustomForm::SetWindowState(TKsWindowState Value) {
+    if (Value == FWindowState)
+        return;
+    if (IsDesigning()) {
+        FWindowState = Value;
+        return;
+    }
+    if (IsLoading()) {
+        FLoadedWindowState = Value;
+        return;
+    }
+    switch (Value) {
+    case TKsWindowState::kwsNormal:
+        Restore();
+        break;
+    case TKsWindowState::kwsMaximized:
+        Maximize();
+        break;
+    case TKsWindowState::kwsMinimized:
+        Minimize();
+        break;
+    case TKsWindowState::kwsRollup:
+        Rollup();
+        break;
+    case TKsWindowState::kwsTray:
+        MinimizeToTray();
+        break;
+    default:
+        FWindowState = Value;
+        break;
+    }
+}
+
+void TKsCustomForm::SetStayOnTop(bool Value) {
+    if (Value == FStayOnTop)
+        return;
+    FStayOnTop = Value;
+    if (!Attached() || IsDesigning())
+        return;
+    SetWindowPos(Form()->Handle(), Value ? HWND_TOPMOST : HWND_NOTOPMOST, Form()->Left(),
+                 Form()->Top(), FFormWidth, FFormHeight,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+}
+
+// ---- Closing and commands ----
+
+void TKsCustomForm::Close() {
+    if (!Attached())
+        return;
+    if (ShownModally()) {
+        Form()->SetModalResult(mrCancel);
+        return;
+    }
+    Form()->Close();
+}
+
+void TKsCustomForm::Help() {
+    if (Attached())
+        SendMessageW(Form()->Handle(), WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+}
+
+void TKsCustomForm::ShowSysMenu() {}
+
+void TKsCustomForm::WMSysCommand(TMessage& Message) {
+    switch (Message.WParam & 0xFFF0) {
+    case SC_KEYMENU:
+        if (Message.LParam == ' ')
+            ShowSysMenu();
+        break;
+    case SC_MOUSEMENU:
+        ShowSysMenu();
+        break;
+    case SC_CLOSE:
+        Close();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- Tray and application events ----
+
+HICON TKsCustomForm::FormIcon() const {
+    if (Attached() && Form()->Icon() && Form()->Icon()->Handle())
+        return Form()->Icon()->Handle();
+    if (Application->Icon() && Application->Icon()->Handle())
+        return Application->Icon()->Handle();
+    return LoadIconW(nullptr, IDI_APPLICATION);
+}
+
+void TKsCustomForm::SetTrayTip(const std::string& Tip) {
+    FTrayTip = Utf8ToWide(Tip).substr(0, 63);
+}
+
+void TKsCustomForm::AddTrayIcon() {
+    NOTIFYICONDATAW Data = TrayRecord(FUtilityWindow->Handle(), this);
+    Data.hIcon = FormIcon();
+    FTrayTip.copy(Data.szTip, 63);
+    FTrayIconShown = Shell_NotifyIconW(NIM_ADD, &Data) != FALSE;
+}
+
+void TKsCustomForm::RemoveTrayIcon() {
+    if (!FTrayIconShown)
+        return;
+    NOTIFYICONDATAW Data = TrayRecord(FUtilityWindow->Handle(), this);
+    Shell_NotifyIconW(NIM_DELETE, &Data);
+    FTrayIconShown = false;
+}
+
+bool TKsCustomForm::UtilityMessage(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_QUERYENDSESSION:
+        Message.Result = 1;
+        return true;
+    case WM_ENDSESSION:
+        RemoveTrayIcon();
+        return true;
+    case KM_TRAYNOTIFY:
+        if (Message.LParam == WM_LBUTTONDBLCLK)
+            Restore();
+        else if (Message.LParam == WM_RBUTTONUP)
+            ShowSysMenu();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TKsCustomForm::HookApplicationEvents() {
+    if (FAppEventsHooked)
+        return;
+    FAppEventsHooked = true;
+    FSavedOnMinimize = Application->OnMinimize;
+    FSavedOnRestore = Application->OnRestore;
+    Application->OnMinimize = MakeEvent(this, &TKsCustomForm::AppMinimize);
+    Application->OnRestore = MakeEvent(this, &TKsCustomForm::AppRestore);
+}
+
+void TKsCustomForm::AppMinimize(TObject* Sender) {
+    if (FMinimizeApplication && FWindowState != TKsWindowState::kwsMinimized &&
+        FWindowState != TKsWindowState::kwsTray)
+        Minimize();
+    if (FSavedOnMinimize)
+        FSavedOnMinimize(Sender);
+}
+
+void TKsCustomForm::AppRestore(TObject* Sender) {
+    if (FMinimizeApplication && FWindowState == TKsWindowState::kwsMinimized) {
+        Restore();
+        RedrawFrame();
+    }
+    if (FSavedOnRestore)
+        FSavedOnRestore(Sender);
+}
+
+// ---- Lifecycle ----
+
+void TKsCustomForm::Loaded() {
+    if (FBlend && !FBuffer)
+        FBuffer = std::make_unique<TKsBitmap>();
+    TKsHook::Loaded();
+    if (IsDesigning())
+        return;
+    auto* Owner = dynamic_cast<TCustomForm*>(this->Owner());
+    SetControl(Owner);
+    if (FLoadedWindowState != TKsWindowState::kwsNormal && Attached()) {
+        PostMessageW(Form()->Handle(), KM_SETWINDOWSTATE, static_cast<WPARAM>(FLoadedWindowState),
+                     0);
+        FLoadedWindowState = TKsWindowState::kwsNormal;
+    }
+    if (!Attached())
+        return;
+    // The form's resize event stays quiet while the frame is laid out.
+    const TNotifyEvent Resized = Owner->OnResize;
+    Owner->OnResize = {};
+    try {
+        UpdateFrame();
+    } catch (...) {
+        Owner->OnResize = Resized;
+        throw;
+    }
+    Owner->OnResize = Resized;
+}

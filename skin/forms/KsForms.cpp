@@ -1,0 +1,255 @@
+#include "skin/forms/KsForms.h"
+
+#include "framework/core/Properties.h"
+#include "framework/windows/Application.h"
+#include "framework/windows/Forms.h"
+#include "skin/controls/KsControls.h"
+#include "skin/forms/KsMessageWindow.h"
+#include "skin/graphics/KsBitmap.h"
+
+const TEnumInfo KsBorderStyleInfo{"TKsBorderStyle", {"kbsNone", "kbsStandard", "kbsToolWindow"}};
+const TEnumInfo KsBorderIconInfo{
+    "TKsBorderIcon",
+    {"kbiClose", "kbiSystemMenu", "kbiMinimize", "kbiMaximize", "kbiHelp", "kbiRollup", "kbiTray"}};
+const TEnumInfo KsWindowStateInfo{
+    "TKsWindowState", {"kwsNormal", "kwsMaximized", "kwsMinimized", "kwsRollup", "kwsTray"}};
+const TEnumInfo KsAnimationInfo{"TKsAnimation",
+                                {"kaNone", "kaRandom", "kaFade", "kaSlide", "kaRect"}};
+
+namespace {
+
+const TKsBorderIcons DefaultBorderIcons{TKsBorderIcon::kbiClose,    TKsBorderIcon::kbiSystemMenu,
+                                        TKsBorderIcon::kbiMinimize, TKsBorderIcon::kbiMaximize,
+                                        TKsBorderIcon::kbiRollup,   TKsBorderIcon::kbiTray};
+
+using P = TPublished<TKsCustomForm>;
+// Every property but Active and MinimizeApplication is always written: layouts hold them.
+const TPropertyTable CustomFormProperties{
+    P::Boolean("Active", &TKsCustomForm::Active, &TKsCustomForm::SetActive, true),
+    P::Boolean("Blend", &TKsCustomForm::Blend, &TKsCustomForm::SetBlend, false, TStored::Always()),
+    P::Integer("BlendValue", &TKsCustomForm::BlendValue, &TKsCustomForm::SetBlendValue, 150,
+               TStored::Always()),
+    P::Set("BorderIcons", KsBorderIconInfo, &TKsCustomForm::BorderIcons,
+           &TKsCustomForm::SetBorderIcons, DefaultBorderIcons, TStored::Always()),
+    P::Enumeration("BorderStyle", KsBorderStyleInfo, &TKsCustomForm::BorderStyle,
+                   &TKsCustomForm::SetBorderStyle, TKsBorderStyle::kbsStandard, TStored::Always()),
+    P::Boolean("CanResize", &TKsCustomForm::CanResize, &TKsCustomForm::SetCanResize, true,
+               TStored::Always()),
+    P::Boolean("CanMove", &TKsCustomForm::CanMove, &TKsCustomForm::SetCanMove, true,
+               TStored::Always()),
+    P::Boolean("DropShadow", &TKsCustomForm::DropShadow, &TKsCustomForm::SetDropShadow, false,
+               TStored::Always()),
+    P::Integer("ShadowWidth", &TKsCustomForm::ShadowWidth, &TKsCustomForm::SetShadowWidth, 4,
+               TStored::Always()),
+    P::Boolean("Magnetic", &TKsCustomForm::Magnetic, &TKsCustomForm::SetMagnetic, true,
+               TStored::Always()),
+    P::Integer("MagneticValue", &TKsCustomForm::MagneticValue, &TKsCustomForm::SetMagneticValue, 20,
+               TStored::Always()),
+    P::Persistent("Constraints", &TKsCustomForm::Constraints),
+    P::Boolean("MinimizeApplication", &TKsCustomForm::MinimizeApplication,
+               &TKsCustomForm::SetMinimizeApplication, true),
+    P::Boolean("SimpleDrag", &TKsCustomForm::SimpleDrag, &TKsCustomForm::SetSimpleDrag, false,
+               TStored::Always()),
+    P::Enumeration("ShowAnimation", KsAnimationInfo, &TKsCustomForm::ShowAnimation,
+                   &TKsCustomForm::SetShowAnimation, TKsAnimation::kaNone, TStored::Always()),
+    P::Integer("ShowAnimationTime", &TKsCustomForm::ShowAnimationTime,
+               &TKsCustomForm::SetShowAnimationTime, 400, TStored::Always()),
+    P::Boolean("StayOnTop", &TKsCustomForm::StayOnTop, &TKsCustomForm::SetStayOnTop, false,
+               TStored::Always()),
+    P::Boolean("SysMenuBlend", &TKsCustomForm::SysMenuBlend, &TKsCustomForm::SetSysMenuBlend, false,
+               TStored::Always()),
+    P::Integer("SysMenuBlendValue", &TKsCustomForm::SysMenuBlendValue,
+               &TKsCustomForm::SetSysMenuBlendValue, 150, TStored::Always()),
+    P::Boolean("SysMenuDropShadow", &TKsCustomForm::SysMenuDropShadow,
+               &TKsCustomForm::SetSysMenuDropShadow, false, TStored::Always()),
+    P::Integer("SysMenuShadowWidth", &TKsCustomForm::SysMenuShadowWidth,
+               &TKsCustomForm::SetSysMenuShadowWidth, 4, TStored::Always()),
+    P::Enumeration("SysMenuShowAnimation", KsAnimationInfo, &TKsCustomForm::SysMenuShowAnimation,
+                   &TKsCustomForm::SetSysMenuShowAnimation, TKsAnimation::kaNone,
+                   TStored::Always()),
+    P::Integer("SysMenuShowAnimationTime", &TKsCustomForm::SysMenuShowAnimationTime,
+               &TKsCustomForm::SetSysMenuShowAnimationTime, 300, TStored::Always()),
+    P::Event("OnPaint", &TKsCustomForm::OnPaint),
+};
+
+} // namespace
+
+const TComponentClassOf<TKsCustomForm> TKsCustomForm::Class{"TKsCustomForm", TKsHook::Class,
+                                                            &CustomFormProperties};
+
+TKsCustomForm::TKsCustomForm(TComponent* AOwner)
+    : TKsHook(AOwner), FBorderIcons(DefaultBorderIcons),
+      FConstraints(std::make_unique<TSizeConstraints>(nullptr)) {
+    if (auto* Owner = dynamic_cast<TCustomForm*>(AOwner)) {
+        // The controller draws the frame: the form keeps a sizeable host frame, which the
+        // controller's non-client handling replaces.
+        Owner->SetBorderStyle(TFormBorderStyle::bsSizeable);
+        Owner->SetBorderIcons({});
+        Owner->SetAutoScroll(false);
+    }
+    FUtilityWindow = std::make_unique<TKsMessageWindow>(
+        this, [this](TMessage& Message) { return UtilityMessage(Message); });
+}
+
+TKsCustomForm::~TKsCustomForm() {
+    SetControl(nullptr);
+    if (FAppEventsHooked) {
+        Application->OnMinimize = FSavedOnMinimize;
+        Application->OnRestore = FSavedOnRestore;
+    }
+    RemoveTrayIcon();
+}
+
+TCustomForm* TKsCustomForm::Form() const {
+    return dynamic_cast<TCustomForm*>(Control());
+}
+
+bool TKsCustomForm::Attached() const {
+    return Form() != nullptr;
+}
+
+void TKsCustomForm::SetBlend(bool Value) {
+    FBlend = Value;
+    if (!IsLoading() && !IsDesigning()) {
+        if (FBlend && !FBuffer)
+            FBuffer = std::make_unique<TKsBitmap>();
+        else if (!FBlend)
+            FBuffer.reset();
+    }
+    UpdateFrame();
+}
+
+void TKsCustomForm::SetBlendValue(int Value) {
+    FBlendValue = Value;
+    UpdateFrame();
+}
+
+void TKsCustomForm::SetBorderIcons(TKsBorderIcons Value) {
+    FBorderIcons = Value;
+    UpdateFrame();
+}
+
+void TKsCustomForm::SetBorderStyle(TKsBorderStyle Value) {
+    FBorderStyle = Value;
+    UpdateFrame();
+}
+
+void TKsCustomForm::SetCanResize(bool Value) {
+    FCanResize = Value;
+    UpdateFrame();
+}
+
+void TKsCustomForm::SetCanMove(bool Value) {
+    FCanMove = Value;
+    UpdateFrame();
+}
+
+void TKsCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
+    TKsHook::Notification(AComponent, Operation);
+}
+
+void TKsCustomForm::Dispatch(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_NCCALCSIZE:
+        WMNCCalcSize(Message);
+        break;
+    case WM_NCHITTEST:
+        WMNCHitTest(Message);
+        break;
+    case WM_NCPAINT:
+        RedrawFrame();
+        Message.Result = 0;
+        MarkHandled();
+        break;
+    case WM_NCACTIVATE:
+        WMNCActivate(Message);
+        break;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+    case WM_NCMOUSEMOVE:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+        NCMouse(Message);
+        break;
+    case WM_ERASEBKGND:
+        WMEraseBkgnd(Message);
+        break;
+    case WM_PAINT:
+        WMPaint(Message);
+        break;
+    case WM_WINDOWPOSCHANGING:
+        WMWindowPosChanging(Message);
+        break;
+    case WM_SYSCOMMAND:
+        WMSysCommand(Message);
+        break;
+    case WM_ACTIVATE:
+        if (!FCaptionActive && HIWORD(Message.WParam) != 0)
+            Minimize();
+        break;
+    case KM_REFRESHFRAME:
+        KMRefreshFrame(Message);
+        break;
+    case KM_MAXIMIZE:
+        Maximize();
+        MarkHandled();
+        break;
+    case KM_SETWINDOWSTATE:
+        switch (Message.WParam & 0xFF) {
+        case 1:
+            Maximize();
+            break;
+        case 2:
+            Minimize();
+            break;
+        case 3:
+            Rollup();
+            break;
+        case 4:
+            MinimizeToTray();
+            break;
+        default:
+            break;
+        }
+        MarkHandled();
+        break;
+    case KM_FORMBLENDED:
+        Message.Result = FBlend ? 1 : 0;
+        MarkHandled();
+        break;
+    case KM_PAINTTO:
+        KMPaintTo(Message);
+        break;
+    default:
+        TKsHook::Dispatch(Message);
+        break;
+    }
+}
+
+void TKsCustomForm::AfterMessage(TMessage& Msg) {
+    TKsHook::AfterMessage(Msg);
+    if (Msg.Msg != WM_SETTEXT || !Attached())
+        return;
+    const std::string& Caption = Form()->Caption();
+    if (Caption == FCaptionText)
+        return;
+    // The host paints its own caption while WM_SETTEXT runs on a captioned window; the
+    // caption style goes until the posted refresh puts it back and repaints the skin.
+    const HWND Window = Form()->Handle();
+    SetWindowLongW(Window, GWL_STYLE, GetWindowLongW(Window, GWL_STYLE) & ~WS_CAPTION);
+    PostMessageW(Window, KM_REFRESHFRAME, 13, 0);
+    FCaptionText = Caption;
+    Msg.Result = 0;
+}
+
+void TKsCustomForm::KMRefreshFrame(TMessage& Message) {
+    if (Message.WParam == 13 && Attached()) {
+        const HWND Window = Form()->Handle();
+        SetWindowLongW(Window, GWL_STYLE, GetWindowLongW(Window, GWL_STYLE) | WS_CAPTION);
+    }
+    RedrawFrame();
+    MarkHandled();
+}

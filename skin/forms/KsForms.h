@@ -1,0 +1,247 @@
+// TKsCustomForm: a component dropped on a form that takes over the form's whole non-client
+// area: caption, borders, caption buttons, the window shape and the way the form is moved,
+// sized, minimised, maximised, rolled up and sent to the tray. It hooks its owner form's
+// window, answers the non-client messages itself and paints the frame into a surface that
+// it copies to the window. This class paints with the system's colours and frame controls;
+// the themed form paints with its engine's theme instead.
+//
+// The class is split by concern: KsForms.cpp (construction, properties, message routing),
+// KsFormFrame.cpp (geometry, hit test, painting, region), KsFormStates.cpp (window states,
+// closing, the tray) and KsFormMouse.cpp (moving, sizing and the caption buttons).
+#pragma once
+
+#include "framework/windows/Controls.h"
+#include "framework/windows/SizeConstraints.h"
+#include "skin/forms/KsFormTypes.h"
+#include "skin/forms/KsHooks.h"
+
+#include <memory>
+#include <string>
+
+class TCanvas;
+class TCustomForm;
+class TKsBitmap;
+class TKsMessageWindow;
+
+// Private messages of a skinned form.
+constexpr uint32_t KM_TRAYNOTIFY = 0x056C;
+constexpr uint32_t KM_REFRESHFRAME = 0x056D;
+constexpr uint32_t KM_MAXIMIZE = 0x056E;
+constexpr uint32_t KM_SETWINDOWSTATE = 0x056F;
+constexpr uint32_t KM_PAINTTO = 0xB1C8;
+
+using TPaintEvent = TEvent<TCanvas*>;
+
+class TKsCustomForm : public TKsHook {
+public:
+    static const TComponentClassOf<TKsCustomForm> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    explicit TKsCustomForm(TComponent* AOwner);
+    ~TKsCustomForm() override;
+
+    // ---- Properties ----
+    bool Blend() const { return FBlend; }
+    void SetBlend(bool Value);
+    int BlendValue() const { return FBlendValue; }
+    void SetBlendValue(int Value);
+    TKsBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TKsBorderIcons Value);
+    TKsBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TKsBorderStyle Value);
+    bool CanResize() const { return FCanResize; }
+    void SetCanResize(bool Value);
+    bool CanMove() const { return FCanMove; }
+    void SetCanMove(bool Value);
+    bool DropShadow() const { return FDropShadow; }
+    void SetDropShadow(bool Value) { FDropShadow = Value; }
+    int ShadowWidth() const { return FShadowWidth; }
+    void SetShadowWidth(int Value) { FShadowWidth = Value; }
+    bool Magnetic() const { return FMagnetic; }
+    void SetMagnetic(bool Value) { FMagnetic = Value; }
+    int MagneticValue() const { return FMagneticValue; }
+    void SetMagneticValue(int Value) { FMagneticValue = Value; }
+    TSizeConstraints* Constraints() const { return FConstraints.get(); }
+    bool MinimizeApplication() const { return FMinimizeApplication; }
+    void SetMinimizeApplication(bool Value) { FMinimizeApplication = Value; }
+    bool SimpleDrag() const { return FSimpleDrag; }
+    void SetSimpleDrag(bool Value) { FSimpleDrag = Value; }
+    TKsAnimation ShowAnimation() const { return FShowAnimation; }
+    void SetShowAnimation(TKsAnimation Value) { FShowAnimation = Value; }
+    int ShowAnimationTime() const { return FShowAnimationTime; }
+    void SetShowAnimationTime(int Value) { FShowAnimationTime = Value; }
+    bool StayOnTop() const { return FStayOnTop; }
+    void SetStayOnTop(bool Value);
+    bool SysMenuBlend() const { return FSysMenuBlend; }
+    void SetSysMenuBlend(bool Value) { FSysMenuBlend = Value; }
+    int SysMenuBlendValue() const { return FSysMenuBlendValue; }
+    void SetSysMenuBlendValue(int Value) { FSysMenuBlendValue = Value; }
+    bool SysMenuDropShadow() const { return FSysMenuDropShadow; }
+    void SetSysMenuDropShadow(bool Value) { FSysMenuDropShadow = Value; }
+    int SysMenuShadowWidth() const { return FSysMenuShadowWidth; }
+    void SetSysMenuShadowWidth(int Value) { FSysMenuShadowWidth = Value; }
+    TKsAnimation SysMenuShowAnimation() const { return FSysMenuShowAnimation; }
+    void SetSysMenuShowAnimation(TKsAnimation Value) { FSysMenuShowAnimation = Value; }
+    int SysMenuShowAnimationTime() const { return FSysMenuShowAnimationTime; }
+    void SetSysMenuShowAnimationTime(int Value) { FSysMenuShowAnimationTime = Value; }
+    TKsWindowState WindowState() const { return FWindowState; }
+    void SetWindowState(TKsWindowState Value);
+    TPaintEvent OnPaint;
+
+    // ---- Geometry (window coordinates: the window's top-left corner is (0, 0)) ----
+    int CaptionHeight() const;
+    int BorderWidth() const;
+    int FormWidth() const { return FFormWidth; }
+    int FormHeight() const { return FFormHeight; }
+    int WindowWidth() const { return FWindowWidth; }
+    int WindowHeight() const { return FWindowHeight; }
+    // The band above the client bounds that holds the caption.
+    RECT CaptionBand();
+    POINT ScreenToWindow(POINT Point) const;
+    // The owner form while the controller is attached to it.
+    TCustomForm* Form() const;
+    bool CaptionActive() const { return FCaptionActive; }
+    TKsFormZone HotZone() const { return FHotZone; }
+    TKsFormZone PressedZone() const { return FPressedZone; }
+
+    virtual void UpdateRegion();
+    virtual TGdiObject<HRGN> CreateFormRegion();
+    virtual RECT GetBorderIconRect(TKsBorderIcon Icon);
+    virtual RECT GetClientBounds();
+    virtual RECT GetRollupBounds();
+    virtual RECT GetMinimizedBounds();
+    virtual RECT GetMaximizedBounds();
+    virtual POINT GetMaxSize();
+    virtual POINT GetMinSize();
+    virtual void PaintFrame(TKsBitmap& Bitmap);
+    virtual void PaintClient(TKsBitmap& Bitmap);
+    virtual TKsFormZone HitTest(int X, int Y);
+
+    // Re-lays the frame out keeping the client size.
+    void UpdateFrame();
+    // Composes the frame and copies it to the window.
+    void RedrawFrame();
+    // The surface the frame is composed in.
+    TKsBitmap* GetSurface() const;
+    void SuspendFramePaint() { FPaintEnabled = false; }
+    void ResumeFramePaint() { FPaintEnabled = true; }
+
+    // ---- Window states and commands ----
+    void Maximize();
+    void Minimize();
+    void Rollup();
+    void MinimizeToTray();
+    void Restore();
+    void Close();
+    void Help();
+    // Opens the form's system menu; skinned menus provide it.
+    virtual void ShowSysMenu();
+
+    void Loaded() override;
+    void Dispatch(TMessage& Message) override;
+    void AfterMessage(TMessage& Msg) override;
+
+protected:
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    // Whether the caption shows the system menu's icon.
+    bool ShowsSystemMenuIcon() const;
+
+private:
+    // Non-client messages.
+    void WMNCCalcSize(TMessage& Message);
+    void WMNCHitTest(TMessage& Message);
+    void WMNCActivate(TMessage& Message);
+    void WMEraseBkgnd(TMessage& Message);
+    void WMPaint(TMessage& Message);
+    void WMWindowPosChanging(TMessage& Message);
+    void WMSysCommand(TMessage& Message);
+    void KMPaintTo(TMessage& Message);
+    void KMRefreshFrame(TMessage& Message);
+    void NCMouse(TMessage& Message);
+
+    // Painting helpers.
+    void PaintCaptionText(TKsBitmap& Bitmap, const RECT& Band);
+    void PaintBorderIcons(TKsBitmap& Bitmap);
+    bool IconPushed(TKsFormZone Zone) const;
+    void CopyClientTo(HDC DC);
+
+    // States.
+    void ApplyBounds(const RECT& Bounds);
+    RECT FormBounds() const;
+    bool Attached() const;
+    // The form's icon, else the application's, else the host's standard one.
+    HICON FormIcon() const;
+    bool ShownModally() const;
+    void HookApplicationEvents();
+    void AppMinimize(TObject* Sender);
+    void AppRestore(TObject* Sender);
+    bool UtilityMessage(TMessage& Message);
+    void AddTrayIcon();
+    void RemoveTrayIcon();
+    void SetTrayTip(const std::string& Tip);
+
+    // Moving and sizing.
+    RECT SnapToEdges(RECT Bounds);
+    RECT GetMagnetArea();
+    void DrawDragFrame(const RECT& Bounds);
+    void ActOnZone(TKsFormZone Zone);
+
+    bool FBlend = false;
+    int FBlendValue = 150;
+    TKsBorderIcons FBorderIcons;
+    TKsBorderStyle FBorderStyle = TKsBorderStyle::kbsStandard;
+    bool FCanResize = true;
+    bool FCanMove = true;
+    bool FDropShadow = false;
+    int FShadowWidth = 4;
+    bool FMagnetic = true;
+    int FMagneticValue = 20;
+    std::unique_ptr<TSizeConstraints> FConstraints;
+    bool FMinimizeApplication = true;
+    bool FSimpleDrag = false;
+    TKsAnimation FShowAnimation = TKsAnimation::kaNone;
+    int FShowAnimationTime = 400;
+    bool FStayOnTop = false;
+    bool FSysMenuBlend = false;
+    int FSysMenuBlendValue = 150;
+    bool FSysMenuDropShadow = false;
+    int FSysMenuShadowWidth = 4;
+    TKsAnimation FSysMenuShowAnimation = TKsAnimation::kaNone;
+    int FSysMenuShowAnimationTime = 300;
+
+    int FFormWidth = 0;
+    int FFormHeight = 0;
+    int FWindowWidth = 0;
+    int FWindowHeight = 0;
+
+    TKsFormZone FPressedZone = TKsFormZone::fzNone;
+    TKsFormZone FHotZone = TKsFormZone::fzNone;
+    int FMouseShift = 0;
+    bool FDragging = false;
+    bool FSimpleDragging = false;
+    POINT FDownPoint{};
+    POINT FLastPoint{};
+    RECT FDragFrame{};
+
+    TKsWindowState FWindowState = TKsWindowState::kwsNormal;
+    TKsWindowState FPrevWindowState = TKsWindowState::kwsNormal;
+    TKsWindowState FLoadedWindowState = TKsWindowState::kwsNormal;
+    RECT FRestoreBounds{};
+    bool FTrayIconShown = false;
+    std::wstring FTrayTip;
+    std::unique_ptr<TKsMessageWindow> FUtilityWindow;
+    TNotifyEvent FSavedOnMinimize;
+    TNotifyEvent FSavedOnRestore;
+    bool FAppEventsHooked = false;
+    std::string FCaptionText;
+
+    bool FCaptionActive = false;
+    bool FPaintEnabled = true;
+    bool FUpdatingFrame = false;
+    std::unique_ptr<TKsBitmap> FBuffer;
+};
+
+extern const TEnumInfo KsBorderStyleInfo;

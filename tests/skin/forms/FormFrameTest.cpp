@@ -1,0 +1,220 @@
+// The skinned form controller on a real form: the frame it lays out around the client area,
+// the hit test and the host's hit-test answers, the caption buttons' places, the window
+// states, snapping, and the messages that skinned controls and painting ask of it.
+#include "WindowTestSupport.h"
+
+#include "framework/core/ClassRegistry.h"
+#include "framework/core/LayoutReader.h"
+#include "skin/controls/KsControls.h"
+#include "skin/forms/KsForms.h"
+#include "skin/graphics/KsUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// A controller whose mouse handling a test can drive with window coordinates.
+class TTestFormController : public TKsCustomForm {
+public:
+    using TKsCustomForm::MouseDown;
+    using TKsCustomForm::MouseMove;
+    using TKsCustomForm::MouseUp;
+    using TKsCustomForm::TKsCustomForm;
+};
+
+class SkinnedForms : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Form = std::make_unique<TForm>(nullptr);
+        Form->SetBounds(200, 150, 400, 300);
+        Form->SetCaption("Skinned");
+        Controller = new TTestFormController(Form.get());
+        Controller->Loaded();
+        Form->Show();
+        PumpUntil([] { return false; }, 5);
+    }
+    void TearDown() override { Form.reset(); }
+
+    RECT WindowRect() const {
+        RECT Rect{};
+        GetWindowRect(Form->Handle(), &Rect);
+        return Rect;
+    }
+    LRESULT HostHitTest(int X, int Y) const {
+        const RECT Window = WindowRect();
+        return SendMessageW(Form->Handle(), WM_NCHITTEST, 0,
+                            MAKELPARAM(Window.left + X, Window.top + Y));
+    }
+
+    std::unique_ptr<TForm> Form;
+    TTestFormController* Controller = nullptr;
+};
+
+} // namespace
+
+TEST_F(SkinnedForms, TheClientAreaLiesInsideTheSkinnedFrame) {
+    const RECT Client = Controller->GetClientBounds();
+    const int Border = Controller->BorderWidth();
+    EXPECT_EQ(Client.left, Border);
+    EXPECT_EQ(Client.top, Border + Controller->CaptionHeight());
+    EXPECT_EQ(Controller->FormWidth(), RectWidth(WindowRect()));
+    EXPECT_EQ(Controller->FormHeight(), RectHeight(WindowRect()));
+    RECT HostClient{};
+    GetClientRect(Form->Handle(), &HostClient);
+    EXPECT_EQ(RectWidth(HostClient), RectWidth(Client));
+    EXPECT_EQ(RectHeight(HostClient), RectHeight(Client));
+    POINT Origin{0, 0};
+    ClientToScreen(Form->Handle(), &Origin);
+    EXPECT_EQ(Origin.x - WindowRect().left, Client.left);
+    EXPECT_EQ(Origin.y - WindowRect().top, Client.top);
+}
+
+TEST_F(SkinnedForms, EdgesAndCornersAnswerTheHostsSizingCodes) {
+    const int W = Controller->FormWidth();
+    const int H = Controller->FormHeight();
+    EXPECT_EQ(Controller->HitTest(19, 1), TKsFormZone::fzTopLeft);
+    EXPECT_EQ(Controller->HitTest(20, 1), TKsFormZone::fzTop);
+    EXPECT_EQ(Controller->HitTest(1, 150), TKsFormZone::fzLeft);
+    EXPECT_EQ(Controller->HitTest(W - 1, 150), TKsFormZone::fzRight);
+    EXPECT_EQ(Controller->HitTest(200, H - 1), TKsFormZone::fzBottom);
+    EXPECT_EQ(Controller->HitTest(W - 1, H - 1), TKsFormZone::fzBottomRight);
+    EXPECT_EQ(Controller->HitTest(200, 150), TKsFormZone::fzNone);
+    // The column and row right at the client's edge belong to no edge.
+    const RECT Client = Controller->GetClientBounds();
+    EXPECT_EQ(Controller->HitTest(Client.right, 150), TKsFormZone::fzNone);
+    EXPECT_EQ(HostHitTest(1, 150), HTLEFT);
+    EXPECT_EQ(HostHitTest(200, 10), HTCAPTION);
+    EXPECT_EQ(HostHitTest(200, 150), HTCLIENT);
+    Controller->SetCanMove(false);
+    EXPECT_EQ(HostHitTest(200, 10), HTCLIENT);
+    Controller->SetCanResize(false);
+    EXPECT_EQ(HostHitTest(1, 150), HTCLIENT);
+}
+
+TEST_F(SkinnedForms, CaptionButtonsStandRightToLeftAndVanishByState) {
+    const RECT Close = Controller->GetBorderIconRect(TKsBorderIcon::kbiClose);
+    const RECT Max = Controller->GetBorderIconRect(TKsBorderIcon::kbiMaximize);
+    const RECT Min = Controller->GetBorderIconRect(TKsBorderIcon::kbiMinimize);
+    const RECT Roll = Controller->GetBorderIconRect(TKsBorderIcon::kbiRollup);
+    const RECT Tray = Controller->GetBorderIconRect(TKsBorderIcon::kbiTray);
+    EXPECT_EQ(Close.right, Controller->CaptionBand().right - 2);
+    EXPECT_EQ(Max.right, Close.left - 2);
+    EXPECT_EQ(Min.right, Max.left);
+    EXPECT_EQ(Roll.right, Min.left - 2);
+    EXPECT_EQ(Tray.right, Roll.left);
+    EXPECT_TRUE(IsRectEmpty(Controller->GetBorderIconRect(TKsBorderIcon::kbiHelp)));
+    const POINT InClose{(Close.left + Close.right) / 2, (Close.top + Close.bottom) / 2};
+    EXPECT_EQ(Controller->HitTest(InClose.x, InClose.y), TKsFormZone::fzClose);
+    EXPECT_EQ(HostHitTest(InClose.x, InClose.y), HTCLOSE);
+
+    Controller->SetBorderStyle(TKsBorderStyle::kbsToolWindow);
+    EXPECT_FALSE(IsRectEmpty(Controller->GetBorderIconRect(TKsBorderIcon::kbiClose)));
+    EXPECT_TRUE(IsRectEmpty(Controller->GetBorderIconRect(TKsBorderIcon::kbiMinimize)));
+    EXPECT_TRUE(IsRectEmpty(Controller->GetBorderIconRect(TKsBorderIcon::kbiMaximize)));
+}
+
+TEST_F(SkinnedForms, ChangingTheFrameKeepsTheClientSize) {
+    const int ClientW = Form->ClientWidth();
+    const int ClientH = Form->ClientHeight();
+    Controller->SetBorderStyle(TKsBorderStyle::kbsToolWindow);
+    EXPECT_EQ(Form->ClientWidth(), ClientW);
+    EXPECT_EQ(Form->ClientHeight(), ClientH);
+    Controller->SetBorderStyle(TKsBorderStyle::kbsNone);
+    EXPECT_EQ(Form->ClientWidth(), ClientW);
+    EXPECT_EQ(Form->ClientHeight(), ClientH);
+    EXPECT_EQ(Form->Width(), ClientW);
+}
+
+TEST_F(SkinnedForms, MaximizeTwiceAndRollupRestoreWhereTheFormWas) {
+    const RECT Before = WindowRect();
+    Controller->Maximize();
+    EXPECT_EQ(Controller->WindowState(), TKsWindowState::kwsMaximized);
+    EXPECT_GT(RectWidth(WindowRect()), RectWidth(Before));
+    EXPECT_EQ(Controller->HitTest(1, 150), TKsFormZone::fzNone) << "no edges while maximized";
+    Controller->Maximize();
+    EXPECT_EQ(Controller->WindowState(), TKsWindowState::kwsNormal);
+    EXPECT_TRUE(EqualRect(WindowRect(), Before));
+
+    Controller->Rollup();
+    const RECT Client = Controller->GetClientBounds();
+    EXPECT_EQ(RectHeight(WindowRect()), Client.top + (Controller->FormHeight() - Client.bottom));
+    // Moved while rolled up: unrolling keeps the new place and gets the height back.
+    Form->SetBounds(Form->Left() + 30, Form->Top() + 20, Form->Width(), Form->Height());
+    Controller->Restore();
+    const RECT After = WindowRect();
+    EXPECT_EQ(After.left, Before.left + 30);
+    EXPECT_EQ(After.top, Before.top + 20);
+    EXPECT_EQ(RectHeight(After), RectHeight(Before));
+}
+
+TEST_F(SkinnedForms, DraggingTheCaptionSnapsToTheWorkAreaWithinTheMagneticDistance) {
+    RECT Work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &Work, 0);
+    const auto DragBy = [&](int DX) {
+        Controller->MouseDown(TMouseButton::mbLeft, {TShiftStateFlag::ssLeft}, 100, 10);
+        Controller->MouseMove({TShiftStateFlag::ssLeft}, 100 + DX, 10);
+        Controller->MouseUp(TMouseButton::mbLeft, {}, 100 + DX, 10);
+    };
+    Form->SetBounds(Work.left + 60, 150, 400, 300);
+    DragBy(-41); // 19 pixels from the edge
+    EXPECT_EQ(WindowRect().left, Work.left);
+    Form->SetBounds(Work.left + 60, 150, 400, 300);
+    DragBy(-40); // 20 pixels: no pull
+    EXPECT_EQ(WindowRect().left, Work.left + 20);
+}
+
+TEST_F(SkinnedForms, ReleasingOutsideThePressedButtonDoesNothing) {
+    const RECT Max = Controller->GetBorderIconRect(TKsBorderIcon::kbiMaximize);
+    const RECT Min = Controller->GetBorderIconRect(TKsBorderIcon::kbiMinimize);
+    Controller->MouseDown(TMouseButton::mbLeft, {TShiftStateFlag::ssLeft}, Max.left + 2,
+                          Max.top + 2);
+    Controller->MouseUp(TMouseButton::mbLeft, {}, Min.left + 2, Min.top + 2);
+    EXPECT_EQ(Controller->WindowState(), TKsWindowState::kwsNormal);
+    Controller->MouseDown(TMouseButton::mbLeft, {TShiftStateFlag::ssLeft}, Max.left + 2,
+                          Max.top + 2);
+    Controller->MouseUp(TMouseButton::mbLeft, {}, Max.left + 2, Max.top + 2);
+    EXPECT_EQ(Controller->WindowState(), TKsWindowState::kwsMaximized);
+    // Double-clicking the caption restores again.
+    Controller->MouseDown(TMouseButton::mbLeft,
+                          {TShiftStateFlag::ssLeft, TShiftStateFlag::ssDouble}, 100, 10);
+    Controller->MouseUp(TMouseButton::mbLeft, {TShiftStateFlag::ssLeft, TShiftStateFlag::ssDouble},
+                        100, 10);
+    EXPECT_EQ(Controller->WindowState(), TKsWindowState::kwsNormal);
+}
+
+TEST_F(SkinnedForms, SkinnedControlsLearnWhetherTheFormIsBlended) {
+    auto* Control = new TKsCustomControl(Form.get());
+    Control->SetParent(Form.get());
+    EXPECT_FALSE(Control->IsOwnerBlended());
+    Controller->SetBlend(true);
+    EXPECT_TRUE(Control->IsOwnerBlended());
+    Controller->SetBlend(false);
+    EXPECT_FALSE(Control->IsOwnerBlended());
+}
+
+TEST_F(SkinnedForms, PaintToDrawsTheWholeFormIntoADeviceContext) {
+    Form->SetColor(clLime);
+    TPixelSurface Target(420, 320);
+    EXPECT_EQ(SendMessageW(Form->Handle(), KM_PAINTTO, MAKEWPARAM(10, 10),
+                           reinterpret_cast<LPARAM>(Target.DC())),
+              1);
+    const RECT Client = Controller->GetClientBounds();
+    EXPECT_EQ(Target.Pixel(10 + Client.left + 5, 10 + Client.top + 5), RgbOf(clLime));
+    EXPECT_NE(Target.Pixel(10 + 100, 10 + Controller->BorderWidth() + 2), 0xFFFFFFu)
+        << "the caption band is painted";
+    EXPECT_EQ(Target.Pixel(5, 5), 0xFFFFFFu) << "nothing outside the form";
+}
+
+TEST_F(SkinnedForms, ALayoutAttachesTheControllerToItsForm) {
+    RegisterClass(TKsCustomForm::Class);
+    TForm Host(nullptr);
+    Host.SetName("Host");
+    Host.SetBounds(100, 100, 300, 200);
+    ReadLayout("object Host: TForm\n  object Frame: TKsCustomForm\n  end\nend\n", &Host);
+    auto* Frame = dynamic_cast<TKsCustomForm*>(Host.FindComponent("Frame"));
+    ASSERT_NE(Frame, nullptr);
+    EXPECT_EQ(Frame->Control(), &Host);
+    EXPECT_EQ(Frame->BorderStyle(), TKsBorderStyle::kbsStandard);
+}

@@ -1,8 +1,10 @@
 #include "skin/controls/KsButtons.h"
 
 #include "framework/core/Properties.h"
+#include "framework/windows/Actions.h"
 #include "framework/windows/ControlMessages.h"
 #include "framework/windows/Forms.h"
+#include "framework/windows/ImageLists.h"
 #include "framework/windows/ResourceStream.h"
 #include "framework/windows/StdCtrls.h"
 #include "skin/graphics/KsBitmap.h"
@@ -191,6 +193,26 @@ void TKsCustomButton::SetKind(TBitBtnKind Value) {
 void TKsCustomButton::SetDown(bool Value) {
     if (KsChangeValue(FDown, Value))
         Invalidate();
+}
+
+void TKsCustomButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+    TKsCustomControl::ActionChange(Sender, CheckDefaults);
+    auto* Action = dynamic_cast<TCustomAction*>(Sender);
+    if (!Action)
+        return;
+    TCustomImageList* Images = Action->Images();
+    if (Images && Action->ImageIndex() >= 0 && Action->ImageIndex() < Images->Count()) {
+        TBitmap Image;
+        Image.SetSize(Images->Width(), Images->Height());
+        TCanvas* Canvas = Image.Canvas();
+        Canvas->Brush()->SetColor(clFuchsia);
+        const RECT All{0, 0, Images->Width(), Images->Height()};
+        Canvas->FillRect(All);
+        Images->Draw(Canvas, 0, 0, Action->ImageIndex());
+        SetGlyph(&Image);
+    }
+    SetCaption(Action->Caption());
+    OnClick = Action->OnExecute();
 }
 
 void TKsCustomButton::Click() {

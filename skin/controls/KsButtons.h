@@ -85,6 +85,8 @@ public:
 
 protected:
     void PaintControl() override;
+    // Besides what every control takes from its action: the action's image as the glyph.
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
     virtual void DrawFace();
     virtual void DrawGlyph();
     virtual void DrawCaption();

@@ -5,6 +5,8 @@
 #include "WindowTestSupport.h"
 
 #include "framework/core/LayoutReader.h"
+#include "framework/windows/Actions.h"
+#include "framework/windows/ImageLists.h"
 #include "skin/controls/KsControlsRegistration.h"
 #include "skin/controls/KsThemeButtons.h"
 #include "skin/graphics/KsColors.h"
@@ -51,8 +53,11 @@ public:
 
     std::unique_ptr<TForm> Form;
     TTeThemeButton* Button = nullptr;
+    void ActionRun(TObject*) { ++ActionRuns; }
+
     int Clicks = 0;
     int OtherClicks = 0;
+    int ActionRuns = 0;
 };
 
 } // namespace
@@ -114,6 +119,35 @@ TEST_F(Buttons, AStoredCaptionWinsOverTheKindsWhileLoading) {
     EXPECT_EQ(Stored->ModalResult(), mrOk);
     EXPECT_EQ(Plain->Caption(), "Cancel");
     EXPECT_EQ(Plain->Version(), "2.9.0");
+}
+
+TEST_F(Buttons, ALinkedActionGivesCaptionClickAndItsImageAsTheGlyph) {
+    auto* Images = new TImageList(Form.get());
+    auto Picture = GlyphOf(16, 16, clRed);
+    Images->AddMasked(Picture.get(), clFuchsia);
+    auto* List = new TActionList(Form.get());
+    List->SetImages(Images);
+    auto* Action = new TAction(Form.get());
+    Action->SetActionList(List);
+    Action->SetCaption("&Capture");
+    Action->SetImageIndex(0);
+    Action->SetOnExecute(MakeEvent(this, &Buttons::ActionRun));
+    Button->OnClick = {};
+    Button->SetAction(Action);
+    EXPECT_EQ(Button->Caption(), "&Capture");
+    EXPECT_EQ(Button->Glyph()->Width(), 16);
+    EXPECT_EQ(Button->Glyph()->Height(), 16);
+    EXPECT_EQ(Button->NumGlyphs(), 1);
+    Button->Click();
+    EXPECT_EQ(ActionRuns, 1);
+    // The action changes: the button follows.
+    Action->SetCaption("Again");
+    EXPECT_EQ(Button->Caption(), "Again");
+    // A freed action leaves the button working with the handler it took over.
+    delete Action;
+    EXPECT_EQ(Button->Action(), nullptr);
+    Button->Click();
+    EXPECT_EQ(ActionRuns, 2);
 }
 
 TEST_F(Buttons, CancelSetsTheCancelResultAndClickHandsItToTheForm) {

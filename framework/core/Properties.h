@@ -313,8 +313,10 @@ template <class T> struct TPublished {
         return Info;
     }
 
-    // An event that is a public field of T.
-    template <class V> static TPropInfo Event(std::string Name, V T::*Field) {
+    // An event that is a public field of T (or of a class T derives from).
+    template <class V, class C>
+        requires std::is_base_of_v<C, T>
+    static TPropInfo Event(std::string Name, V C::*Field) {
         return Event(
             std::move(Name), [Field](const T& Object) { return Object.*Field; },
             [Field](T& Object, const V& Value) { Object.*Field = Value; });

@@ -5,6 +5,9 @@
 // screen in one transfer. Both can let the parent's background show through (Transparent)
 // and draw themselves translucent over it (Blend at BlendValue). Descendants draw their
 // content in PaintControl, usually by asking a theme.
+//
+// Sources: KsControls.cpp (the surfaces, what both bases share, the graphic base),
+// KsCustomControl.cpp (the windowed base) and KsControlScrollBars.cpp (its built-in bars).
 #pragma once
 
 #include "framework/graphics/Canvas.h"
@@ -54,16 +57,13 @@ private:
     std::unique_ptr<TKsBitmap> FBackground;
 };
 
-// Records the mouse entering or leaving a control and raises the matching event.
-void KsNotifyMouse(TObject* Control, bool& Inside, bool Entered, const TNotifyEvent& Event);
-
-class TKsCustomControl : public TWinControl {
+// What both bases share, whichever host control they stand on: the surfaces, the
+// appearance switches, the dirty flag, the mouse over the control, the surfaces following
+// the control's size, and the composition of a render.
+template <class Base> class TKsSkinnedControl : public Base {
 public:
-    static const TComponentClassOf<TKsCustomControl> Class;
-    const TClass& ClassType() const override { return Class; }
-
-    explicit TKsCustomControl(TComponent* AOwner);
-    ~TKsCustomControl() override;
+    explicit TKsSkinnedControl(TComponent* AOwner);
+    ~TKsSkinnedControl() override;
 
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool Value);
@@ -72,14 +72,79 @@ public:
     // The opacity (its low byte) when blended.
     int BlendValue() const { return FBlendValue; }
     void SetBlendValue(int Value);
+
+    TKsBitmap& Surface() const { return FSurfaces.Image(); }
+    bool Dirty() const { return FDirty; }
+    bool MouseInside() const { return FMouseInside; }
+
+    void Invalidate() override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void Dispatch(TMessage& Message) override;
+
+    // Renders the surface when it needs it; a completed render clears Dirty.
+    virtual void RenderSurface() = 0;
+
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+
+protected:
+    // Draws the control into the surface; the base fills its paint area with Color unless
+    // Transparent.
+    virtual void PaintControl();
+    // The part of the surface the control's content covers.
+    virtual RECT PaintArea() const;
+    // What lies behind the control, painted into Target.
+    virtual void CaptureBackground(TKsBitmap& Target) = 0;
+    // Drawn before the content (a windowed control's border) and after it (the corner
+    // between its built-in bars).
+    virtual void DrawDecorations() {}
+    virtual void DrawAfterContent() {}
+    // Runs before the surfaces are sized: a windowed control places its built-in bars.
+    virtual void SurfaceAdjusting() {}
+    virtual void DoMouseEnter();
+    virtual void DoMouseLeave();
+
+    // A copy of Font taken before every render, for giving to the surface.
+    TFont* DrawFont() const { return FDrawFont.get(); }
+    // Gives the surfaces the size the control needs; a change renders again.
+    void AdjustSurface();
+    // One render: the background (blended under the control, or showing through it when
+    // transparent and CaptureWhenTransparent), the decorations, the content.
+    void Compose(bool CaptureWhenTransparent);
+    void MarkDirty() { FDirty = true; }
+    // The size the control had at its last resize.
+    int ControlWidth() const { return FWidth; }
+    int ControlHeight() const { return FHeight; }
+    void SetControlSize(int Width, int Height);
+
+private:
+    TKsControlSurface FSurfaces;
+    bool FDirty = true;
+    bool FTransparent = false;
+    bool FBlend = false;
+    int FBlendValue = 150;
+    bool FMouseInside = false;
+    std::unique_ptr<TFont> FDrawFont;
+    int FWidth = 0;
+    int FHeight = 0;
+};
+
+extern template class TKsSkinnedControl<TWinControl>;
+extern template class TKsSkinnedControl<TGraphicControl>;
+
+class TKsCustomControl : public TKsSkinnedControl<TWinControl> {
+public:
+    static const TComponentClassOf<TKsCustomControl> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    explicit TKsCustomControl(TComponent* AOwner);
+    ~TKsCustomControl() override;
+
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     virtual void SetBorderStyle(TBorderStyle Value);
 
     // A canvas on the surface, for descendants that draw with the framework's calls.
     TCanvas* Canvas() const { return FCanvas.get(); }
-    TKsBitmap& Surface() const { return FSurfaces.Image(); }
-    bool Dirty() const { return FDirty; }
-    bool MouseInside() const { return FMouseInside; }
     // Whether the control has the keyboard focus, as its enter and exit messages said.
     bool HasFocus() const { return FFocused; }
 
@@ -94,32 +159,29 @@ public:
     TKsCustomScrollBar* HorzScrollBar() const { return FHorzScrollBar; }
     TKsCustomScrollBar* VertScrollBar() const { return FVertScrollBar; }
 
-    void Invalidate() override;
     void Repaint() override;
-    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     RECT ClientRect() const override;
     void Loaded() override;
     void Dispatch(TMessage& Message) override;
 
     // Renders the surface when it is dirty (or the owner form is translucent).
-    void RenderSurface();
+    void RenderSurface() override;
     // Renders the skinned graphic children into DC from this control's surface, and lets
     // the other graphic children paint themselves into it.
     void PaintGraphicChildren(HDC DC);
     // Whether the owner form answers that it is drawn translucent.
     bool IsOwnerBlended() const;
 
-    TNotifyEvent OnMouseEnter;
-    TNotifyEvent OnMouseLeave;
-
 protected:
-    // Draws the control into the surface; the base fills the paint rectangle with Color
-    // unless Transparent.
-    virtual void PaintControl();
     // The sunken border.
     virtual void DrawBorder();
     // The part of the surface inside the border.
     virtual RECT GetPaintRect() const;
+    RECT PaintArea() const override { return GetPaintRect(); }
+    void CaptureBackground(TKsBitmap& Target) override { CaptureParentBackground(Target); }
+    void DrawDecorations() override;
+    void DrawAfterContent() override { PaintScrollBarCorner(); }
+    void SurfaceAdjusting() override { PlaceScrollBars(); }
 
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
@@ -130,18 +192,12 @@ protected:
     virtual int GetScrollBarSize() const;
     // Frees the built-in bars and makes the ones ScrollBarStyle asks for.
     void RecreateScrollBars();
-    virtual void DoMouseEnter();
-    virtual void DoMouseLeave();
     virtual void DoFocusEnter();
     virtual void DoFocusExit();
 
-    // A copy of Font taken before every render, for giving to the surface.
-    TFont* DrawFont() const { return FDrawFont.get(); }
     // Paints the parent's background and its graphic children behind the control into
     // Target.
     void CaptureParentBackground(TKsBitmap& Target);
-    // Gives the surfaces the size the control needs; a change renders again.
-    void AdjustSurface();
 
 private:
     void SurfaceFreeing(TObject* Sender);
@@ -161,76 +217,33 @@ private:
     void ForwardScroll(uint32_t Msg, const TKsCustomScrollBar* Bar, TKsScrollCode ScrollCode,
                        int& ScrollPos);
 
-    TKsControlSurface FSurfaces;
     bool FFocused = false;
-    bool FDirty = true;
-    bool FTransparent = false;
-    bool FBlend = false;
-    int FBlendValue = 150;
-    bool FMouseInside = false;
-    std::unique_ptr<TFont> FDrawFont;
     std::unique_ptr<TCanvas> FCanvas;
     TBorderStyle FBorderStyle = TBorderStyle::bsNone;
-    int FWidth = 0;
-    int FHeight = 0;
     TKsCustomScrollBar* FHorzScrollBar = nullptr;
     TKsCustomScrollBar* FVertScrollBar = nullptr;
     TKsScrollBarStyle FScrollBarStyle = TKsScrollBarStyle::kssNone;
     bool FScrollLock = false;
 };
 
-class TKsGraphicControl : public TGraphicControl {
+class TKsGraphicControl : public TKsSkinnedControl<TGraphicControl> {
 public:
     static const TComponentClassOf<TKsGraphicControl> Class;
     const TClass& ClassType() const override { return Class; }
 
     explicit TKsGraphicControl(TComponent* AOwner);
-    ~TKsGraphicControl() override;
 
-    bool Transparent() const { return FTransparent; }
-    void SetTransparent(bool Value);
-    bool Blend() const { return FBlend; }
-    void SetBlend(bool Value);
-    int BlendValue() const { return FBlendValue; }
-    void SetBlendValue(int Value);
-
-    TKsBitmap& Surface() const { return FSurfaces.Image(); }
-    bool Dirty() const { return FDirty; }
-    bool MouseInside() const { return FMouseInside; }
-
-    void Invalidate() override;
-    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void Loaded() override;
-    void Dispatch(TMessage& Message) override;
 
-    // Renders the surface when it is dirty; a completed render clears Dirty.
-    void RenderSurface();
+    void RenderSurface() override;
     // Called by a skinned windowed parent that renders this control from its own surface:
     // Background is what lies behind the control there.
     void RenderFromParent(const TKsBitmap& Background);
 
-    TNotifyEvent OnMouseEnter;
-    TNotifyEvent OnMouseLeave;
-
 protected:
-    // Draws the control into the surface; the base fills it with Color unless Transparent.
-    virtual void PaintControl();
     void Paint() override;
-    virtual void DoMouseEnter();
-    virtual void DoMouseLeave();
-
-    TFont* DrawFont() const { return FDrawFont.get(); }
-    void AdjustSurface();
+    void CaptureBackground(TKsBitmap& Target) override;
 
 private:
-    TKsControlSurface FSurfaces;
-    bool FDirty = true;
-    bool FTransparent = false;
-    bool FBlend = false;
-    int FBlendValue = 150;
-    bool FMouseInside = false;
-    std::unique_ptr<TFont> FDrawFont;
     bool FPaintedByParent = false;
-    int FWidth = 0;
-    int FHeight = 0;
 };

@@ -38,7 +38,26 @@ TComponent::TComponent(TComponent* AOwner) {
         AOwner->InsertComponent(this);
 }
 
+void* TComponent::operator new(std::size_t Size) {
+    return ::operator new(Size);
+}
+
+void TComponent::operator delete(void* Block) {
+    ::operator delete(Block);
+}
+
+void TComponent::operator delete(TComponent* Component, std::destroying_delete_t) {
+    Component->Destroying();
+    Component->BeforeDestruction();
+    // The start of the complete object, where the allocation began (the component may not
+    // be the first base of its class).
+    void* Block = dynamic_cast<void*>(Component);
+    Component->~TComponent();
+    ::operator delete(Block);
+}
+
 TComponent::~TComponent() {
+    // Already done when the component was deleted; here for one that was not.
     Destroying();
     while (!FFreeNotifies.empty()) {
         TComponent* Subscriber = FFreeNotifies.back();
@@ -138,6 +157,8 @@ void TComponent::Destroying() {
     for (TComponent* Component : FComponents)
         Component->Destroying();
 }
+
+void TComponent::BeforeDestruction() {}
 
 void TComponent::FreeNotification(TComponent* AComponent) {
     if (!AComponent || AComponent == this)

@@ -3,17 +3,27 @@
 // component that refers to another asks for a free notification and clears its reference
 // in Notification(Other, opRemove), so that no reference dangles when Other is destroyed.
 //
-// Destruction: the owner's list is freed in ~TComponent, after the destructors of the
-// owner's own classes have run. A class whose owned components refer back to parts of it
-// (a form and its controls) calls DestroyComponents() first thing in its destructor.
+// Destruction: every way of freeing a component (its owner, delete, a std::unique_ptr, a
+// form's Release) goes through TComponent's deallocation function, which marks the
+// component and everything it owns csDestroying and calls BeforeDestruction before the
+// first destructor runs. So every destructor of the class chain, and whatever they set off
+// (free notifications, removal from the owner, a window's last messages reaching a hook),
+// sees a component that says it is being destroyed. (A component in automatic storage, as
+// tests make them, is marked only in ~TComponent.)
+//
+// The owner's list is freed in ~TComponent, after the destructors of the owner's own
+// classes have run. A class whose owned components refer back to parts of it (a form and
+// its controls) calls DestroyComponents() first thing in its destructor.
 #pragma once
 
 #include "framework/core/Identifiers.h"
 #include "framework/core/Objects.h"
 #include "framework/core/Sets.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -61,6 +71,14 @@ public:
 
     explicit TComponent(TComponent* AOwner);
     ~TComponent() override;
+
+    // Components are allocated and freed by these. Deleting a component, through whichever
+    // pointer type, calls the destroying form: Destroying(), BeforeDestruction(), then the
+    // destructors (most derived first) and the release of the memory. The plain form only
+    // gives the memory back when a constructor throws.
+    static void* operator new(std::size_t Size);
+    static void operator delete(TComponent* Component, std::destroying_delete_t);
+    static void operator delete(void* Block);
 
     TComponent* Owner() const { return FOwner; }
     int ComponentCount() const { return static_cast<int>(FComponents.size()); }
@@ -123,6 +141,9 @@ public:
     static TComponent* FindGlobalComponent(const std::string& AName);
 
 protected:
+    // Runs when the component is about to be freed: marked csDestroying already, and still
+    // whole (no destructor has run). It must not throw.
+    virtual void BeforeDestruction();
     // Told of components inserted into or removed from the owner's list, and of destroyed
     // components this one subscribed to. An override calls the inherited handling, which
     // drops the free-notification link and passes the news on to the owned components.

@@ -53,6 +53,8 @@ constexpr uint32_t CM_RECREATEWND = CM_BASE + 51;
 constexpr uint32_t CM_INVALIDATE = CM_BASE + 52;
 constexpr uint32_t CM_SYSFONTCHANGED = CM_BASE + 53;
 constexpr uint32_t CM_BORDERCHANGED = CM_BASE + 59;
+constexpr uint32_t CM_BIDIMODECHANGED = CM_BASE + 60;
+constexpr uint32_t CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 
 // Notifications reflected from a parent window to the control that caused them.
 constexpr uint32_t CN_BASE = 0xBC00;

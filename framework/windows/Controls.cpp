@@ -41,6 +41,10 @@ const TPropertyTable ControlProperties{
     P::Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true),
     P::Persistent("Font", &TControl::Font),
     P::Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true),
+    P::Enumeration("BiDiMode", BiDiModeInfo, &TControl::BiDiMode, &TControl::SetBiDiMode,
+                   TBiDiMode::bdLeftToRight,
+                   TStored::If<TControl>([](const TControl& C) { return !C.ParentBiDiMode(); })),
+    P::Boolean("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true),
     P::String("Caption", &TControl::Caption, &TControl::SetCaption, "",
               UnlessLinked([](const TControl& C) { return !C.Caption().empty(); },
                            &TActionLink::IsCaptionLinked)),
@@ -258,6 +262,40 @@ void TControl::FontChanged(TObject*) {
     Perform(CM_FONTCHANGED);
 }
 
+void TControl::SetBiDiMode(TBiDiMode Value) {
+    FParentBiDiMode = false;
+    if (Value == FBiDiMode)
+        return;
+    FBiDiMode = Value;
+    Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool Value) {
+    if (Value == FParentBiDiMode)
+        return;
+    FParentBiDiMode = Value;
+    TakeParentBiDiMode();
+}
+
+void TControl::TakeParentBiDiMode() {
+    if (!FParentBiDiMode || !FParent)
+        return;
+    SetBiDiMode(FParent->BiDiMode());
+    FParentBiDiMode = true;
+}
+
+bool TControl::UseRightToLeftAlignment() const {
+    return FBiDiMode == TBiDiMode::bdRightToLeft && SysLocaleMiddleEast();
+}
+
+bool TControl::UseRightToLeftReading() const {
+    return FBiDiMode != TBiDiMode::bdLeftToRight && SysLocaleMiddleEast();
+}
+
+uint32_t TControl::DrawTextBiDiModeFlags(uint32_t Flags) const {
+    return DrawTextBiDiModeFlags(FBiDiMode, Flags);
+}
+
 void TControl::SetCursor(TCursor Value) {
     if (Value == FCursor)
         return;
@@ -331,6 +369,7 @@ void TControl::Dispatch(TMessage& Message) {
     case CM_ENABLEDCHANGED:
     case CM_COLORCHANGED:
     case CM_FONTCHANGED:
+    case CM_BIDIMODECHANGED:
         Invalidate();
         break;
     case CM_TEXTCHANGED:
@@ -342,6 +381,9 @@ void TControl::Dispatch(TMessage& Message) {
         break;
     case CM_PARENTFONTCHANGED:
         TakeParentFont();
+        break;
+    case CM_PARENTBIDIMODECHANGED:
+        TakeParentBiDiMode();
         break;
     case CM_HITTEST:
         Message.Result = 1;

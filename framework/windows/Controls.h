@@ -11,6 +11,7 @@
 #include "framework/graphics/Colors.h"
 #include "framework/graphics/GraphicsObjects.h"
 #include "framework/graphics/WinApi.h"
+#include "framework/windows/BiDiMode.h"
 #include "framework/windows/ControlMessages.h"
 #include "framework/windows/SizeConstraints.h"
 
@@ -177,6 +178,24 @@ public:
     bool ParentFont() const { return FParentFont; }
     void SetParentFont(bool Value);
 
+    // The reading order of the control's text. Taken from the parent, now and whenever the
+    // parent's changes, while ParentBiDiMode is set; setting a mode of its own clears it.
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode Value);
+    bool ParentBiDiMode() const { return FParentBiDiMode; }
+    void SetParentBiDiMode(bool Value);
+    // Whether the control's text is aligned to the right (bdRightToLeft) or read right to
+    // left (any mode but bdLeftToRight); both only where the system's right-to-left support
+    // is switched on.
+    bool UseRightToLeftAlignment() const;
+    bool UseRightToLeftReading() const;
+    // DrawText flags adjusted to the control's mode, by the rule of the free function.
+    uint32_t DrawTextBiDiModeFlags(uint32_t Flags) const;
+    // The free function, callable unqualified in control classes beside the member above.
+    static uint32_t DrawTextBiDiModeFlags(TBiDiMode Mode, uint32_t Flags) {
+        return ::DrawTextBiDiModeFlags(Mode, Flags);
+    }
+
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor Value);
     const std::string& Hint() const { return FHint; }
@@ -254,9 +273,11 @@ protected:
     // Takes or releases the mouse for this control (the parent's window for a graphic one).
     void SetMouseCapture(bool Value);
     virtual void VisibleChanged();
-    // Takes the parent's colour or font while ParentColor or ParentFont is set.
+    // Takes the parent's colour, font or reading order while ParentColor, ParentFont or
+    // ParentBiDiMode is set.
     void TakeParentColor();
     void TakeParentFont();
+    void TakeParentBiDiMode();
 
     TWinControl* FParent = nullptr;
     int FLeft = 0;
@@ -289,6 +310,8 @@ private:
     std::unique_ptr<TFont> FFont;
     bool FParentFont = true;
     bool FTakingParentFont = false;
+    TBiDiMode FBiDiMode = TBiDiMode::bdLeftToRight;
+    bool FParentBiDiMode = true;
     TCursor FCursor = crDefault;
     std::string FHint;
     bool FShowHint = false;

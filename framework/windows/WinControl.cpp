@@ -29,6 +29,18 @@ bool IsWindowed(const TControl* Control) {
     return dynamic_cast<const TWinControl*>(Control) != nullptr;
 }
 
+// What the children hear of a change to one of the properties they may take from a parent.
+uint32_t ParentChangeNotice(uint32_t Change) {
+    switch (Change) {
+    case CM_COLORCHANGED:
+        return CM_PARENTCOLORCHANGED;
+    case CM_FONTCHANGED:
+        return CM_PARENTFONTCHANGED;
+    default:
+        return CM_PARENTBIDIMODECHANGED;
+    }
+}
+
 bool IsMouseMessage(uint32_t Msg) {
     return Msg >= WM_MOUSEFIRST && Msg <= WM_MBUTTONDBLCLK;
 }
@@ -152,6 +164,7 @@ void TWinControl::InsertControl(TControl* AControl) {
     }
     AControl->TakeParentColor();
     AControl->TakeParentFont();
+    AControl->TakeParentBiDiMode();
     AControl->InvalidateControlArea(true);
     Realign();
 }
@@ -461,11 +474,11 @@ void TWinControl::Dispatch(TMessage& Message) {
         }
         break;
     case CM_COLORCHANGED:
-    case CM_FONTCHANGED: {
+    case CM_FONTCHANGED:
+    case CM_BIDIMODECHANGED: {
         if (Message.Msg == CM_FONTCHANGED && FHandle)
             SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 1);
-        TMessage Notice{
-            Message.Msg == CM_COLORCHANGED ? CM_PARENTCOLORCHANGED : CM_PARENTFONTCHANGED, 0, 0, 0};
+        TMessage Notice{ParentChangeNotice(Message.Msg), 0, 0, 0};
         for (TControl* Child : std::vector<TControl*>(FControls))
             Child->WndProc(Notice);
         break;

@@ -23,19 +23,50 @@ wine_env_lock() {
     export SNAPVALE_WINE_LOCKED=1
 }
 
+# The version of the prefix's set-up, written into its ready marker. Raise it whenever the
+# set-up below changes: a prefix whose marker holds another version (or is empty, as the
+# first set-ups left it) gets the set-up applied again without being rebuilt.
+SNAPVALE_PREFIX_VERSION=2
+
+# The CJK font the prefix shows Chinese with (Debian's fonts-wqy-zenhei), as Wine's font
+# links name it: "file,family".
+SNAPVALE_CJK_LINK='wqy-zenhei.ttc,WenQuanYi Zen Hei'
+
+# A REG_MULTI_SZ value of a .reg file: hex(7) with the UTF-16LE bytes of the strings, each
+# ended by a NUL, and a final NUL.
+wine_env_reg_multi_sz() {
+    local bytes
+    bytes="$({ printf '%s\0' "$@"; printf '\0'; } | iconv -f UTF-8 -t UTF-16LE |
+        od -An -v -tx1 -w1 | tr -d ' ' | paste -sd,)"
+    printf 'hex(7):%s' "$bytes"
+}
+
 wine_env_prepare_prefix() {
     local ready="$WINEPREFIX/.snapvale-ready"
-    [[ -f "$ready" ]] && return 0
-    echo "wine-run: preparing the Wine prefix $WINEPREFIX" >&2
-    mkdir -p "$WINEPREFIX"
-    wineboot --init 9>&- >/dev/null 2>&1
-    wineserver -w 9>&-
+    if [[ -f "$ready" && "$(cat "$ready")" == "$SNAPVALE_PREFIX_VERSION" ]]; then
+        return 0
+    fi
+    if [[ -f "$ready" ]]; then
+        echo "wine-run: updating the Wine prefix $WINEPREFIX" >&2
+    else
+        echo "wine-run: preparing the Wine prefix $WINEPREFIX" >&2
+        mkdir -p "$WINEPREFIX"
+        wineboot --init 9>&- >/dev/null 2>&1
+        wineserver -w 9>&-
+    fi
 
     # Wine's own fonts (Marlett for DrawFrameControl glyphs, Tahoma, ...).
     local fonts="$WINEPREFIX/drive_c/windows/Fonts"
     mkdir -p "$fonts"
     cp -n /usr/share/wine/fonts/*.ttf "$fonts"/ 2>/dev/null || true
 
+    # Chinese text in every font the host and the program draw it with. The Chinese UI
+    # names are substitutes of the CJK font. Latin fonts reach it through font links: Wine
+    # looks a font's links up by the full name of the face it selected, so bold Tahoma
+    # ("Tahoma Bold", the host's caption font, also behind a bold "MS Shell Dlg") needs a
+    # link of its own beside "Tahoma"; an entry only counts when its file is found.
+    local link
+    link="$(wine_env_reg_multi_sz "$SNAPVALE_CJK_LINK")"
     local reg
     reg="$(mktemp --suffix=.reg)"
     {
@@ -44,6 +75,9 @@ wine_env_prepare_prefix() {
         printf '"宋体"="WenQuanYi Zen Hei"\r\n'
         printf '"SimSun"="WenQuanYi Zen Hei"\r\n'
         printf '"NSimSun"="WenQuanYi Zen Hei"\r\n\r\n'
+        printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n'
+        printf '"Tahoma"=%s\r\n' "$link"
+        printf '"Tahoma Bold"=%s\r\n\r\n' "$link"
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n'
         printf '"Desktop"="Default"\r\n\r\n'
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n'
@@ -56,7 +90,7 @@ wine_env_prepare_prefix() {
     wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" 9>&- >/dev/null 2>&1
     wineserver -w 9>&-
     rm -f "$reg"
-    touch "$ready"
+    echo "$SNAPVALE_PREFIX_VERSION" >"$ready"
 }
 
 SNAPVALE_XVFB_PID=""

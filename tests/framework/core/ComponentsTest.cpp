@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -186,6 +189,103 @@ TEST(Components, DesigningAndDestroyingReachOwnedComponents) {
     EXPECT_FALSE(Child->IsDesigning());
     Owner.Destroying();
     EXPECT_TRUE(Grandchild->IsDestroying());
+}
+
+// What a component said about itself at the moments of its destruction that derived classes
+// and their partners see.
+using TDestructionLog = std::vector<std::string>;
+
+std::string StateOf(const TComponent* Component) {
+    return Component->IsDestroying() ? "destroying" : "alive";
+}
+
+// Records what it says in BeforeDestruction and in its own destructor; owns a part that a
+// watcher holds, which its destructor frees first, as a menu frees its items.
+class TWitness : public TComponent {
+public:
+    static const TComponentClassOf<TWitness> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    TWitness(TComponent* AOwner, TDestructionLog* Log = nullptr) : TComponent(AOwner), FLog(Log) {
+        FPart = new TComponent(this);
+        FPart->SetName("Part");
+    }
+    ~TWitness() override {
+        if (FLog)
+            FLog->push_back("destructor: " + StateOf(this));
+        delete FPart;
+    }
+
+    TComponent* Part() const { return FPart; }
+
+protected:
+    void BeforeDestruction() override {
+        if (FLog)
+            FLog->push_back("before destruction: " + StateOf(this) + ", part " + StateOf(FPart));
+    }
+
+private:
+    TDestructionLog* FLog;
+    TComponent* FPart;
+};
+const TComponentClassOf<TWitness> TWitness::Class{"TWitness", TComponent::Class};
+
+// Watches components through free notifications and records what each one, and the owner it
+// still has, said when it went.
+class TWatcher : public TComponent {
+public:
+    explicit TWatcher(TDestructionLog& Log) : TComponent(nullptr), FLog(Log) {}
+    void Watch(TComponent* Component) { Component->FreeNotification(this); }
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override {
+        TComponent::Notification(AComponent, Operation);
+        if (Operation != TOperation::opRemove)
+            return;
+        std::string Entry = AComponent->Name() + " removed: " + StateOf(AComponent);
+        if (const TComponent* Owner = AComponent->Owner())
+            Entry += ", owner " + StateOf(Owner);
+        FLog.push_back(Entry);
+    }
+
+private:
+    TDestructionLog& FLog;
+};
+
+TEST(ComponentDestruction, EveryWayOfFreeingMarksTheComponentBeforeItsFirstDestructor) {
+    struct TWay {
+        std::string Name;
+        bool Owned;
+        std::function<void(TWitness*)> Free;
+    };
+    const TWay Ways[] = {
+        {"deleted", false, [](TWitness* Witness) { delete Witness; }},
+        {"deleted as a component", false,
+         [](TWitness* Witness) { delete static_cast<TComponent*>(Witness); }},
+        {"held by a unique_ptr", false,
+         [](TWitness* Witness) { std::unique_ptr<TComponent> Held(Witness); }},
+        {"freed by its owner", true, [](TWitness* Witness) { delete Witness->Owner(); }},
+        {"its owner's components destroyed", true,
+         [](TWitness* Witness) {
+             std::unique_ptr<TComponent> Owner(Witness->Owner());
+             Owner->DestroyComponents();
+         }},
+    };
+    // The part goes while the witness's destructor runs: it and its owner say so.
+    const TDestructionLog Expected{
+        "before destruction: destroying, part destroying", "destructor: destroying",
+        "Part removed: destroying, owner destroying", "Witness removed: destroying"};
+    for (const TWay& Way : Ways) {
+        SCOPED_TRACE(Way.Name);
+        TDestructionLog Log;
+        TWatcher Watcher(Log);
+        auto* Witness = new TWitness(Way.Owned ? new TComponent(nullptr) : nullptr, &Log);
+        Witness->SetName("Witness");
+        Watcher.Watch(Witness);
+        Watcher.Watch(Witness->Part());
+        Way.Free(Witness);
+        EXPECT_EQ(Log, Expected);
+    }
 }
 
 } // namespace

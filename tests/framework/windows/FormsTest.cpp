@@ -5,6 +5,7 @@
 #include "framework/core/LayoutWriter.h"
 #include "framework/core/Properties.h"
 #include "framework/windows/ControlClasses.h"
+#include "framework/windows/ControlWindows.h"
 #include "framework/windows/ExtCtrls.h"
 #include "framework/windows/Screen.h"
 #include "framework/windows/StdCtrls.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -287,6 +289,83 @@ TEST(FormClosing, CloseQueryAndCloseActionsDecide) {
     Freed->Close();
     EXPECT_EQ(Owner.ComponentCount(), 1);
     EXPECT_TRUE(PumpUntil([&] { return Owner.ComponentCount() == 0; }));
+}
+
+// What a party that subclasses control windows (a skin's window hook) learns when a window
+// gets WM_DESTROY: whether the control behind it says it is being destroyed.
+class TDestroyWatch {
+public:
+    TDestroyWatch() { Current = this; }
+    TDestroyWatch(const TDestroyWatch&) = delete;
+    TDestroyWatch& operator=(const TDestroyWatch&) = delete;
+    ~TDestroyWatch() { Current = nullptr; }
+
+    void Attach(TWinControl& Control) {
+        const HWND Window = Control.Handle();
+        SetPropW(Window, PreviousProperty,
+                 reinterpret_cast<HANDLE>(GetWindowLongPtrW(Window, GWLP_WNDPROC)));
+        SetWindowLongPtrW(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Hook));
+    }
+    // OnDestroy of a form.
+    void FormDestroyed(TObject* Sender) { Record("OnDestroy", dynamic_cast<TComponent*>(Sender)); }
+
+    std::vector<std::string> Log;
+
+private:
+    static LRESULT CALLBACK Hook(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+        const auto Previous = reinterpret_cast<WNDPROC>(GetPropW(Window, PreviousProperty));
+        if (Msg == WM_DESTROY && Current) {
+            RemovePropW(Window, PreviousProperty);
+            Current->Record("WM_DESTROY", FindControl(Window));
+        }
+        return CallWindowProcW(Previous, Window, Msg, WParam, LParam);
+    }
+    void Record(const std::string& Moment, const TComponent* Component) {
+        Log.push_back(Moment + " " + (Component ? Component->Name() : "?") + ": " +
+                      (Component && Component->IsDestroying() ? "destroying" : "alive"));
+    }
+
+    static constexpr const wchar_t* PreviousProperty = L"SnapvaleTestPreviousProc";
+    static inline TDestroyWatch* Current = nullptr;
+};
+
+TEST(FormDestruction, AFormAndItsControlsSayTheyAreDestroyedWhateverFreesThem) {
+    struct TWay {
+        std::string Name;
+        std::function<void(TForm*)> Free;
+    };
+    const TWay Ways[] = {
+        {"freed by its owner", [](TForm* Form) { delete Form->Owner(); }},
+        {"released",
+         [](TForm* Form) {
+             TComponent* Owner = Form->Owner();
+             Form->Release();
+             EXPECT_TRUE(PumpUntil([&] { return Owner->ComponentCount() == 0; }));
+             delete Owner;
+         }},
+        {"deleted",
+         [](TForm* Form) {
+             std::unique_ptr<TComponent> Owner(Form->Owner());
+             delete Form;
+         }},
+    };
+    const std::vector<std::string> Expected{"OnDestroy Form: destroying",
+                                            "WM_DESTROY Button: destroying",
+                                            "WM_DESTROY Form: destroying"};
+    for (const TWay& Way : Ways) {
+        SCOPED_TRACE(Way.Name);
+        TDestroyWatch Watch;
+        auto* Form = new TForm(new TComponent(nullptr));
+        Form->SetName("Form");
+        auto* Button = new TButton(Form);
+        Button->SetName("Button");
+        Button->SetParent(Form);
+        Form->OnDestroy = MakeEvent(&Watch, &TDestroyWatch::FormDestroyed);
+        Watch.Attach(*Form);
+        Watch.Attach(*Button);
+        Way.Free(Form);
+        EXPECT_EQ(Watch.Log, Expected);
+    }
 }
 
 TEST(FormModal, ShowModalEndsWithTheModalResultAndNests) {

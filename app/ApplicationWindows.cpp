@@ -7,11 +7,13 @@
 
 #include "framework/windows/Application.h"
 #include "skin/controls/KsControlsRegistration.h"
+#include "skin/forms/KsFormsRegistration.h"
 #include "skin/themes/KsThemeRegistration.h"
 
 void CreateApplicationWindows() {
     RegisterSkinThemes();
     RegisterSkinControls();
+    RegisterSkinForms();
     Application->Initialize();
     Application->SetTitle("Snapvale1.0");
     Application->CreateForm(MainFrm);

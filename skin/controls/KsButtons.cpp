@@ -332,7 +332,7 @@ void TKsCustomButton::DrawCaption() {
     const RECT TextRect = CalcTextRect();
     OffsetRect(&Area, (RectWidth(TextRect) - Area.right) / 2 + TextRect.left,
                (RectHeight(TextRect) - Area.bottom) / 2 + TextRect.top);
-    const UINT Format = DT_CENTER;
+    const UINT Format = DrawTextBiDiModeFlags(DT_CENTER);
     if (!Enabled()) {
         Image.Font()->SetColor(clBtnHighlight);
         RECT Shadow = Area;

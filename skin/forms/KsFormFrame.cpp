@@ -18,21 +18,6 @@
 
 namespace {
 
-// The system's caption fonts, read once from the non-client metrics.
-TFont& CaptionFont(bool Small) {
-    static const auto Fonts = [] {
-        auto Made = std::make_pair(std::make_unique<TFont>(), std::make_unique<TFont>());
-        NONCLIENTMETRICSW Metrics{};
-        Metrics.cbSize = sizeof(Metrics);
-        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(Metrics), &Metrics, 0)) {
-            Made.first->SetHandle(CreateFontIndirectW(&Metrics.lfCaptionFont));
-            Made.second->SetHandle(CreateFontIndirectW(&Metrics.lfSmCaptionFont));
-        }
-        return Made;
-    }();
-    return Small ? *Fonts.second : *Fonts.first;
-}
-
 // One screen-sized surface (plus 500 pixels each way, for windows partly off screen) that
 // every form without a private buffer composes its frame in.
 TKsBitmap& SharedSurface() {
@@ -84,6 +69,21 @@ void CopyRect(const TKsBitmap& Surface, HDC Target, const RECT& Rect) {
 }
 
 } // namespace
+
+// The system's caption fonts, read once from the non-client metrics.
+TFont& KsCaptionFont(bool Small) {
+    static const auto Fonts = [] {
+        auto Made = std::make_pair(std::make_unique<TFont>(), std::make_unique<TFont>());
+        NONCLIENTMETRICSW Metrics{};
+        Metrics.cbSize = sizeof(Metrics);
+        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(Metrics), &Metrics, 0)) {
+            Made.first->SetHandle(CreateFontIndirectW(&Metrics.lfCaptionFont));
+            Made.second->SetHandle(CreateFontIndirectW(&Metrics.lfSmCaptionFont));
+        }
+        return Made;
+    }();
+    return Small ? *Fonts.second : *Fonts.first;
+}
 
 // ---- Geometry ----
 
@@ -462,14 +462,15 @@ void TKsCustomForm::PaintCaptionText(TKsBitmap& Bitmap, const RECT& Band) {
           TKsBorderIcon::kbiHelp, TKsBorderIcon::kbiRollup, TKsBorderIcon::kbiTray})
         Shown += FBorderIcons.Contains(Icon) ? 1 : 0;
     const int Reserved = (Tool ? 2 : Shown) * H;
-    Bitmap.SetFont(&CaptionFont(Tool));
+    Bitmap.SetFont(&KsCaptionFont(Tool));
     Bitmap.Font()->SetColor(static_cast<TColor>(
         GetSysColor(FCaptionActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT)));
     const std::string Caption =
         ShortenTextOnSurface(Bitmap, Form()->Caption(), FFormWidth - Text.left - Reserved);
     Text.left += 2;
     Text.right -= 2;
-    Bitmap.DrawText(Caption, Text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    Bitmap.DrawText(Caption, Text,
+                    Form()->DrawTextBiDiModeFlags(DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX));
 }
 
 bool TKsCustomForm::IconPushed(TKsFormZone Zone) const {

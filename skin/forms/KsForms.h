@@ -32,6 +32,9 @@ constexpr uint32_t KM_PAINTTO = 0xB1C8;
 
 using TPaintEvent = TEvent<TCanvas*>;
 
+// The system's caption font of a standard (Small false) or tool-window frame.
+TFont& KsCaptionFont(bool Small);
+
 class TKsCustomForm : public TKsHook {
 public:
     static const TComponentClassOf<TKsCustomForm> Class;
@@ -148,6 +151,14 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     // Whether the caption shows the system menu's icon.
     bool ShowsSystemMenuIcon() const;
+    // The form's icon, else the application's, else the host's standard one.
+    HICON FormIcon() const;
+    // A caption button shows pushed: the left button went down on it and is over it.
+    bool IconPushed(TKsFormZone Zone) const;
+    // A move or a resize is under way.
+    bool Dragging() const { return FDragging; }
+    // Whether the controller is attached to its owner form.
+    bool Attached() const;
 
 private:
     // Non-client messages.
@@ -165,15 +176,11 @@ private:
     // Painting helpers.
     void PaintCaptionText(TKsBitmap& Bitmap, const RECT& Band);
     void PaintBorderIcons(TKsBitmap& Bitmap);
-    bool IconPushed(TKsFormZone Zone) const;
     void CopyClientTo(HDC DC);
 
     // States.
     void ApplyBounds(const RECT& Bounds);
     RECT FormBounds() const;
-    bool Attached() const;
-    // The form's icon, else the application's, else the host's standard one.
-    HICON FormIcon() const;
     bool ShownModally() const;
     void HookApplicationEvents();
     void AppMinimize(TObject* Sender);

@@ -14,6 +14,7 @@
 #include "framework/windows/Shell.h"
 #include "framework/windows/StdCtrls.h"
 #include "skin/controls/KsThemeButtons.h"
+#include "skin/forms/KsThemeForms.h"
 #include "skin/themes/KsThemeEngine.h"
 #include "skin/themes/TeThemeLuna.h"
 
@@ -186,6 +187,36 @@ TEST_F(ApplicationWindows, AboutBoxCarriesItsTexts) {
     EXPECT_EQ(Note->Font()->Color(), clBlue);
     EXPECT_EQ(Button(*AboutFrm, "TeThemeButton1")->Caption(), "确定(&O)");
     EXPECT_EQ(Button(*AboutFrm, "TeThemeButton2")->Caption(), "给作者写信");
+}
+
+TEST_F(ApplicationWindows, EveryAboutBoxHasAThemedToolWindowFrameOnTheMainEngine) {
+    auto* MainEngine = dynamic_cast<TTeThemeEngine*>(MainFrm->FindComponent("TeThemeEngine1"));
+    const auto ExpectThemed = [&](TAboutFrm& About) {
+        auto* Frame = dynamic_cast<TTeThemeForm*>(About.FindComponent("TeThemeForm1"));
+        ASSERT_NE(Frame, nullptr);
+        EXPECT_EQ(Frame->ThemeEngine(), MainEngine);
+        EXPECT_TRUE(Frame->ThemeAvailable());
+        EXPECT_EQ(Frame->BorderStyle(), TKsBorderStyle::kbsToolWindow);
+        EXPECT_TRUE(Frame->BorderIcons().Empty());
+        EXPECT_TRUE(Frame->DropShadow());
+        EXPECT_EQ(Frame->ShadowWidth(), 4);
+        EXPECT_TRUE(Frame->Magnetic());
+        EXPECT_EQ(Frame->MagneticValue(), 20);
+        EXPECT_EQ(Frame->ShowAnimation(), TKsAnimation::kaRandom);
+        EXPECT_EQ(Frame->ShowAnimationTime(), 400);
+        EXPECT_EQ(Frame->WindowState(), TKsWindowState::kwsNormal);
+        EXPECT_EQ(Frame->Control(), &About);
+        // The theme's 19-pixel caption and 2-pixel borders around the unchanged client.
+        const RECT Client = Frame->GetClientBounds();
+        EXPECT_EQ(Client.top, 19);
+        EXPECT_EQ(Client.left, 2);
+        EXPECT_EQ(About.ClientWidth(), 318);
+        EXPECT_EQ(About.ClientHeight(), 208);
+    };
+    ExpectThemed(*AboutFrm);
+    auto* Another = new TAboutFrm(MainFrm);
+    ExpectThemed(*Another);
+    delete Another;
 }
 
 TEST_F(ApplicationWindows, ShellLinksOpenTheSupportMailAndTheHomePage) {

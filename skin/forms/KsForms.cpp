@@ -1,8 +1,11 @@
 #include "skin/forms/KsForms.h"
 
 #include "framework/core/Properties.h"
+#include "framework/graphics/Bitmap.h"
 #include "framework/windows/Application.h"
 #include "framework/windows/Forms.h"
+#include "framework/windows/ImageLists.h"
+#include "framework/windows/ResourceStream.h"
 #include "skin/controls/KsControls.h"
 #include "skin/forms/KsMessageWindow.h"
 #include "skin/graphics/KsBitmap.h"
@@ -73,6 +76,23 @@ const TPropertyTable CustomFormProperties{
 };
 
 } // namespace
+
+TCustomImageList& KsSysMenuImages() {
+    static const std::unique_ptr<TCustomImageList> Images = [] {
+        auto Made = std::make_unique<TCustomImageList>(nullptr);
+        for (const char* Name : {"KSE_CLOSE", "KSE_MINIMIZE", "KSE_MAXIMIZE", "KSE_RESTORE",
+                                 "KSE_ROLLUP", "KSE_TRAY"}) {
+            TResourceStream Stream(Name);
+            TBitmap Glyph;
+            Glyph.LoadFromStream(Stream);
+            // The minimize glyph is a pixel larger each way; the list keeps 16 x 16 of it.
+            Glyph.SetSize(Made->Width(), Made->Height());
+            Made->AddMasked(&Glyph, clFuchsia);
+        }
+        return Made;
+    }();
+    return *Images;
+}
 
 const TComponentClassOf<TKsCustomForm> TKsCustomForm::Class{"TKsCustomForm", TKsHook::Class,
                                                             &CustomFormProperties};

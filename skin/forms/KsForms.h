@@ -35,6 +35,11 @@ using TPaintEvent = TEvent<TCanvas*>;
 // The system's caption font of a standard (Small false) or tool-window frame.
 TFont& KsCaptionFont(bool Small);
 
+class TCustomImageList;
+// The glyphs of the skinned system menu's items, 16 x 16, loaded once from the program's
+// resources: 0 close, 1 minimize, 2 maximize, 3 restore, 4 roll-up, 5 tray.
+TCustomImageList& KsSysMenuImages();
+
 class TKsCustomForm : public TKsHook {
 public:
     static const TComponentClassOf<TKsCustomForm> Class;

@@ -5,6 +5,7 @@
 
 #include "framework/core/ClassRegistry.h"
 #include "framework/core/LayoutReader.h"
+#include "framework/windows/ImageLists.h"
 #include "skin/controls/KsControls.h"
 #include "skin/forms/KsForms.h"
 #include "skin/graphics/KsUtils.h"
@@ -217,4 +218,24 @@ TEST_F(SkinnedForms, ALayoutAttachesTheControllerToItsForm) {
     ASSERT_NE(Frame, nullptr);
     EXPECT_EQ(Frame->Control(), &Host);
     EXPECT_EQ(Frame->BorderStyle(), TKsBorderStyle::kbsStandard);
+}
+
+TEST(SystemMenuImages, HoldTheSixCaptionGlyphsOverATransparentBackground) {
+    TCustomImageList& Images = KsSysMenuImages();
+    ASSERT_EQ(Images.Count(), 6);
+    for (int Index = 0; Index < Images.Count(); ++Index) {
+        TPixelSurface Target(16, 16);
+        TCanvas Canvas;
+        Canvas.SetHandle(Target.DC());
+        Images.Draw(&Canvas, 0, 0, Index);
+        Canvas.SetHandle(nullptr);
+        int Ink = 0;
+        for (int Y = 0; Y < 16; ++Y)
+            for (int X = 0; X < 16; ++X) {
+                const uint32_t Pixel = Target.Pixel(X, Y);
+                ASSERT_NE(Pixel, 0xFF00FFu) << "the key colour is transparent";
+                Ink += Pixel == 0 ? 1 : 0;
+            }
+        EXPECT_GT(Ink, 4) << "glyph " << Index;
+    }
 }

@@ -218,6 +218,8 @@ private:
                        int& ScrollPos);
 
     bool FFocused = false;
+    // The host is beginning this control's paint cycle (and may ask it to erase first).
+    bool FPainting = false;
     std::unique_ptr<TCanvas> FCanvas;
     TBorderStyle FBorderStyle = TBorderStyle::bsNone;
     TKsCustomScrollBar* FHorzScrollBar = nullptr;

@@ -200,7 +200,9 @@ void TKsCustomControl::Dispatch(TMessage& Message) {
 }
 
 void TKsCustomControl::WMEraseBkgnd(TMessage& Message) {
-    if (const auto DC = reinterpret_cast<HDC>(Message.WParam)) {
+    // Inside the control's own paint cycle the paint that follows covers every pixel.
+    const auto DC = reinterpret_cast<HDC>(Message.WParam);
+    if (DC && !FPainting) {
         RenderSurface();
         Surface().DrawToDC(DC, 0, 0);
     }
@@ -208,7 +210,10 @@ void TKsCustomControl::WMEraseBkgnd(TMessage& Message) {
 }
 
 void TKsCustomControl::WMPaint(TMessage& Message) {
-    const TPaintCycle Cycle(Handle(), reinterpret_cast<HDC>(Message.WParam));
+    const HWND Window = Handle();
+    FPainting = true;
+    const TPaintCycle Cycle(Window, reinterpret_cast<HDC>(Message.WParam));
+    FPainting = false;
     TKsBitmap& Image = Surface();
     if (!Image.Empty()) {
         MarkDirty();

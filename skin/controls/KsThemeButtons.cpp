@@ -25,29 +25,22 @@ std::string TTeThemeButton::Version() const {
 }
 
 void TTeThemeButton::SetThemeEngine(TTeThemeEngine* Value) {
-    if (FThemeEngine)
-        FThemeEngine->RemoveFreeNotification(this);
-    FThemeEngine = Value;
-    if (FThemeEngine)
-        FThemeEngine->FreeNotification(this);
+    FThemeLink.SetEngine(Value);
     Invalidate();
 }
 
 void TTeThemeButton::Notification(TComponent* AComponent, TOperation Operation) {
     TKsCustomButton::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && AComponent == FThemeEngine)
-        FThemeEngine = nullptr;
+    FThemeLink.EngineRemoved(AComponent, Operation);
 }
 
 bool TTeThemeButton::ThemeAvailable() const {
-    if (IsLoading() || IsDestroying() || !FThemeEngine)
-        return false;
-    const TTeTheme* Theme = FThemeEngine->Theme();
-    return Theme && Theme->ThemeClass().IsAvailable();
+    return FThemeLink.AvailableTheme() != nullptr;
 }
 
 void TTeThemeButton::DrawFace() {
-    if (!ThemeAvailable()) {
+    TTeTheme* Theme = FThemeLink.AvailableTheme();
+    if (!Theme) {
         DrawPlainFace();
         return;
     }
@@ -62,5 +55,5 @@ void TTeThemeButton::DrawFace() {
         State = TTeDrawState::tdsFocused;
     else if (ActiveDefault())
         State = TTeDrawState::tdsDefault;
-    FThemeEngine->Theme()->DrawButton(Surface(), Width(), Height(), State);
+    Theme->DrawButton(Surface(), Width(), Height(), State);
 }

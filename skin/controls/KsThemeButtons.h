@@ -4,6 +4,7 @@
 #pragma once
 
 #include "skin/controls/KsButtons.h"
+#include "skin/themes/KsThemeLink.h"
 
 #include <string>
 
@@ -16,7 +17,7 @@ public:
 
     explicit TTeThemeButton(TComponent* AOwner);
 
-    TTeThemeEngine* ThemeEngine() const { return FThemeEngine; }
+    TTeThemeEngine* ThemeEngine() const { return FThemeLink.Engine(); }
     void SetThemeEngine(TTeThemeEngine* Value);
     std::string Version() const;
 
@@ -28,5 +29,5 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    TTeThemeEngine* FThemeEngine = nullptr;
+    TTeThemeLink FThemeLink{*this};
 };

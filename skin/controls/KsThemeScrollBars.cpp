@@ -36,30 +36,18 @@ std::string TTeThemeScrollBar::Version() const {
 }
 
 void TTeThemeScrollBar::SetThemeEngine(TTeThemeEngine* Value) {
-    if (Value == FThemeEngine)
-        return;
-    if (FThemeEngine)
-        FThemeEngine->RemoveFreeNotification(this);
-    FThemeEngine = Value;
-    if (FThemeEngine)
-        FThemeEngine->FreeNotification(this);
-    Invalidate();
+    if (FThemeLink.SetEngine(Value))
+        Invalidate();
 }
 
 void TTeThemeScrollBar::Notification(TComponent* AComponent, TOperation Operation) {
     TKsCustomScrollBar::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && AComponent == FThemeEngine) {
-        FThemeEngine = nullptr;
-        if (!IsDestroying())
-            Invalidate();
-    }
+    if (FThemeLink.EngineRemoved(AComponent, Operation) && !IsDestroying())
+        Invalidate();
 }
 
 TTeTheme* TTeThemeScrollBar::PaintingTheme() const {
-    if (!FThemeEngine || IsLoading() || IsDestroying())
-        return nullptr;
-    TTeTheme* Theme = FThemeEngine->Theme();
-    return Theme && Theme->ThemeClass().IsAvailable() ? Theme : nullptr;
+    return FThemeLink.AvailableTheme();
 }
 
 TTeDrawState TTeThemeScrollBar::PartState(bool Pressed, bool Hot) const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "skin/controls/KsScrollBars.h"
+#include "skin/themes/KsThemeLink.h"
 #include "skin/themes/KsThemeThemes.h"
 
 #include <string>
@@ -18,7 +19,7 @@ public:
     explicit TTeThemeScrollBar(TComponent* AOwner);
     ~TTeThemeScrollBar() override;
 
-    TTeThemeEngine* ThemeEngine() const { return FThemeEngine; }
+    TTeThemeEngine* ThemeEngine() const { return FThemeLink.Engine(); }
     void SetThemeEngine(TTeThemeEngine* Value);
     std::string Version() const;
 
@@ -39,5 +40,5 @@ private:
     TTeTheme* PaintingTheme() const;
     TTeDrawState PartState(bool Pressed, bool Hot) const;
 
-    TTeThemeEngine* FThemeEngine = nullptr;
+    TTeThemeLink FThemeLink{*this};
 };

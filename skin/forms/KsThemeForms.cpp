@@ -78,15 +78,10 @@ TTeThemeForm::TTeThemeForm(TComponent* AOwner)
 
 TTeThemeForm::~TTeThemeForm() {
     FHoverTimer.reset();
-    SetThemeEngine(nullptr);
 }
 
 void TTeThemeForm::SetThemeEngine(TTeThemeEngine* Value) {
-    if (FThemeEngine)
-        FThemeEngine->RemoveFreeNotification(this);
-    FThemeEngine = Value;
-    if (FThemeEngine)
-        FThemeEngine->FreeNotification(this);
+    FThemeLink.SetEngine(Value);
     if (IsDestroying() || !Attached())
         return;
     UpdateFrame();
@@ -95,14 +90,11 @@ void TTeThemeForm::SetThemeEngine(TTeThemeEngine* Value) {
 
 void TTeThemeForm::Notification(TComponent* AComponent, TOperation Operation) {
     TKsCustomForm::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && AComponent == FThemeEngine)
-        FThemeEngine = nullptr;
+    FThemeLink.EngineRemoved(AComponent, Operation);
 }
 
 bool TTeThemeForm::ThemeAvailable() const {
-    if (IsLoading() || IsDestroying() || !FThemeEngine || !FThemeEngine->Theme())
-        return false;
-    return FThemeEngine->Theme()->ThemeClass().IsAvailable();
+    return FThemeLink.AvailableTheme() != nullptr;
 }
 
 bool TTeThemeForm::NativeTheme() const {
@@ -127,8 +119,8 @@ void TTeThemeForm::ThemeChanged() {
     }
     RedrawFrame();
     Form()->Invalidate();
-    if (FThemeEngine && FThemeEngine->Theme())
-        FThemeEngine->Theme()->SetBiDiMode(Form()->BiDiMode());
+    if (TTeThemeEngine* Engine = FThemeLink.Engine(); Engine && Engine->Theme())
+        Engine->Theme()->SetBiDiMode(Form()->BiDiMode());
 }
 
 void TTeThemeForm::InvalidateControls() {
@@ -149,9 +141,10 @@ void TTeThemeForm::Loaded() {
 
 void TTeThemeForm::Dispatch(TMessage& Message) {
     if (Message.Msg == WM_THEMECHANGED) {
-        if (FThemeEngine && FThemeEngine->UseNativeXPTheme())
+        TTeThemeEngine* Engine = FThemeLink.Engine();
+        if (Engine && Engine->UseNativeXPTheme())
             if (const TTeThemeClass* Native = FindThemeClass(NativeThemeName))
-                FThemeEngine->SetThemeClass(*Native);
+                Engine->SetThemeClass(*Native);
         Message.Result = 0;
         MarkHandled();
         return;

@@ -7,6 +7,7 @@
 
 #include "skin/forms/KsForms.h"
 #include "skin/themes/KsThemeEngine.h"
+#include "skin/themes/KsThemeLink.h"
 
 #include <memory>
 #include <string>
@@ -21,7 +22,7 @@ public:
     explicit TTeThemeForm(TComponent* AOwner);
     ~TTeThemeForm() override;
 
-    TTeThemeEngine* ThemeEngine() const { return FThemeEngine; }
+    TTeThemeEngine* ThemeEngine() const { return FThemeLink.Engine(); }
     void SetThemeEngine(TTeThemeEngine* Value);
     std::string Version() const { return TTeThemeEngine::VersionText; }
 
@@ -36,7 +37,7 @@ public:
     // One hot-tracking tick (the timer calls it every 100 ms).
     void HoverTimerTick(TObject* Sender);
 
-    TTeThemeEngine* ClientThemeEngine() const override { return FThemeEngine; }
+    TTeThemeEngine* ClientThemeEngine() const override { return FThemeLink.Engine(); }
     void ThemeEngineChanged() override;
 
     TGdiObject<HRGN> CreateFormRegion() override;
@@ -54,7 +55,7 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    TTeTheme& Theme() const { return *FThemeEngine->Theme(); }
+    TTeTheme& Theme() const { return *FThemeLink.Engine()->Theme(); }
     bool ToolWindow() const { return BorderStyle() == TKsBorderStyle::kbsToolWindow; }
     // The host's own visual style has neither roll-up nor tray buttons.
     bool NativeTheme() const;
@@ -62,7 +63,7 @@ private:
     void PaintThemedButtons(TKsBitmap& Bitmap);
     int CaptionTextWidth(int Left);
 
-    TTeThemeEngine* FThemeEngine = nullptr;
+    TTeThemeLink FThemeLink{*this};
     TKsFormZone FHotTrackZone = TKsFormZone::fzNone;
     TKsFormZone FLastHotZone = TKsFormZone::fzNone;
     std::unique_ptr<TTimer> FHoverTimer;

@@ -1,0 +1,32 @@
+#include "skin/themes/KsThemeLink.h"
+
+#include "skin/themes/KsThemeEngine.h"
+
+TTeThemeLink::~TTeThemeLink() {
+    SetEngine(nullptr);
+}
+
+bool TTeThemeLink::SetEngine(TTeThemeEngine* Value) {
+    if (Value == FEngine)
+        return false;
+    if (FEngine)
+        FEngine->RemoveFreeNotification(&FClient);
+    FEngine = Value;
+    if (FEngine)
+        FEngine->FreeNotification(&FClient);
+    return true;
+}
+
+bool TTeThemeLink::EngineRemoved(TComponent* AComponent, TOperation Operation) {
+    if (Operation != TOperation::opRemove || AComponent != FEngine || !FEngine)
+        return false;
+    FEngine = nullptr;
+    return true;
+}
+
+TTeTheme* TTeThemeLink::AvailableTheme() const {
+    if (FClient.IsLoading() || FClient.IsDestroying() || !FEngine)
+        return nullptr;
+    TTeTheme* Theme = FEngine->Theme();
+    return Theme && Theme->ThemeClass().IsAvailable() ? Theme : nullptr;
+}

@@ -239,3 +239,39 @@ TEST(SystemMenuImages, HoldTheSixCaptionGlyphsOverATransparentBackground) {
         EXPECT_GT(Ink, 4) << "glyph " << Index;
     }
 }
+
+TEST_F(SkinnedForms, TheTrayHidesTheFormAndRestoringBringsItBack) {
+    Controller->SetMinimizeApplication(false);
+    const RECT Before = WindowRect();
+    Controller->MinimizeToTray();
+    EXPECT_EQ(Controller->WindowState(), TKsWindowState::kwsTray);
+    EXPECT_FALSE(IsWindowVisible(Form->Handle()));
+    Controller->Restore();
+    EXPECT_EQ(Controller->WindowState(), TKsWindowState::kwsNormal);
+    EXPECT_TRUE(IsWindowVisible(Form->Handle()));
+    EXPECT_TRUE(EqualRect(WindowRect(), Before));
+}
+
+TEST_F(SkinnedForms, TheCloseButtonClosesTheForm) {
+    const RECT Close = Controller->GetBorderIconRect(TKsBorderIcon::kbiClose);
+    const auto PressClose = [&] {
+        Controller->MouseDown(TMouseButton::mbLeft, {TShiftStateFlag::ssLeft}, Close.left + 2,
+                              Close.top + 2);
+        Controller->MouseUp(TMouseButton::mbLeft, {}, Close.left + 2, Close.top + 2);
+    };
+    PressClose();
+    EXPECT_FALSE(Form->Visible());
+}
+
+TEST_F(SkinnedForms, ASimpleDragMovesTheFormOnceAtTheRelease) {
+    Controller->SetSimpleDrag(true);
+    Controller->SetMagnetic(false);
+    const RECT Before = WindowRect();
+    Controller->MouseDown(TMouseButton::mbLeft, {TShiftStateFlag::ssLeft}, 100, 10);
+    Controller->MouseMove({TShiftStateFlag::ssLeft}, 130, 30);
+    EXPECT_TRUE(EqualRect(WindowRect(), Before)) << "only the outline moves during the drag";
+    Controller->MouseUp(TMouseButton::mbLeft, {}, 130, 30);
+    const RECT After = WindowRect();
+    EXPECT_EQ(After.left, Before.left + 30);
+    EXPECT_EQ(After.top, Before.top + 20);
+}

@@ -132,19 +132,9 @@ void TFont::Assign(TPersistent* Source) {
     if (auto* Other = dynamic_cast<TFont*>(Source)) {
         if (Other == this)
             return;
-        // Copying the same host font keeps the handle: renders copy fonts every time.
-        const bool SameHostFont = FName == Other->FName && FHeight == Other->FHeight &&
-                                  FStyle == Other->FStyle && FCharset == Other->FCharset &&
-                                  FPitch == Other->FPitch;
-        const bool SameColor = FColor == Other->FColor;
-        FPixelsPerInch = Other->FPixelsPerInch;
-        if (SameHostFont) {
-            if (!SameColor)
-                SetColor(Other->FColor);
-            return;
-        }
         FName = Other->FName;
         FHeight = Other->FHeight;
+        FPixelsPerInch = Other->FPixelsPerInch;
         FStyle = Other->FStyle;
         FCharset = Other->FCharset;
         FPitch = Other->FPitch;

@@ -472,6 +472,16 @@ void TKsCustomButton::Dispatch(TMessage& Message) {
         TKsCustomControl::Dispatch(Message);
         Invalidate();
         return;
+    case WM_CAPTURECHANGED:
+        TKsCustomControl::Dispatch(Message);
+        // Another window took the mouse while the button is still held (a box shown by a
+        // handler, another program): the press is over and the face comes back up. The
+        // release itself lets the capture go before it clicks.
+        if (FTracking && GetCaptureControl() != this && GetKeyState(VK_LBUTTON) < 0) {
+            FTracking = false;
+            SetDown(false);
+        }
+        return;
     default:
         break;
     }

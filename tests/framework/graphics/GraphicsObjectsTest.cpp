@@ -159,22 +159,3 @@ TEST(Brush, HandleFollowsTheAttributes) {
 }
 
 } // namespace
-
-TEST(Font, CopyingTheSameHostFontKeepsItsHandle) {
-    TFont Source;
-    Source.SetName("Tahoma");
-    Source.SetSize(9);
-    TFont Copy;
-    Copy.Assign(&Source);
-    const HFONT Handle = Copy.Handle();
-    Source.SetColor(clRed);
-    Copy.Assign(&Source);
-    EXPECT_EQ(Copy.Handle(), Handle) << "a colour is not part of the host font";
-    EXPECT_EQ(Copy.Color(), clRed);
-    Source.SetStyle(TFontStyles{TFontStyle::fsBold});
-    Copy.Assign(&Source);
-    EXPECT_TRUE(Copy.Style().Contains(TFontStyle::fsBold));
-    LOGFONTW Made{};
-    GetObjectW(Copy.Handle(), sizeof(Made), &Made);
-    EXPECT_EQ(Made.lfWeight, FW_BOLD) << "a changed font gets a new handle";
-}

@@ -9,6 +9,7 @@
 #include "framework/windows/CustomControls.h"
 #include "framework/windows/Forms.h"
 #include "framework/windows/PaintScopes.h"
+#include "skin/forms/KsFormScopes.h"
 #include "skin/graphics/KsBitmap.h"
 #include "skin/graphics/KsColors.h"
 #include "skin/graphics/KsUtils.h"
@@ -32,36 +33,6 @@ TKsBitmap& SharedSurface() {
 TKsColor SystemPixel(int Index) {
     return ColorToKsColor(static_cast<TColor>(GetSysColor(Index)), 255);
 }
-
-// The window's whole device context, for the length of a scope.
-class TWindowDC {
-public:
-    explicit TWindowDC(HWND Window) : FWindow(Window), FDC(GetWindowDC(Window)) {}
-    TWindowDC(const TWindowDC&) = delete;
-    TWindowDC& operator=(const TWindowDC&) = delete;
-    ~TWindowDC() {
-        if (FDC)
-            ReleaseDC(FWindow, FDC);
-    }
-    HDC DC() const { return FDC; }
-
-private:
-    HWND FWindow;
-    HDC FDC;
-};
-
-// Sets a flag for the length of a scope and clears it again on every path.
-class TFlagScope {
-public:
-    TFlagScope(bool& Flag, bool Value) : FFlag(Flag), FSaved(Flag) { FFlag = Value; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-    ~TFlagScope() { FFlag = FSaved; }
-
-private:
-    bool& FFlag;
-    bool FSaved;
-};
 
 void CopyRect(const TKsBitmap& Surface, HDC Target, const RECT& Rect) {
     if (!IsRectEmpty(Rect))
@@ -313,6 +284,8 @@ void TKsCustomForm::WMEraseBkgnd(TMessage& Message) {
     if (FPaintEnabled && DC && Surface && !Surface->Empty()) {
         PaintClient(*Surface);
         const bool Request = (Message.LParam & 4) != 0;
+        if (!Request && FBlend)
+            BlendClient(*Surface);
         if (!Request && OnPaint && !IsLoading()) {
             TCanvas Canvas;
             const TCanvasOnDC OnSurface(Canvas, Surface->DC());
@@ -332,38 +305,6 @@ void TKsCustomForm::CopyClientTo(HDC DC) {
 void TKsCustomForm::WMPaint(TMessage& Message) {
     if (Attached())
         Form()->Perform(WM_PAINT, Message.WParam, Message.LParam);
-    Message.Result = 0;
-    MarkHandled();
-}
-
-void TKsCustomForm::WMWindowPosChanging(TMessage& Message) {
-    auto* Position = reinterpret_cast<WINDOWPOS*>(Message.LParam);
-    const bool NoSize = Position->flags & SWP_NOSIZE;
-    if (!(NoSize && (Position->flags & SWP_NOMOVE))) {
-        const POINT Max = GetMaxSize();
-        Position->cx = std::min<int>(Position->cx, Max.x);
-        Position->cy = std::min<int>(Position->cy, Max.y);
-        if (FWindowState != TKsWindowState::kwsRollup &&
-            FWindowState != TKsWindowState::kwsMinimized) {
-            const POINT Min = GetMinSize();
-            Position->cx = std::max<int>(Position->cx, Min.x);
-            Position->cy = std::max<int>(Position->cy, Min.y);
-        }
-        const bool Same = Position->cx == FFormWidth && Position->cy == FFormHeight;
-        const bool SizeChanged = !(Same || NoSize || (Position->flags & SWP_FRAMECHANGED));
-        if (SizeChanged) {
-            FWindowWidth = FFormWidth = Position->cx;
-            FWindowHeight = FFormHeight = Position->cy;
-            if (FDropShadow && FWindowState != TKsWindowState::kwsMaximized) {
-                FFormWidth -= FShadowWidth;
-                FFormHeight -= FShadowWidth;
-            }
-        }
-        if (Position->flags & SWP_FRAMECHANGED)
-            RedrawFrame();
-        if (SizeChanged)
-            UpdateRegion();
-    }
     Message.Result = 0;
     MarkHandled();
 }
@@ -418,15 +359,24 @@ void TKsCustomForm::RedrawFrame() {
     TKsBitmap* Surface = GetSurface();
     if (!FPaintEnabled || !Attached() || !Surface || Surface->Empty())
         return;
-    const TWindowDC Target(Form()->Handle());
-    if (!Target.DC())
+    const TWindowDC Window(FAnimating ? nullptr : Form()->Handle());
+    const HDC Target = FAnimating ? FAnimationImage->DC() : Window.DC();
+    if (!Target)
         return;
-    PaintFrame(*Surface);
+    if (FDropShadow)
+        PaintShadow(*Surface);
+    if (FBlend) {
+        Surface->SetUseAlpha(true);
+        PaintFrame(*Surface);
+        BlendFrameBands(*Surface);
+    } else {
+        PaintFrame(*Surface);
+    }
     const RECT C = GetClientBounds();
-    CopyRect(*Surface, Target.DC(), RECT{0, 0, FWindowWidth, C.top});
-    CopyRect(*Surface, Target.DC(), RECT{C.left, C.bottom, C.right, FWindowHeight});
-    CopyRect(*Surface, Target.DC(), RECT{0, C.top, C.left, FWindowHeight});
-    CopyRect(*Surface, Target.DC(), RECT{C.right, C.top, FWindowWidth, FWindowHeight});
+    CopyRect(*Surface, Target, RECT{0, 0, FWindowWidth, C.top});
+    CopyRect(*Surface, Target, RECT{C.left, C.bottom, C.right, FWindowHeight});
+    CopyRect(*Surface, Target, RECT{0, C.top, C.left, FWindowHeight});
+    CopyRect(*Surface, Target, RECT{C.right, C.top, FWindowWidth, FWindowHeight});
 }
 
 void TKsCustomForm::PaintFrame(TKsBitmap& Bitmap) {
@@ -562,12 +512,16 @@ void TKsCustomForm::UpdateRegion() {
     if (!Attached())
         return;
     const TFlagScope Suspended(FPaintEnabled, false);
+    // The host owns a region it was given.
+    SetWindowRgn(Form()->Handle(), CreateShapeRegion().Release(), TRUE);
+}
+
+TGdiObject<HRGN> TKsCustomForm::CreateShapeRegion() {
     TGdiObject<HRGN> Region = CreateFormRegion();
     if (Region && FDropShadow && FWindowState != TKsWindowState::kwsMaximized) {
         TGdiObject<HRGN> Shadow = CreateFormRegion();
         OffsetRgn(Shadow.Get(), FShadowWidth, FShadowWidth);
         CombineRgn(Region.Get(), Region.Get(), Shadow.Get(), RGN_OR);
     }
-    // The host owns a region it was given.
-    SetWindowRgn(Form()->Handle(), Region.Release(), TRUE);
+    return Region;
 }

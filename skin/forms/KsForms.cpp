@@ -99,7 +99,8 @@ const TComponentClassOf<TKsCustomForm> TKsCustomForm::Class{"TKsCustomForm", TKs
 
 TKsCustomForm::TKsCustomForm(TComponent* AOwner)
     : TKsHook(AOwner), FBorderIcons(DefaultBorderIcons),
-      FConstraints(std::make_unique<TSizeConstraints>(nullptr)) {
+      FConstraints(std::make_unique<TSizeConstraints>(nullptr)),
+      FBackground(std::make_unique<TKsBitmap>()) {
     if (auto* Owner = dynamic_cast<TCustomForm*>(AOwner)) {
         // The controller draws the frame: the form keeps a sizeable host frame, which the
         // controller's non-client handling replaces.

@@ -7,7 +7,10 @@
 //
 // The class is split by concern: KsForms.cpp (construction, properties, message routing),
 // KsFormFrame.cpp (geometry, hit test, painting, region), KsFormStates.cpp (window states,
-// closing, the tray) and KsFormMouse.cpp (moving, sizing and the caption buttons).
+// closing, the tray), KsFormMouse.cpp (moving, sizing and the caption buttons) and
+// KsFormShadow.cpp (the snapshot of the screen behind the window, kept current as the window
+// moves, and what is drawn over it: the drop shadow, the translucent form and the show
+// animation).
 #pragma once
 
 #include "framework/windows/Controls.h"
@@ -40,6 +43,11 @@ class TCustomImageList;
 // resources: 0 close, 1 minimize, 2 maximize, 3 restore, 4 roll-up, 5 tray.
 TCustomImageList& KsSysMenuImages();
 
+// Copies the screen's ScreenRect into Target with its top-left corner at (X, Y); answers
+// false when the screen cannot be read. Tests substitute a known picture.
+using TKsScreenSource = bool (*)(TKsBitmap& Target, int X, int Y, const RECT& ScreenRect);
+TKsScreenSource& KsScreenSource();
+
 class TKsCustomForm : public TKsHook {
 public:
     static const TComponentClassOf<TKsCustomForm> Class;
@@ -62,9 +70,9 @@ public:
     bool CanMove() const { return FCanMove; }
     void SetCanMove(bool Value);
     bool DropShadow() const { return FDropShadow; }
-    void SetDropShadow(bool Value) { FDropShadow = Value; }
+    void SetDropShadow(bool Value);
     int ShadowWidth() const { return FShadowWidth; }
-    void SetShadowWidth(int Value) { FShadowWidth = Value; }
+    void SetShadowWidth(int Value);
     bool Magnetic() const { return FMagnetic; }
     void SetMagnetic(bool Value) { FMagnetic = Value; }
     int MagneticValue() const { return FMagneticValue; }
@@ -134,6 +142,18 @@ public:
     void SuspendFramePaint() { FPaintEnabled = false; }
     void ResumeFramePaint() { FPaintEnabled = true; }
 
+    // ---- The screen behind the window ----
+    // Makes the snapshot show the screen inside the screen rectangle R, reading from the
+    // screen only what the previous snapshot cannot supply.
+    void UpdateBackground(const RECT& R);
+    const TKsBitmap& Background() const { return *FBackground; }
+    RECT BackgroundRect() const { return FBackgroundRect; }
+    // The shadow strips at the right and bottom, composed over the snapshot.
+    void PaintShadow(TKsBitmap& Bitmap);
+    // Plays the show animation onto the screen while the window is about to appear.
+    void ShowAnimated();
+    bool Animating() const { return FAnimating; }
+
     // ---- Window states and commands ----
     void Maximize();
     void Minimize();
@@ -182,6 +202,16 @@ private:
     void PaintCaptionText(TKsBitmap& Bitmap, const RECT& Band);
     void PaintBorderIcons(TKsBitmap& Bitmap);
     void CopyClientTo(HDC DC);
+    void BlendFrameBands(TKsBitmap& Bitmap);
+    void BlendClient(TKsBitmap& Bitmap);
+    // The form's region joined with its copy offset under the shadow; none for the base class.
+    TGdiObject<HRGN> CreateShapeRegion();
+
+    // The screen behind the window.
+    RECT ProposedScreenRect(const WINDOWPOS& Position) const;
+    void RebuildShadow();
+    void PaintControlsInto(TKsBitmap& Image);
+    void MaskOutsideShape(TKsBitmap& Image);
 
     // States.
     void ApplyBounds(const RECT& Bounds);
@@ -254,6 +284,10 @@ private:
     bool FPaintEnabled = true;
     bool FUpdatingFrame = false;
     std::unique_ptr<TKsBitmap> FBuffer;
+    std::unique_ptr<TKsBitmap> FBackground;
+    RECT FBackgroundRect{};
+    bool FAnimating = false;
+    std::unique_ptr<TKsBitmap> FAnimationImage;
 };
 
 extern const TEnumInfo KsBorderStyleInfo;

@@ -40,8 +40,7 @@ TGalleryToolWindowFrm::TGalleryToolWindowFrm(TComponent* AOwner) : TGalleryShowc
     ReadShowcaseLayout();
 }
 
-TGalleryTranslucentFrm::TGalleryTranslucentFrm(TComponent* AOwner)
-    : TGalleryShowcaseFrm(AOwner) {
+TGalleryTranslucentFrm::TGalleryTranslucentFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
     ReadShowcaseLayout();
 }
 

@@ -70,8 +70,12 @@ RECT TKsCustomForm::GetMinimizedBounds() {
 RECT TKsCustomForm::GetRollupBounds() {
     const RECT C = GetClientBounds();
     const RECT Bounds = Attached() ? FormBounds() : RECT{};
-    return RECT{Bounds.left, Bounds.top, Bounds.left + FFormWidth,
-                Bounds.top + C.top + FFormHeight - C.bottom};
+    // The window keeps the room of its shadow beside and below the frame, so that the
+    // rolled-up frame is as wide as the frame was.
+    const int ShadowRight = FWindowWidth - FFormWidth;
+    const int ShadowBelow = FWindowHeight - FFormHeight;
+    return RECT{Bounds.left, Bounds.top, Bounds.left + FFormWidth + ShadowRight,
+                Bounds.top + C.top + FFormHeight - C.bottom + ShadowBelow};
 }
 
 POINT TKsCustomForm::GetMaxSize() {

@@ -12,17 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Waits until the window is shown, enabled and not minimised; false after Timeout ms.
-bool WaitUntilItTakesInput(HWND Window, DWORD TimeoutMs) {
-    const DWORD Start = GetTickCount();
-    while (!(IsWindowVisible(Window) && IsWindowEnabled(Window) && !IsIconic(Window))) {
-        if (GetTickCount() - Start >= TimeoutMs)
-            return false;
-        PumpMessagesFor(20);
-    }
-    return true;
-}
-
 constexpr wchar_t BackdropClass[] = L"SnapvalePatternBackdrop";
 
 TPixels PixelsOfBitmap(HBITMAP Bitmap) {
@@ -171,16 +160,6 @@ TSnapvale::TSnapvale() : FProcess(std::make_unique<TTestProcess>(SNAPVALE_EXE)) 
     }
 }
 
-void TSnapvale::ClickClient(HWND Window, int X, int Y, int Button) {
-    WaitUntilItTakesInput(Window, 5000);
-    // A message sent to the window comes back once the program is between messages again,
-    // that is, once it has finished what it was doing when the window appeared.
-    SendMessageTimeoutW(Window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
-    POINT Point{X, Y};
-    ClientToScreen(Window, &Point);
-    ClickAt(Point.x, Point.y, Button);
-}
-
 HWND TSnapvale::WaitForCaption(const std::wstring& Caption, DWORD TimeoutMs) const {
     return WaitForWindow(L"", Caption, TimeoutMs, FProcess->ProcessId());
 }
@@ -265,31 +244,6 @@ bool TSnapvale::CloseImageWindow(HWND ImageWindow) {
 }
 
 // --- reading results ---
-
-std::wstring WindowText(HWND Window) {
-    wchar_t Text[1024] = {};
-    SendMessageTimeoutW(Window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(Text), SMTO_ABORTIFHUNG,
-                        1000, nullptr);
-    return Text;
-}
-
-HWND WaitForFocusIn(HWND Dialog, const std::wstring& ClassName, DWORD TimeoutMs) {
-    const DWORD Thread = GetWindowThreadProcessId(Dialog, nullptr);
-    const DWORD Start = GetTickCount();
-    for (;;) {
-        GUITHREADINFO Info{};
-        Info.cbSize = sizeof(Info);
-        if (GetGUIThreadInfo(Thread, &Info) && Info.hwndFocus && IsChild(Dialog, Info.hwndFocus)) {
-            wchar_t Class[64] = {};
-            GetClassNameW(Info.hwndFocus, Class, 64);
-            if (_wcsicmp(Class, ClassName.c_str()) == 0)
-                return Info.hwndFocus;
-        }
-        if (GetTickCount() - Start >= TimeoutMs)
-            return nullptr;
-        PumpMessagesFor(20);
-    }
-}
 
 std::vector<std::wstring> StaticTexts(HWND Dialog) {
     std::vector<std::wstring> Texts;

@@ -3,6 +3,7 @@
 // dialog is answered by typing, and the files, clipboard and boxes it produces are read.
 #pragma once
 
+#include "tests/support/ProgramWindows.h"
 #include "tests/support/UserInput.h"
 
 #include <cstdint>
@@ -63,9 +64,6 @@ public:
     HWND MainWindow() const { return FMain; }
     TTestProcess& Process() { return *FProcess; }
 
-    // Clicks a point of one of the program's windows, in its client coordinates, once the
-    // window takes input and the program has handled what came before.
-    void ClickClient(HWND Window, int X, int Y, int Button = VK_LBUTTON);
     // Waits for the program's top-level window with that caption.
     HWND WaitForCaption(const std::wstring& Caption, DWORD TimeoutMs = 30000) const;
     // Waits for a dialog box (the save dialog, a message box) of the program.
@@ -90,11 +88,6 @@ private:
     HWND FMain = nullptr;
 };
 
-// A window's text, also of another process's window.
-std::wstring WindowText(HWND Window);
-// Waits until the focus of Dialog's thread is on a child of Dialog of that class; the child,
-// or null after Timeout milliseconds.
-HWND WaitForFocusIn(HWND Dialog, const std::wstring& ClassName, DWORD TimeoutMs = 30000);
 // The texts of a dialog's static controls.
 std::vector<std::wstring> StaticTexts(HWND Dialog);
 // Reads a picture file (BMP through the host, JPEG through the framework).

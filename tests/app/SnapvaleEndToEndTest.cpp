@@ -108,7 +108,7 @@ TEST_F(SnapvaleProgram, AFailedSaveShowsTheErrorBoxAndTheProgramGoesOn) {
     Program->SaveAs(Image, Folder.File(L"after.bmp"));
     EXPECT_TRUE(Folder.WaitForFile(L"after.bmp")) << DescribeDesktop();
     EXPECT_TRUE(Program->CloseImageWindow(Image)) << DescribeDesktop();
-    Program->ClickClient(Program->MainWindow(), 119 + 33, 105 + 12);
+    ClickClient(Program->MainWindow(), 119 + 33, 105 + 12);
     EXPECT_EQ(Program->Process().WaitForExit(), 0u);
 }
 
@@ -140,10 +140,10 @@ TEST_F(SnapvaleProgram, EscapeDuringARegionSelectionCancelsItAndBringsTheMainWin
 
 TEST_F(SnapvaleProgram, AboutBoxOpensAnewAndClosesEachTime) {
     for (int Round = 0; Round < 2; ++Round) {
-        Program->ClickClient(Program->MainWindow(), 39 + 33, 66 + 12);
+        ClickClient(Program->MainWindow(), 39 + 33, 66 + 12);
         HWND About = Program->WaitForCaption(L"关于...");
         ASSERT_NE(About, nullptr) << "round " << Round << "\n" << DescribeDesktop();
-        Program->ClickClient(About, 198 + 37, 30 + 12);
+        ClickClient(About, 198 + 37, 30 + 12);
         EXPECT_TRUE(WaitForWindowGone(About)) << "round " << Round;
     }
     EXPECT_TRUE(IsWindowEnabled(Program->MainWindow()));
@@ -170,6 +170,6 @@ TEST_F(SnapvaleProgram, OnlyALeftButtonDragOnTheBackgroundMovesTheWindow) {
 }
 
 TEST_F(SnapvaleProgram, ExitEndsTheProgramWithExitCodeZero) {
-    Program->ClickClient(Program->MainWindow(), 119 + 33, 105 + 12);
+    ClickClient(Program->MainWindow(), 119 + 33, 105 + 12);
     EXPECT_EQ(Program->Process().WaitForExit(), 0u);
 }

@@ -150,6 +150,24 @@ TEST_F(SkinnedForms, MaximizeTwiceAndRollupRestoreWhereTheFormWas) {
     EXPECT_EQ(RectHeight(After), RectHeight(Before));
 }
 
+TEST_F(SkinnedForms, RollingUpAShadowedFormKeepsTheFrameWidthAndTheShadow) {
+    Controller->SetDropShadow(true);
+    Form->SetBounds(200, 150, 404, 304);
+    const int FrameWidth = Controller->FormWidth();
+    const RECT Client = Controller->GetClientBounds();
+    const int CaptionAndBottomBorder = Client.top + (Controller->FormHeight() - Client.bottom);
+    const RECT Before = WindowRect();
+    ASSERT_EQ(RectWidth(Before) - FrameWidth, Controller->ShadowWidth());
+
+    Controller->Rollup();
+    EXPECT_EQ(Controller->FormWidth(), FrameWidth);
+    EXPECT_EQ(Controller->FormHeight(), CaptionAndBottomBorder);
+    EXPECT_EQ(RectWidth(WindowRect()), RectWidth(Before));
+    EXPECT_EQ(RectHeight(WindowRect()), CaptionAndBottomBorder + Controller->ShadowWidth());
+    Controller->Rollup();
+    EXPECT_TRUE(EqualRect(WindowRect(), Before));
+}
+
 TEST_F(SkinnedForms, DraggingTheCaptionSnapsToTheWorkAreaWithinTheMagneticDistance) {
     RECT Work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &Work, 0);

@@ -1,0 +1,57 @@
+#include "gallery/GalleryShowcase.h"
+
+#include "app/FormParts.h"
+
+#include "framework/core/ClassRegistry.h"
+#include "framework/core/Properties.h"
+#include "framework/windows/ControlClasses.h"
+#include "skin/forms/KsThemeForms.h"
+
+namespace {
+
+const TMethodTable ShowcaseMethods{
+    TPublished<TGalleryShowcaseFrm>::Method("CloseButtonClick",
+                                            &TGalleryShowcaseFrm::CloseButtonClick),
+};
+
+} // namespace
+
+const TComponentClassOf<TGalleryShowcaseFrm> TGalleryShowcaseFrm::Class{
+    "TGalleryShowcaseFrm", TForm::Class, nullptr, &ShowcaseMethods};
+const TComponentClassOf<TGalleryToolWindowFrm> TGalleryToolWindowFrm::Class{
+    "TGalleryToolWindowFrm", TGalleryShowcaseFrm::Class};
+const TComponentClassOf<TGalleryTranslucentFrm> TGalleryTranslucentFrm::Class{
+    "TGalleryTranslucentFrm", TGalleryShowcaseFrm::Class};
+const TComponentClassOf<TGalleryAnimationFrm> TGalleryAnimationFrm::Class{
+    "TGalleryAnimationFrm", TGalleryShowcaseFrm::Class};
+
+void TGalleryShowcaseFrm::CloseButtonClick(TObject*) {
+    Close();
+}
+
+void TGalleryShowcaseFrm::ReadShowcaseLayout() {
+    RegisterControlClasses();
+    RegisterClass(ClassType());
+    ReadFormLayout();
+    FFrame = ComponentNamed<TTeThemeForm>(*this, "TeThemeForm1");
+}
+
+TGalleryToolWindowFrm::TGalleryToolWindowFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
+    ReadShowcaseLayout();
+}
+
+TGalleryTranslucentFrm::TGalleryTranslucentFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
+    ReadShowcaseLayout();
+}
+
+TGalleryAnimationFrm::TGalleryAnimationFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
+    ReadShowcaseLayout();
+}
+
+void TGalleryAnimationFrm::SetAnimation(TKsAnimation Animation) {
+    // A value outside the enumeration (a layout's stray Tag) plays no animation.
+    if (static_cast<int>(Animation) >= KsAnimationInfo.Count())
+        Animation = TKsAnimation::kaNone;
+    Frame().SetShowAnimation(Animation);
+    SetCaption("Show animation: " + KsAnimationInfo.NameOf(static_cast<int>(Animation)));
+}

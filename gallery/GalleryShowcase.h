@@ -1,0 +1,54 @@
+// The gallery's other forms, each a showcase of one kind of skinned window: a tool-window
+// frame like Snapvale's About box, a translucent form, and a form shown with a chosen show
+// animation. Each has a Close button and a themed frame on the main window's engine.
+#pragma once
+
+#include "framework/windows/Forms.h"
+#include "skin/forms/KsFormTypes.h"
+
+class TTeThemeForm;
+
+class TGalleryShowcaseFrm : public TForm {
+public:
+    static const TComponentClassOf<TGalleryShowcaseFrm> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    using TForm::TForm;
+
+    void CloseButtonClick(TObject* Sender);
+
+protected:
+    // Reads the layout named after the form's class; the derived constructors call it.
+    void ReadShowcaseLayout();
+    TTeThemeForm& Frame() const { return *FFrame; }
+
+private:
+    TTeThemeForm* FFrame = nullptr;
+};
+
+class TGalleryToolWindowFrm : public TGalleryShowcaseFrm {
+public:
+    static const TComponentClassOf<TGalleryToolWindowFrm> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    explicit TGalleryToolWindowFrm(TComponent* AOwner);
+};
+
+class TGalleryTranslucentFrm : public TGalleryShowcaseFrm {
+public:
+    static const TComponentClassOf<TGalleryTranslucentFrm> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    explicit TGalleryTranslucentFrm(TComponent* AOwner);
+};
+
+class TGalleryAnimationFrm : public TGalleryShowcaseFrm {
+public:
+    static const TComponentClassOf<TGalleryAnimationFrm> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    explicit TGalleryAnimationFrm(TComponent* AOwner);
+
+    // The animation the next showing plays, named in the caption.
+    void SetAnimation(TKsAnimation Animation);
+};

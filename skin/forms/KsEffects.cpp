@@ -60,11 +60,12 @@ bool IsTransparent(TKsColor Pixel) {
 using TFrameBuilder = std::function<void(TKsBitmap& Frame, double P)>;
 
 // The frame loop the effects share: from FirstElapsed milliseconds on, each frame's progress
-// is the time measured so far over Time; every frame adds at least a millisecond, so the
-// loop ends also when frames take no measurable time.
+// is the time since the first frame over Time, so the effect lasts Time whatever a frame
+// costs. A clock that does not move (one that reports no frequency measures nothing) counts
+// every frame as a millisecond, so the loop still ends.
 void RunFrames(HDC DC, const RECT& BackdropRect, int Time, int FirstElapsed, const RECT& DestRect,
                TKsBitmap& Image, const TFrameBuilder& Build) {
-    if (Time <= 0)
+    if (Time <= 0 || FirstElapsed >= Time)
         return;
     TKsBitmap Frame;
     Frame.SetSize(BackdropRect.right - BackdropRect.left, BackdropRect.bottom - BackdropRect.top);
@@ -72,12 +73,16 @@ void RunFrames(HDC DC, const RECT& BackdropRect, int Time, int FirstElapsed, con
         return;
     Image.ReplaceByTransparent(KsTransparent);
     const TBlendingScope Blending(Image);
-    for (std::int64_t Elapsed = FirstElapsed; Elapsed < Time;) {
-        std::unique_ptr<TKsCounter> Counter;
-        StartCounter(Counter);
-        Build(Frame, static_cast<double>(Elapsed) / Time);
+    TKsCounter Clock;
+    Clock.Start();
+    double Elapsed = FirstElapsed;
+    double Previous = 0;
+    while (Elapsed < Time) {
+        Build(Frame, Elapsed / Time);
         Frame.DrawToDC(DC, DestRect.left, DestRect.top);
-        Elapsed += std::llround(StopCounter(Counter) * 1000.0) + 1;
+        const double Seconds = Clock.Stop();
+        Elapsed = Seconds > Previous ? FirstElapsed + Seconds * 1000.0 : Elapsed + 1;
+        Previous = Seconds;
     }
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -46,6 +47,31 @@ BOOL CALLBACK CollectStatic(HWND Window, LPARAM Data) {
 } // namespace
 
 // --- TPatternBackdrop ---
+
+TPixels ScreenPixels(const RECT& Area) {
+    TPixels Pixels;
+    Pixels.Width = Area.right - Area.left;
+    Pixels.Height = Area.bottom - Area.top;
+    Pixels.Data = GrabScreenPixels(Area);
+    return Pixels;
+}
+
+std::wstring SaveArtefact(const TPixels& Pixels, const std::wstring& Name) {
+    wchar_t Program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, Program, MAX_PATH);
+    const std::wstring Path = (std::filesystem::path(Program).parent_path() / Name).wstring();
+    const BITMAPINFO Info = TopDown32BitInfo(Pixels.Width, Pixels.Height);
+    const DWORD DataSize = static_cast<DWORD>(Pixels.Data.size() * sizeof(uint32_t));
+    BITMAPFILEHEADER File{};
+    File.bfType = 0x4D42;
+    File.bfOffBits = sizeof(File) + sizeof(Info.bmiHeader);
+    File.bfSize = File.bfOffBits + DataSize;
+    std::ofstream Out(std::filesystem::path(Path), std::ios::binary);
+    Out.write(reinterpret_cast<const char*>(&File), sizeof(File));
+    Out.write(reinterpret_cast<const char*>(&Info.bmiHeader), sizeof(Info.bmiHeader));
+    Out.write(reinterpret_cast<const char*>(Pixels.Data.data()), DataSize);
+    return Path;
+}
 
 uint32_t TPatternBackdrop::PixelAt(int X, int Y) {
     static const int Width = GetSystemMetrics(SM_CXSCREEN);

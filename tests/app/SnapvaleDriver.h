@@ -20,6 +20,12 @@ struct TPixels {
     uint32_t At(int X, int Y) const { return Data[static_cast<size_t>(Y) * Width + X]; }
 };
 
+// The pixels of a screen rectangle as they are now.
+TPixels ScreenPixels(const RECT& Area);
+// Writes Pixels as a 32-bit Windows bitmap beside the test program (a picture for a
+// person to look at after the run); answers the file's path.
+std::wstring SaveArtefact(const TPixels& Pixels, const std::wstring& Name);
+
 // A window that covers the whole screen with a smooth, position-dependent picture, so that
 // any capture can be checked pixel by pixel.
 class TPatternBackdrop {

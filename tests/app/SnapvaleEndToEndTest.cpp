@@ -1,6 +1,8 @@
 // The real program, driven with real input on the Wine desktop in front of a known picture.
 #include "tests/app/SnapvaleDriver.h"
 
+#include "skin/graphics/KsLowLevel.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -147,6 +149,70 @@ TEST_F(SnapvaleProgram, AboutBoxOpensAnewAndClosesEachTime) {
         EXPECT_TRUE(WaitForWindowGone(About)) << "round " << Round;
     }
     EXPECT_TRUE(IsWindowEnabled(Program->MainWindow()));
+}
+
+TEST_F(SnapvaleProgram, TheAboutBoxHasAThemedShadowedFrameThatLeavesNothingBehind) {
+    HWND Main = Program->MainWindow();
+    RECT MainRect{};
+    GetWindowRect(Main, &MainRect);
+    ClickClient(Main, 39 + 33, 66 + 12);
+    HWND About = Program->WaitForCaption(L"关于...");
+    ASSERT_NE(About, nullptr) << DescribeDesktop();
+    // Once it takes input, the show animation is over.
+    ASSERT_TRUE(WaitUntilItTakesInput(About, 10000));
+    SendMessageTimeoutW(About, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr);
+    RECT Window{};
+    GetWindowRect(About, &Window);
+    POINT ClientOrigin{0, 0};
+    ClientToScreen(About, &ClientOrigin);
+    RECT Client{};
+    GetClientRect(About, &Client);
+    EXPECT_EQ(Client.right, 318);
+    EXPECT_EQ(Client.bottom, 208);
+    // The theme's tool-window frame: a 19-pixel caption and 2-pixel borders, plus the
+    // 4-pixel shadow at the right and the bottom.
+    EXPECT_EQ(ClientOrigin.y - Window.top, 19);
+    EXPECT_EQ(ClientOrigin.x - Window.left, 2);
+    EXPECT_EQ(Window.right - (ClientOrigin.x + 318), 2 + 4);
+    EXPECT_EQ(Window.bottom - (ClientOrigin.y + 208), 2 + 4);
+    // Centred on the main window (the shadow aside).
+    const int FrameCentre = (Window.left + Window.right - 4) / 2;
+    EXPECT_NEAR(FrameCentre, (MainRect.left + MainRect.right) / 2, 1);
+
+    const TPixels Shot = ScreenPixels(Window);
+    SaveArtefact(
+        ScreenPixels(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}),
+        L"about-box.bmp");
+    // A blue caption band.
+    const uint32_t Caption = Shot.At((Window.right - Window.left) / 2, 8);
+    EXPECT_GT(Caption & 0xFF, (Caption >> 16) & 0xFF) << std::hex << Caption;
+    // The shadow darkens what lay behind it, the backdrop, at its own alpha; the top right
+    // corner of the strip shows the backdrop itself.
+    const int ShadowX = Window.right - 2;
+    const int ShadowY = (Window.top + Window.bottom) / 2;
+    const uint32_t Behind = TPatternBackdrop::PixelAt(ShadowX, ShadowY);
+    if (!PtInRect(&MainRect, POINT{ShadowX, ShadowY})) {
+        const uint32_t Shadowed = KsBlendPixel(0x903F3F3Fu, 0xFF000000u | Behind) & 0xFFFFFF;
+        EXPECT_EQ(Shot.At(ShadowX - Window.left, ShadowY - Window.top), Shadowed);
+    }
+    EXPECT_EQ(Shot.At((Window.right - Window.left) - 2, 1),
+              TPatternBackdrop::PixelAt(Window.right - 2, Window.top + 1));
+
+    // Closing it leaves nothing of the frame or the shadow outside the main window.
+    ClickClient(About, 198 + 37, 30 + 12);
+    ASSERT_TRUE(WaitForWindowGone(About));
+    SendMessageTimeoutW(Main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr);
+    PumpMessagesFor(200);
+    const TPixels After = ScreenPixels(Window);
+    const TPixels Backdrop = TPatternBackdrop::Expected(Window);
+    int Stale = 0;
+    for (int Y = 0; Y < After.Height; ++Y)
+        for (int X = 0; X < After.Width; ++X) {
+            const POINT Screen{Window.left + X, Window.top + Y};
+            if (!PtInRect(&MainRect, Screen) && After.At(X, Y) != Backdrop.At(X, Y))
+                ++Stale;
+        }
+    EXPECT_EQ(Stale, 0);
 }
 
 TEST_F(SnapvaleProgram, OnlyALeftButtonDragOnTheBackgroundMovesTheWindow) {

@@ -26,9 +26,9 @@ struct TScriptedClock {
     static inline std::deque<int> Randoms;
 
     static std::int64_t Count() {
-        // Reads alternate between the start and the end of a frame.
-        if (Reads++ % 2 == 1) {
-            const std::size_t Frame = Reads / 2 - 1;
+        // The first read starts the effect; every later one ends a frame.
+        if (Reads++ > 0) {
+            const std::size_t Frame = static_cast<std::size_t>(Reads - 2);
             Now += FrameMs[std::min(Frame, FrameMs.size() - 1)];
         }
         return Now;
@@ -40,7 +40,7 @@ struct TScriptedClock {
         EXPECT_LT(Value, Range);
         return Value;
     }
-    static int Frames() { return Reads / 2; }
+    static int Frames() { return Reads > 0 ? Reads - 1 : 0; }
 };
 
 TKsColor BackdropPixel(int X, int Y) {
@@ -126,7 +126,7 @@ TEST_F(Effects, FadeRisesFromOpacity15ToJustUnderOpaque) {
 
     // The first frame ends at 99 ms of 100: the last one is drawn at 0.99.
     Reset();
-    TScriptedClock::FrameMs = {98};
+    TScriptedClock::FrameMs = {99};
     Fade(100);
     EXPECT_EQ(TScriptedClock::Frames(), 2);
     EXPECT_EQ(Shown(7, 9) & 0xFFFFFF, Mixed(ImagePixel(7, 9), 253, BackdropPixel(7, 9)) & 0xFFFFFF);
@@ -142,7 +142,7 @@ TEST_F(Effects, TheTimeBoundsTheFrames) {
     EXPECT_EQ(Shown(0, 0), Untouched);
     Slide(1, 0);
     EXPECT_EQ(TScriptedClock::Frames(), 1);
-    // Frames that take no measurable time still advance by a millisecond each.
+    // A clock that does not move still ends the effect: each frame counts a millisecond.
     TScriptedClock::Reads = 0;
     TScriptedClock::FrameMs = {0};
     Fade(20);
@@ -166,23 +166,23 @@ TEST_F(Effects, TheFirstSlideFrameShowsOnlyTheBackdropFromEveryDirection) {
 
 TEST_F(Effects, SlidesEnterFromTheirSide) {
     // Half way through: the window is half a size away from its place.
-    TScriptedClock::FrameMs = {49, 1000};
+    TScriptedClock::FrameMs = {50, 1000};
     Slide(100, 0);
     EXPECT_EQ(Shown(W / 2, 0), ImagePixel(0, 0));
     EXPECT_EQ(Shown(W / 2 - 1, 0), BackdropPixel(W / 2 - 1, 0));
     Reset();
-    TScriptedClock::FrameMs = {49, 1000};
+    TScriptedClock::FrameMs = {50, 1000};
     Slide(100, 4);
     EXPECT_EQ(Shown(0, 0), ImagePixel(W / 2, H / 2));
     EXPECT_EQ(Shown(W / 2, H / 2), BackdropPixel(W / 2, H / 2));
     Reset();
-    TScriptedClock::FrameMs = {49, 1000};
+    TScriptedClock::FrameMs = {50, 1000};
     Slide(100, 7);
     EXPECT_EQ(Shown(W / 2, H / 2), ImagePixel(0, 0));
     EXPECT_EQ(Shown(W / 2 - 1, H / 2), BackdropPixel(W / 2 - 1, H / 2));
     // Last frame at 0.99: in place, the transparent pixels showing the backdrop.
     Reset();
-    TScriptedClock::FrameMs = {98};
+    TScriptedClock::FrameMs = {99};
     Slide(100, 2);
     EXPECT_EQ(Shown(0, 0), ImagePixel(0, 0));
     ExpectTransparentShowsBackdrop();
@@ -211,7 +211,7 @@ TEST_F(Effects, RectanglesGrowFromTheCentreOrACorner) {
     // The last frame at 0.99 reveals the whole window but its transparent pixels.
     for (int Direction : {1, 3}) {
         Reset();
-        TScriptedClock::FrameMs = {93};
+        TScriptedClock::FrameMs = {94};
         Grow(100, Direction);
         EXPECT_EQ(TScriptedClock::Frames(), 2);
         EXPECT_EQ(Shown(0, 0), ImagePixel(0, 0));

@@ -8,12 +8,14 @@
 #include "framework/windows/Application.h"
 #include "skin/controls/KsControlsRegistration.h"
 #include "skin/forms/KsFormsRegistration.h"
+#include "skin/menus/KsMenusRegistration.h"
 #include "skin/themes/KsThemeRegistration.h"
 
 void CreateApplicationWindows() {
     RegisterSkinThemes();
     RegisterSkinControls();
     RegisterSkinForms();
+    RegisterSkinMenus();
     Application->Initialize();
     Application->SetTitle("Snapvale1.0");
     Application->CreateForm(MainFrm);

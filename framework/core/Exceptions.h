@@ -111,3 +111,9 @@ class EComponentError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// A menu item inserted where it cannot go: into a second parent, or under itself.
+class EMenuError : public Exception {
+public:
+    using Exception::Exception;
+};

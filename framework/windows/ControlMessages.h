@@ -12,6 +12,15 @@
 // A notification a parent window receives (WM_COMMAND) handed to the control it concerns.
 constexpr uint32_t CN_COMMAND = CN_BASE + WM_COMMAND;
 
+// A key-down message as short-cut handlers see it: the virtual key and the key data (bit
+// 29 set while Alt is held).
+struct TWMKey {
+    uint32_t Msg = 0;
+    TKey CharCode = 0;
+    intptr_t KeyData = 0;
+    intptr_t Result = 0;
+};
+
 // The signed client point of a mouse message's LParam.
 POINT MessagePoint(intptr_t LParam);
 // A point packed the way mouse messages carry it.

@@ -1,7 +1,8 @@
-// A control's mouse: button and move messages turned into mouse events and clicks, and the
-// one control that holds the mouse capture.
+// A control's mouse: button and move messages turned into mouse events and clicks, the
+// context menu a right click opens, and the one control that holds the mouse capture.
 #include "framework/windows/Controls.h"
 
+#include "framework/windows/Menus.h"
 #include "framework/windows/WinControl.h"
 
 namespace {
@@ -45,6 +46,20 @@ void TControl::HandleMouseUp(TMessage& Message, TMouseButton Button) {
     }
     MouseUp(Button, Shift, Point.x, Point.y);
     TComponent::Dispatch(Message);
+}
+
+void TControl::WMContextMenu(TMessage& Message) {
+    if (!FPopupMenu || !FPopupMenu->AutoPopup() || IsDesigning()) {
+        // The host's default handling hands the request on to the parent window.
+        TComponent::Dispatch(Message);
+        return;
+    }
+    // The context-menu key sends (-1, -1) instead of the mouse's position.
+    const bool FromKeyboard = Message.LParam == -1;
+    const POINT Point = FromKeyboard ? ClientToScreen(POINT{0, 0}) : MessagePoint(Message.LParam);
+    FPopupMenu->SetPopupComponent(this);
+    FPopupMenu->Popup(Point.x, Point.y);
+    Message.Result = 1;
 }
 
 void TControl::HandleMouseMove(TMessage& Message) {

@@ -3,6 +3,7 @@
 #include "framework/core/Properties.h"
 #include "framework/windows/ControlActions.h"
 #include "framework/windows/Forms.h"
+#include "framework/windows/Menus.h"
 #include "framework/windows/MouseTracking.h"
 #include "framework/windows/WinControl.h"
 
@@ -303,7 +304,7 @@ void TControl::SetCursor(TCursor Value) {
     Perform(CM_CURSORCHANGED);
 }
 
-void TControl::SetPopupMenu(TComponent* Value) {
+void TControl::SetPopupMenu(TPopupMenu* Value) {
     if (Value == FPopupMenu)
         return;
     if (FPopupMenu)
@@ -365,6 +366,9 @@ void TControl::Dispatch(TMessage& Message) {
         return;
     case WM_MOUSEMOVE:
         HandleMouseMove(Message);
+        return;
+    case WM_CONTEXTMENU:
+        WMContextMenu(Message);
         return;
     case CM_ENABLEDCHANGED:
     case CM_COLORCHANGED:

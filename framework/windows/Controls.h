@@ -20,6 +20,7 @@
 
 class TBasicAction;
 class TControlActionLink;
+class TPopupMenu;
 class TWinControl;
 class TCustomForm;
 class TPropertyTable;
@@ -202,9 +203,10 @@ public:
     void SetHint(const std::string& Value) { FHint = Value; }
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool Value) { FShowHint = Value; }
-    // The popup menu component a right click opens (a menu class of a later layer).
-    TComponent* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TComponent* Value);
+    // The menu a right click or the context-menu key opens (WM_CONTEXTMENU), at the
+    // mouse, or at the client origin when the key asked for it.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* Value);
 
     // The action the control follows (nullptr for none): caption, enabled state, hint,
     // visibility and clicks come from it while the control keeps the action's values.
@@ -297,6 +299,7 @@ private:
     void HandleMouseDown(TMessage& Message, TMouseButton Button, bool Double);
     void HandleMouseUp(TMessage& Message, TMouseButton Button);
     void HandleMouseMove(TMessage& Message);
+    void WMContextMenu(TMessage& Message);
     // A control being destroyed stops being the capture control without touching the host.
     void ForgetMouseCapture();
     void FontChanged(TObject* Sender);
@@ -315,7 +318,7 @@ private:
     TCursor FCursor = crDefault;
     std::string FHint;
     bool FShowHint = false;
-    TComponent* FPopupMenu = nullptr;
+    TPopupMenu* FPopupMenu = nullptr;
     std::unique_ptr<TControlActionLink> FActionLink;
 };
 

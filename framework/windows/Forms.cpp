@@ -54,6 +54,7 @@ const TPropertyTable FormProperties{
     P::Event("OnDeactivate", &TCustomForm::OnDeactivate),
     P::Event("OnClose", &TCustomForm::OnClose),
     P::Event("OnCloseQuery", &TCustomForm::OnCloseQuery),
+    P::Event("OnShortCut", &TCustomForm::OnShortCut),
 };
 
 // Disables every other enabled, visible top-level window of the thread for a modal loop
@@ -494,6 +495,13 @@ void TCustomForm::FocusActiveOrFirstControl() {
         Target = FindNextControl(nullptr, true, true);
     if (Target)
         FocusControl(Target);
+}
+
+bool TCustomForm::IsShortCut(TWMKey& Message) {
+    bool Handled = false;
+    if (OnShortCut)
+        OnShortCut(Message, Handled);
+    return Handled;
 }
 
 void TCustomForm::CMDialogKey(TMessage& Message) {

@@ -42,6 +42,9 @@ enum class TWindowState : uint8_t { wsNormal, wsMinimized, wsMaximized };
 enum class TFormStateFlag : uint8_t { fsCreating, fsVisible, fsShowing, fsModal, fsActivated };
 using TFormState = TSet<TFormStateFlag>;
 
+// Sees a key before the focused control and the dialog keys do; setting Handled takes it.
+using TFormShortCutEvent = TEvent<TWMKey&, bool&>;
+
 extern const TEnumInfo FormBorderStyleInfo;
 extern const TEnumInfo BorderIconInfo;
 extern const TEnumInfo FormStyleInfo;
@@ -105,6 +108,9 @@ public:
     void Close();
     // Whether OnCloseQuery lets the form close.
     virtual bool CloseQuery();
+    // Asked by the form's windowed controls (and the form) for every key pressed in them,
+    // before the key reaches the control: OnShortCut decides. True when the key was taken.
+    virtual bool IsShortCut(TWMKey& Message);
     // Frees the form once the messages already queued for it have been handled.
     void Release();
 
@@ -126,6 +132,7 @@ public:
     TNotifyEvent OnDeactivate;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
+    TFormShortCutEvent OnShortCut;
 
 protected:
     // Reads the layout resource named after the form's class into the form, then raises

@@ -494,6 +494,15 @@ void TWinControl::Dispatch(TMessage& Message) {
     case CM_FOCUSCHANGED:
         Broadcast(Message);
         return;
+    case WM_CONTEXTMENU:
+        // A graphic child has no window of its own: its menu is asked for here first.
+        if (Message.LParam != -1)
+            if (TControl* Child = ControlAtPos(ScreenToClient(MessagePoint(Message.LParam)), false);
+                Child && Child->Perform(WM_CONTEXTMENU, Message.WParam, Message.LParam) != 0) {
+                Message.Result = 1;
+                return;
+            }
+        break;
     case CM_ENTER:
         if (OnEnter)
             OnEnter(this);

@@ -112,6 +112,13 @@ bool TWinControl::WantsKey(TKey Key) {
 }
 
 void TWinControl::WMKeyDown(TMessage& Message) {
+    if (TCustomForm* Form = GetParentForm(this)) {
+        TWMKey ShortCut{Message.Msg, static_cast<TKey>(Message.WParam), Message.LParam, 0};
+        if (Form->IsShortCut(ShortCut)) {
+            Message.Result = 0;
+            return;
+        }
+    }
     TKey Key = static_cast<TKey>(Message.WParam);
     KeyDown(Key, KeyDataToShiftState(Message.LParam));
     if (Key == 0) {

@@ -15,6 +15,7 @@
 #include "framework/windows/ShortCuts.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,30 @@ private:
     friend class TBasicAction;
     TBasicAction* FAction = nullptr;
 };
+
+// Links Client to the action Value through its link (made on first use, its change handler
+// Changed): the free notification moves from the previous action to the new one, and no
+// action frees the link. Answers whether Value is a new action to take values from.
+template <class TLink, class TClient>
+bool LinkAction(TClient& Client, std::unique_ptr<TLink>& Link, TBasicAction* Value,
+                void (TClient::*Changed)(TObject*)) {
+    TBasicAction* Previous = Link ? Link->Action() : nullptr;
+    if (Value == Previous)
+        return false;
+    if (Previous)
+        Previous->RemoveFreeNotification(&Client);
+    if (!Value) {
+        Link.reset();
+        return false;
+    }
+    if (!Link) {
+        Link = std::make_unique<TLink>(Client);
+        Link->OnChange = MakeEvent(&Client, Changed);
+    }
+    Link->SetAction(Value);
+    Value->FreeNotification(&Client);
+    return true;
+}
 
 class TCustomAction : public TBasicAction {
 public:

@@ -70,24 +70,10 @@ TBasicAction* TControl::Action() const {
 }
 
 void TControl::SetAction(TBasicAction* Value) {
-    TBasicAction* Previous = Action();
-    if (Value == Previous)
-        return;
-    if (Previous)
-        Previous->RemoveFreeNotification(this);
-    if (!Value) {
-        FActionLink.reset();
-        return;
-    }
-    if (!FActionLink) {
-        FActionLink = std::make_unique<TControlActionLink>(*this);
-        FActionLink->OnChange = MakeEvent(this, &TControl::DoActionChange);
-    }
-    FActionLink->SetAction(Value);
-    Value->FreeNotification(this);
     // An action still being read has not got its own values yet; it gives only what the
     // control has not set itself.
-    ActionChange(Value, Value->IsLoading());
+    if (LinkAction(*this, FActionLink, Value, &TControl::DoActionChange))
+        ActionChange(Value, Value->IsLoading());
 }
 
 void TControl::DoActionChange(TObject* Sender) {

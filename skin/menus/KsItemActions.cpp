@@ -105,24 +105,10 @@ TBasicAction* TKsCustomItem::Action() const {
 }
 
 void TKsCustomItem::SetAction(TBasicAction* Value) {
-    TBasicAction* Previous = Action();
-    if (Value == Previous)
-        return;
-    if (Previous)
-        Previous->RemoveFreeNotification(this);
-    if (!Value) {
-        FActionLink.reset();
-        return;
-    }
-    if (!FActionLink) {
-        FActionLink = std::make_unique<TKsCustomItemActionLink>(*this);
-        FActionLink->OnChange = MakeEvent(this, &TKsCustomItem::DoActionChange);
-    }
-    FActionLink->SetAction(Value);
-    Value->FreeNotification(this);
     // An action still being read has not got its own values yet; it gives only what the
     // item has not set itself.
-    ActionChange(Value, Value->IsLoading());
+    if (LinkAction(*this, FActionLink, Value, &TKsCustomItem::DoActionChange))
+        ActionChange(Value, Value->IsLoading());
 }
 
 void TKsCustomItem::InitiateAction() {

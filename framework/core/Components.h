@@ -160,3 +160,16 @@ private:
     int32_t FTag = 0;
     TComponentState FComponentState;
 };
+
+// Points Field, a reference that Holder keeps to another component, at Value, moving Holder's
+// free notification from the old component to the new one. Answers whether it changed.
+template <class T> bool ReplaceReference(TComponent& Holder, T*& Field, T* Value) {
+    if (Value == Field)
+        return false;
+    if (Field)
+        Field->RemoveFreeNotification(&Holder);
+    Field = Value;
+    if (Field)
+        Field->FreeNotification(&Holder);
+    return true;
+}

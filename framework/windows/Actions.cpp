@@ -217,14 +217,8 @@ TCustomAction* TCustomActionList::Actions(int Index) const {
 }
 
 void TCustomActionList::SetImages(TCustomImageList* Value) {
-    if (Value == FImages)
-        return;
-    if (FImages)
-        FImages->RemoveFreeNotification(this);
-    FImages = Value;
-    if (FImages)
-        FImages->FreeNotification(this);
-    ImagesChanged();
+    if (ReplaceReference(*this, FImages, Value))
+        ImagesChanged();
 }
 
 void TCustomActionList::ImagesChanged() {

@@ -305,13 +305,7 @@ void TControl::SetCursor(TCursor Value) {
 }
 
 void TControl::SetPopupMenu(TPopupMenu* Value) {
-    if (Value == FPopupMenu)
-        return;
-    if (FPopupMenu)
-        FPopupMenu->RemoveFreeNotification(this);
-    FPopupMenu = Value;
-    if (Value)
-        Value->FreeNotification(this);
+    ReplaceReference(*this, FPopupMenu, Value);
 }
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {

@@ -212,13 +212,7 @@ void TPopupMenu::Popup(int X, int Y) {
 }
 
 void TPopupMenu::SetPopupComponent(TComponent* Value) {
-    if (Value == FPopupComponent)
-        return;
-    if (FPopupComponent)
-        FPopupComponent->RemoveFreeNotification(this);
-    FPopupComponent = Value;
-    if (Value)
-        Value->FreeNotification(this);
+    ReplaceReference(*this, FPopupComponent, Value);
 }
 
 void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {

@@ -98,13 +98,7 @@ void TLabel::SetShowAccelChar(bool Value) {
 }
 
 void TLabel::SetFocusControl(TWinControl* Value) {
-    if (Value == FFocusControl)
-        return;
-    if (FFocusControl)
-        FFocusControl->RemoveFreeNotification(this);
-    FFocusControl = Value;
-    if (Value)
-        Value->FreeNotification(this);
+    ReplaceReference(*this, FFocusControl, Value);
 }
 
 void TLabel::Notification(TComponent* AComponent, TOperation Operation) {

@@ -182,14 +182,8 @@ void TKsCustomItem::SetImageIndex(int Value) {
 }
 
 void TKsCustomItem::SetImages(TCustomImageList* Value) {
-    if (Value == FImages)
-        return;
-    if (FImages)
-        FImages->RemoveFreeNotification(this);
-    FImages = Value;
-    if (FImages)
-        FImages->FreeNotification(this);
-    Changed();
+    if (ReplaceReference(*this, FImages, Value))
+        Changed();
 }
 
 TCustomImageList* TKsCustomItem::GetImageList() {

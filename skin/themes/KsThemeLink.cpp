@@ -7,14 +7,7 @@ TTeThemeLink::~TTeThemeLink() {
 }
 
 bool TTeThemeLink::SetEngine(TTeThemeEngine* Value) {
-    if (Value == FEngine)
-        return false;
-    if (FEngine)
-        FEngine->RemoveFreeNotification(&FClient);
-    FEngine = Value;
-    if (FEngine)
-        FEngine->FreeNotification(&FClient);
-    return true;
+    return ReplaceReference(FClient, FEngine, Value);
 }
 
 bool TTeThemeLink::EngineRemoved(TComponent* AComponent, TOperation Operation) {

@@ -20,13 +20,16 @@
 namespace {
 
 // One screen-sized surface (plus 500 pixels each way, for windows partly off screen) that
-// every form without a private buffer composes its frame in.
-TKsBitmap& SharedSurface() {
+// every form without a private buffer composes its frame in; a larger window (a larger
+// display plugged in later) grows it.
+TKsBitmap& SharedSurface(int Width, int Height) {
     static const std::unique_ptr<TKsBitmap> Surface = [] {
         auto Made = std::make_unique<TKsBitmap>();
         Made->SetSize(GetSystemMetrics(SM_CXSCREEN) + 500, GetSystemMetrics(SM_CYSCREEN) + 500);
         return Made;
     }();
+    if (Width > Surface->Width() || Height > Surface->Height())
+        Surface->SetSize(std::max(Width, Surface->Width()), std::max(Height, Surface->Height()));
     return *Surface;
 }
 
@@ -94,7 +97,8 @@ bool TKsCustomForm::ShowsSystemMenuIcon() const {
 }
 
 RECT TKsCustomForm::GetBorderIconRect(TKsBorderIcon Icon) {
-    if (!FBorderIcons.Contains(Icon))
+    // Without a caption band there are no buttons (nor invisible zones over the content).
+    if (!FBorderIcons.Contains(Icon) || FBorderStyle == TKsBorderStyle::kbsNone)
         return RECT{};
     const RECT Band = CaptionBand();
     const int H = RectHeight(Band);
@@ -352,7 +356,7 @@ void TKsCustomForm::UpdateFrame() {
 }
 
 TKsBitmap* TKsCustomForm::GetSurface() const {
-    return FBuffer ? FBuffer.get() : &SharedSurface();
+    return FBuffer ? FBuffer.get() : &SharedSurface(FWindowWidth, FWindowHeight);
 }
 
 void TKsCustomForm::RedrawFrame() {
@@ -512,8 +516,10 @@ void TKsCustomForm::UpdateRegion() {
     if (!Attached())
         return;
     const TFlagScope Suspended(FPaintEnabled, false);
-    // The host owns a region it was given.
-    SetWindowRgn(Form()->Handle(), CreateShapeRegion().Release(), TRUE);
+    // The host owns a region it took; one it refused is still ours to free.
+    TGdiObject<HRGN> Region = CreateShapeRegion();
+    if (SetWindowRgn(Form()->Handle(), Region.Get(), TRUE))
+        Region.Release();
 }
 
 TGdiObject<HRGN> TKsCustomForm::CreateShapeRegion() {

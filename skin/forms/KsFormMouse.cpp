@@ -232,6 +232,24 @@ void TKsCustomForm::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     FPressedZone = TKsFormZone::fzNone;
 }
 
+void TKsCustomForm::CaptureLost(HWND NewCapture) {
+    // Another window took the mouse with the button still held (Alt+Tab, an error box): the
+    // drag ends where it is, its outline goes and the frame paints again. A release lets
+    // the capture go itself and finishes the drag in MouseUp.
+    if (!FDragging || !Attached() || NewCapture == Form()->Handle() || GetKeyState(VK_LBUTTON) >= 0)
+        return;
+    if (FSimpleDragging) {
+        DrawDragFrame(RECT{});
+        FSimpleDragging = false;
+        FPaintEnabled = true;
+        Form()->Invalidate();
+    }
+    FDragging = false;
+    FMouseShift = 0;
+    FPressedZone = TKsFormZone::fzNone;
+    RedrawFrame();
+}
+
 void TKsCustomForm::ActOnZone(TKsFormZone Zone) {
     switch (Zone) {
     case TKsFormZone::fzClose:

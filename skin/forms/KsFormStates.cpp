@@ -46,18 +46,18 @@ RECT TKsCustomForm::FormBounds() const {
 
 // ---- Bounds of the states ----
 
+RECT TKsCustomForm::FormWorkArea() const {
+    MONITORINFO Monitor{};
+    Monitor.cbSize = sizeof(Monitor);
+    if (Attached() &&
+        GetMonitorInfoW(MonitorFromWindow(Form()->Handle(), MONITOR_DEFAULTTONEAREST), &Monitor))
+        return Monitor.rcWork;
+    return WorkArea();
+}
+
 RECT TKsCustomForm::GetMaximizedBounds() {
-    RECT Bounds = WorkArea();
-    if (Attached()) {
-        MONITORINFO Monitor{};
-        Monitor.cbSize = sizeof(Monitor);
-        if (GetMonitorInfoW(MonitorFromWindow(Form()->Handle(), MONITOR_DEFAULTTONEAREST),
-                            &Monitor))
-            IntersectRect(&Bounds, &Bounds, &Monitor.rcMonitor);
-    }
-    // The border lies outside the work area.
-    const int Border = GetClientBounds().left;
-    return InflateRectBy(Bounds, Border);
+    // The border lies outside the work area of the form's monitor.
+    return InflateRectBy(FormWorkArea(), GetClientBounds().left);
 }
 
 RECT TKsCustomForm::GetMinimizedBounds() {
@@ -97,7 +97,7 @@ RECT TKsCustomForm::GetMagnetArea() {
             return Client;
         }
     }
-    return WorkArea();
+    return FormWorkArea();
 }
 
 void TKsCustomForm::ApplyBounds(const RECT& Bounds) {
@@ -176,10 +176,16 @@ void TKsCustomForm::MinimizeToTray() {
     if (FPrevWindowState == TKsWindowState::kwsNormal)
         FRestoreBounds = FormBounds();
     SetTrayTip(FMinimizeApplication ? Application->Title() : Form()->Caption());
+    // Without a notification area the icon cannot be added: the form then stays in view,
+    // as nothing would bring it back.
+    AddTrayIcon();
+    if (!FTrayIconShown) {
+        FWindowState = FPrevWindowState;
+        return;
+    }
     if (FMinimizeApplication)
         Application->Minimize();
     ShowWindow(Form()->Handle(), SW_HIDE);
-    AddTrayIcon();
 }
 
 void TKsCustomForm::Restore() {
@@ -337,7 +343,10 @@ void TKsCustomForm::WMSysCommand(TMessage& Message) {
         ShowSysMenu();
         break;
     case SC_CLOSE:
+        // The host would send WM_CLOSE afterwards and the form would be asked twice.
         Close();
+        Message.Result = 0;
+        MarkHandled();
         break;
     default:
         break;

@@ -207,6 +207,9 @@ void TKsCustomForm::Dispatch(TMessage& Message) {
     case WM_SYSCOMMAND:
         WMSysCommand(Message);
         break;
+    case WM_CAPTURECHANGED:
+        CaptureLost(reinterpret_cast<HWND>(Message.LParam));
+        break;
     case WM_ACTIVATE:
         if (!FCaptionActive && HIWORD(Message.WParam) != 0)
             Minimize();

@@ -184,6 +184,8 @@ protected:
     bool Dragging() const { return FDragging; }
     // Whether the controller is attached to its owner form.
     bool Attached() const;
+    // The work area of the monitor the form is on (the primary one before it is attached).
+    RECT FormWorkArea() const;
 
 private:
     // Non-client messages.
@@ -230,6 +232,7 @@ private:
     RECT GetMagnetArea();
     void DrawDragFrame(const RECT& Bounds);
     void ActOnZone(TKsFormZone Zone);
+    void CaptureLost(HWND NewCapture);
 
     bool FBlend = false;
     int FBlendValue = 150;

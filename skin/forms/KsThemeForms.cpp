@@ -223,14 +223,8 @@ TKsFormZone TTeThemeForm::HitTest(int X, int Y) {
 RECT TTeThemeForm::GetMaximizedBounds() {
     if (!ThemeAvailable())
         return TKsCustomForm::GetMaximizedBounds();
-    RECT Bounds{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &Bounds, 0);
-    MONITORINFO Monitor{};
-    Monitor.cbSize = sizeof(Monitor);
-    if (Attached() &&
-        GetMonitorInfoW(MonitorFromWindow(Form()->Handle(), MONITOR_DEFAULTTONEAREST), &Monitor))
-        IntersectRect(&Bounds, &Bounds, &Monitor.rcMonitor);
-    return Bounds;
+    // The themed border stays visible inside the work area.
+    return FormWorkArea();
 }
 
 TGdiObject<HRGN> TTeThemeForm::CreateFormRegion() {

@@ -293,3 +293,40 @@ TEST_F(SkinnedForms, ASimpleDragMovesTheFormOnceAtTheRelease) {
     EXPECT_EQ(After.left, Before.left + 30);
     EXPECT_EQ(After.top, Before.top + 20);
 }
+
+TEST_F(SkinnedForms, AFormWithoutAFrameHasNoCaptionButtonZones) {
+    Controller->SetBorderStyle(TKsBorderStyle::kbsNone);
+    for (TKsBorderIcon Icon :
+         {TKsBorderIcon::kbiClose, TKsBorderIcon::kbiMinimize, TKsBorderIcon::kbiSystemMenu})
+        EXPECT_TRUE(IsRectEmpty(Controller->GetBorderIconRect(Icon)));
+    const int W = Controller->FormWidth();
+    EXPECT_EQ(Controller->HitTest(W - 10, 4), TKsFormZone::fzNone) << "no close zone over content";
+}
+
+TEST_F(SkinnedForms, TheSystemCloseCommandAsksTheFormOnce) {
+    int Asked = 0;
+    struct TCounter {
+        int& Count;
+        void CloseQuery(TObject*, bool& CanClose) {
+            ++Count;
+            CanClose = false;
+        }
+    } Counter{Asked};
+    Form->OnCloseQuery = MakeEvent(&Counter, &TCounter::CloseQuery);
+    SendMessageW(Form->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    PumpUntil([] { return false; }, 5);
+    EXPECT_EQ(Asked, 1);
+    EXPECT_TRUE(Form->Visible());
+    Form->OnCloseQuery = {};
+}
+
+TEST_F(SkinnedForms, MaximizingFillsTheWorkAreaOfTheFormsMonitor) {
+    MONITORINFO Monitor{};
+    Monitor.cbSize = sizeof(Monitor);
+    GetMonitorInfoW(MonitorFromWindow(Form->Handle(), MONITOR_DEFAULTTONEAREST), &Monitor);
+    const RECT Max = Controller->GetMaximizedBounds();
+    const int Border = Controller->GetClientBounds().left;
+    EXPECT_EQ(Max.left, Monitor.rcWork.left - Border);
+    EXPECT_EQ(Max.right, Monitor.rcWork.right + Border);
+    EXPECT_EQ(Max.bottom, Monitor.rcWork.bottom + Border);
+}

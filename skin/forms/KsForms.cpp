@@ -207,6 +207,9 @@ void TKsCustomForm::Dispatch(TMessage& Message) {
     case WM_SYSCOMMAND:
         WMSysCommand(Message);
         break;
+    case WM_SETTEXT:
+        HideHostCaption();
+        break;
     case WM_CAPTURECHANGED:
         CaptureLost(reinterpret_cast<HWND>(Message.LParam));
         break;
@@ -253,20 +256,30 @@ void TKsCustomForm::Dispatch(TMessage& Message) {
     }
 }
 
+void TKsCustomForm::HideHostCaption() {
+    // The host paints its own caption while WM_SETTEXT runs on a captioned window: the
+    // caption style goes for the length of the message and comes back after it.
+    if (!Attached())
+        return;
+    const HWND Window = Form()->Handle();
+    const LONG Style = GetWindowLongW(Window, GWL_STYLE);
+    FHostCaptionHidden = (Style & WS_CAPTION) != 0;
+    if (FHostCaptionHidden)
+        SetWindowLongW(Window, GWL_STYLE, Style & ~WS_CAPTION);
+}
+
 void TKsCustomForm::AfterMessage(TMessage& Msg) {
     TKsHook::AfterMessage(Msg);
     if (Msg.Msg != WM_SETTEXT || !Attached())
         return;
-    const std::string& Caption = Form()->Caption();
-    if (Caption == FCaptionText)
-        return;
-    // The host paints its own caption while WM_SETTEXT runs on a captioned window; the
-    // caption style goes until the posted refresh puts it back and repaints the skin.
     const HWND Window = Form()->Handle();
-    SetWindowLongW(Window, GWL_STYLE, GetWindowLongW(Window, GWL_STYLE) & ~WS_CAPTION);
-    PostMessageW(Window, KM_REFRESHFRAME, 13, 0);
-    FCaptionText = Caption;
-    Msg.Result = 0;
+    if (FHostCaptionHidden) {
+        SetWindowLongW(Window, GWL_STYLE, GetWindowLongW(Window, GWL_STYLE) | WS_CAPTION);
+        FHostCaptionHidden = false;
+    }
+    // The previous procedure's answer stands; the skinned caption shows the new text.
+    FCaptionText = Form()->Caption();
+    RedrawFrame();
 }
 
 void TKsCustomForm::KMRefreshFrame(TMessage& Message) {

@@ -233,6 +233,7 @@ private:
     void DrawDragFrame(const RECT& Bounds);
     void ActOnZone(TKsFormZone Zone);
     void CaptureLost(HWND NewCapture);
+    void HideHostCaption();
 
     bool FBlend = false;
     int FBlendValue = 150;
@@ -284,6 +285,7 @@ private:
     std::string FCaptionText;
 
     bool FCaptionActive = false;
+    bool FHostCaptionHidden = false;
     bool FPaintEnabled = true;
     bool FUpdatingFrame = false;
     std::unique_ptr<TKsBitmap> FBuffer;

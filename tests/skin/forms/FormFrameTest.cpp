@@ -330,3 +330,11 @@ TEST_F(SkinnedForms, MaximizingFillsTheWorkAreaOfTheFormsMonitor) {
     EXPECT_EQ(Max.right, Monitor.rcWork.right + Border);
     EXPECT_EQ(Max.bottom, Monitor.rcWork.bottom + Border);
 }
+
+TEST_F(SkinnedForms, ANewCaptionKeepsTheHostsAnswerAndTheFramesStyle) {
+    EXPECT_NE(SetWindowTextW(Form->Handle(), L"截取的图片"), FALSE);
+    EXPECT_NE(GetWindowLongW(Form->Handle(), GWL_STYLE) & WS_CAPTION, 0);
+    wchar_t Text[32] = {};
+    GetWindowTextW(Form->Handle(), Text, 32);
+    EXPECT_STREQ(Text, L"截取的图片");
+}

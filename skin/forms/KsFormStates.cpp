@@ -13,6 +13,9 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 // The tray icon's record for this controller: its utility window and its own identity.
@@ -401,31 +404,85 @@ bool TKsCustomForm::UtilityMessage(TMessage& Message) {
     }
 }
 
+// The application's minimise and restore, relayed to every controller that asked for them,
+// whatever order controllers come and go in; the handlers the application had before the
+// first controller are called after them, and put back when the last one leaves.
+class TApplicationStateRelay {
+public:
+    static TApplicationStateRelay& Instance() {
+        // Controllers freed while the program ends still find it.
+        static TApplicationStateRelay* Relay = new TApplicationStateRelay;
+        return *Relay;
+    }
+
+    void Add(TKsCustomForm* Listener) {
+        if (std::find(FListeners.begin(), FListeners.end(), Listener) != FListeners.end())
+            return;
+        if (FListeners.empty()) {
+            FSavedOnMinimize = Application->OnMinimize;
+            FSavedOnRestore = Application->OnRestore;
+            Application->OnMinimize = MakeEvent(this, &TApplicationStateRelay::Minimized);
+            Application->OnRestore = MakeEvent(this, &TApplicationStateRelay::Restored);
+        }
+        FListeners.push_back(Listener);
+    }
+
+    void Remove(TKsCustomForm* Listener) {
+        const auto Found = std::find(FListeners.begin(), FListeners.end(), Listener);
+        if (Found == FListeners.end())
+            return;
+        FListeners.erase(Found);
+        if (FListeners.empty()) {
+            Application->OnMinimize = FSavedOnMinimize;
+            Application->OnRestore = FSavedOnRestore;
+        }
+    }
+
+private:
+    // Each listener is looked up again before it is told: one may free another.
+    void Relay(void (TKsCustomForm::*Tell)()) {
+        const std::vector<TKsCustomForm*> Listeners = FListeners;
+        for (TKsCustomForm* Listener : Listeners)
+            if (std::find(FListeners.begin(), FListeners.end(), Listener) != FListeners.end())
+                (Listener->*Tell)();
+    }
+    void Minimized(TObject* Sender) {
+        const TNotifyEvent Saved = FSavedOnMinimize;
+        Relay(&TKsCustomForm::AppMinimize);
+        if (Saved)
+            Saved(Sender);
+    }
+    void Restored(TObject* Sender) {
+        const TNotifyEvent Saved = FSavedOnRestore;
+        Relay(&TKsCustomForm::AppRestore);
+        if (Saved)
+            Saved(Sender);
+    }
+
+    std::vector<TKsCustomForm*> FListeners;
+    TNotifyEvent FSavedOnMinimize;
+    TNotifyEvent FSavedOnRestore;
+};
+
 void TKsCustomForm::HookApplicationEvents() {
-    if (FAppEventsHooked)
-        return;
-    FAppEventsHooked = true;
-    FSavedOnMinimize = Application->OnMinimize;
-    FSavedOnRestore = Application->OnRestore;
-    Application->OnMinimize = MakeEvent(this, &TKsCustomForm::AppMinimize);
-    Application->OnRestore = MakeEvent(this, &TKsCustomForm::AppRestore);
+    TApplicationStateRelay::Instance().Add(this);
 }
 
-void TKsCustomForm::AppMinimize(TObject* Sender) {
+void TKsCustomForm::UnhookApplicationEvents() {
+    TApplicationStateRelay::Instance().Remove(this);
+}
+
+void TKsCustomForm::AppMinimize() {
     if (FMinimizeApplication && FWindowState != TKsWindowState::kwsMinimized &&
         FWindowState != TKsWindowState::kwsTray)
         Minimize();
-    if (FSavedOnMinimize)
-        FSavedOnMinimize(Sender);
 }
 
-void TKsCustomForm::AppRestore(TObject* Sender) {
+void TKsCustomForm::AppRestore() {
     if (FMinimizeApplication && FWindowState == TKsWindowState::kwsMinimized) {
         Restore();
         RedrawFrame();
     }
-    if (FSavedOnRestore)
-        FSavedOnRestore(Sender);
 }
 
 // ---- Lifecycle ----

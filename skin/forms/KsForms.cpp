@@ -114,10 +114,7 @@ TKsCustomForm::TKsCustomForm(TComponent* AOwner)
 
 TKsCustomForm::~TKsCustomForm() {
     SetControl(nullptr);
-    if (FAppEventsHooked) {
-        Application->OnMinimize = FSavedOnMinimize;
-        Application->OnRestore = FSavedOnRestore;
-    }
+    UnhookApplicationEvents();
     RemoveTrayIcon();
 }
 

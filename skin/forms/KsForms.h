@@ -219,9 +219,12 @@ private:
     void ApplyBounds(const RECT& Bounds);
     RECT FormBounds() const;
     bool ShownModally() const;
+    friend class TApplicationStateRelay;
     void HookApplicationEvents();
-    void AppMinimize(TObject* Sender);
-    void AppRestore(TObject* Sender);
+    void UnhookApplicationEvents();
+    // The application was minimised or restored (with MinimizeApplication).
+    void AppMinimize();
+    void AppRestore();
     bool UtilityMessage(TMessage& Message);
     void AddTrayIcon();
     void RemoveTrayIcon();
@@ -279,9 +282,6 @@ private:
     bool FTrayIconShown = false;
     std::wstring FTrayTip;
     std::unique_ptr<TKsMessageWindow> FUtilityWindow;
-    TNotifyEvent FSavedOnMinimize;
-    TNotifyEvent FSavedOnRestore;
-    bool FAppEventsHooked = false;
     std::string FCaptionText;
 
     bool FCaptionActive = false;

@@ -338,3 +338,29 @@ TEST_F(SkinnedForms, ANewCaptionKeepsTheHostsAnswerAndTheFramesStyle) {
     GetWindowTextW(Form->Handle(), Text, 32);
     EXPECT_STREQ(Text, L"截取的图片");
 }
+
+TEST(SkinnedFormApplicationEvents, RelayToLiveControllersWhateverOrderTheyGoIn) {
+    struct TRecorder {
+        int Minimized = 0;
+        void Minimize(TObject*) { ++Minimized; }
+    } Recorder;
+    const TNotifyEvent Before = Application->OnMinimize;
+    Application->OnMinimize = MakeEvent(&Recorder, &TRecorder::Minimize);
+    const TNotifyEvent Original = Application->OnMinimize;
+    auto First = std::make_unique<TForm>(nullptr);
+    auto Second = std::make_unique<TForm>(nullptr);
+    for (TForm* Form : {First.get(), Second.get()}) {
+        auto* Controller = new TKsCustomForm(Form);
+        Controller->Loaded();
+        Controller->SetMinimizeApplication(true);
+        SendMessageW(Form->Handle(), WM_NCACTIVATE, TRUE, 0);
+        Controller->SetMinimizeApplication(false); // relayed, but no real minimise
+    }
+    First.reset(); // not the last one hooked
+    ASSERT_TRUE(Application->OnMinimize);
+    Application->OnMinimize(nullptr);
+    EXPECT_EQ(Recorder.Minimized, 1) << "the application's own handler still runs";
+    Second.reset();
+    EXPECT_TRUE(Application->OnMinimize == Original) << "put back after the last controller";
+    Application->OnMinimize = Before;
+}

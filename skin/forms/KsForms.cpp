@@ -162,10 +162,6 @@ void TKsCustomForm::SetCanMove(bool Value) {
     UpdateFrame();
 }
 
-void TKsCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
-    TKsHook::Notification(AComponent, Operation);
-}
-
 void TKsCustomForm::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
     case WM_NCCALCSIZE:

@@ -173,7 +173,6 @@ protected:
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
-    void Notification(TComponent* AComponent, TOperation Operation) override;
     // Whether the caption shows the system menu's icon.
     bool ShowsSystemMenuIcon() const;
     // The form's icon, else the application's, else the host's standard one.

@@ -1,9 +1,12 @@
 #include "skin/themes/TeThemeLuna.h"
 
 #include "framework/windows/ResourceStream.h"
+#include "framework/windows/ShortCuts.h"
 #include "skin/graphics/KsBitmap.h"
 #include "skin/graphics/KsColors.h"
 #include "skin/graphics/KsUtils.h"
+#include "skin/menus/KsItemPainting.h"
+#include "skin/menus/KsItems.h"
 #include "skin/themes/LunaSkinLayout.h"
 
 #include <array>
@@ -138,11 +141,26 @@ void NineSlice(TKsBitmap& Skin, TKsBitmap& Dest, const RECT& Target, const RECT&
     NineSlice(Skin, Dest, Target, Source, Margin, true, false);
 }
 
-// A piece copied over the background, centred in Rect.
-void CopyCentred(TKsBitmap& Skin, TKsBitmap& Dest, const RECT& Rect, const TPiece& Piece) {
+// A piece copied centred in Rect, over the background unless it is to be opaque.
+void CopyCentred(TKsBitmap& Skin, TKsBitmap& Dest, const RECT& Rect, const TPiece& Piece,
+                 bool Transparent = true) {
     Copy(Skin, Dest, Rect.left + (RectWidth(Rect) - Piece.Width) / 2,
-         Rect.top + (RectHeight(Rect) - Piece.Height) / 2, PieceRect(Piece), true);
+         Rect.top + (RectHeight(Rect) - Piece.Height) / 2, PieceRect(Piece), Transparent);
 }
+
+// Menu text and glyph places: the glyph column of a popup item, where its caption starts,
+// and the area of the sub-menu arrow (from the item's right).
+constexpr int GlyphColumnWidth = 22;
+constexpr int CaptionIndent = 26;
+constexpr int ArrowAreaLeft = 34;
+constexpr int ArrowAreaRight = 2;
+// A menu-bar item is its caption plus this much; a popup item its texts plus this much.
+constexpr int MenuBarItemPadding = 12;
+constexpr int PopupItemPadding = 74;
+constexpr int SeparatorHeight = 9;
+// The separator line: this far below the item's top, this far in from either side.
+constexpr int SeparatorLineTop = 4;
+constexpr int SeparatorLineInset = 2;
 
 std::unique_ptr<TKsBitmap> LoadSkin(const char* ResourceName) {
     auto Skin = std::make_unique<TKsBitmap>();
@@ -305,6 +323,95 @@ TGdiObject<HRGN> TTeThemeLuna::GetFormRegion(int Width, int Height, TKsBorderSty
 
 void TTeThemeLuna::DrawMenuBarBackground(TKsBitmap& Bitmap, int Width, int Height) {
     Bitmap.FillRect(RECT{0, 0, Width, Height}, Pixel(14));
+}
+
+void TTeThemeLuna::MeasureMenuBarItem(TKsBitmap& Bitmap, TKsCustomItem& Item, int& Width,
+                                      int& Height) {
+    SelectFont(Bitmap, 2);
+    Width = Bitmap.TextWidth(Item.Caption()) + MenuBarItemPadding;
+    Height = GetMetric(14);
+}
+
+void TTeThemeLuna::MeasurePopupItem(TKsBitmap& Bitmap, TKsCustomItem& Item, int& Width,
+                                    int& Height) {
+    SelectFont(Bitmap, 3);
+    Height = Item.IsSeparator() ? SeparatorHeight : GetMetric(14);
+    Width = Bitmap.TextWidth(Item.Caption()) + Bitmap.TextWidth(ShortCutToText(Item.ShortCut())) +
+            PopupItemPadding;
+}
+
+void TTeThemeLuna::DrawMenuBarItem(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect,
+                                   bool Selected, bool NotTracking) {
+    SelectFont(Bitmap, 2);
+    Bitmap.FillRect(Rect, Pixel(Item.InControlBar() ? 11 : 14));
+    const RECT Face = InflateRectBy(Rect, -1);
+    int TextColor = 18;
+    if (Selected && Item.InControlBar()) {
+        DrawToolButton(Bitmap, Face,
+                       NotTracking ? TTeDrawState::tdsNormal : TTeDrawState::tdsPressed, false,
+                       false);
+    } else if (Selected) {
+        Bitmap.FillRect(Face, Pixel(15));
+        Bitmap.FrameRect(Face, Pixel(13));
+        TextColor = 19;
+    }
+    Bitmap.Font()->SetColor(GetColor(TextColor));
+    Bitmap.DrawText(Item.Caption(), Face, DrawTextFlags(TeTextCenter));
+}
+
+void TTeThemeLuna::DrawMDIButton(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect,
+                                 bool Selected, bool NotTracking) {
+    const auto Kind = Item.ButtonKind();
+    if (Kind == TKsItemButtonKind::kibSysMenu) {
+        // The item draws the child's icon over this.
+        Bitmap.FillRect(Rect, Pixel(Selected ? 15 : 14));
+        return;
+    }
+    if (Kind == TKsItemButtonKind::kibNone || Kind > TKsItemButtonKind::kibSysMenu)
+        return;
+    // Close, restore and minimize lie right to left; selected looks lie below the normal one.
+    const int Column = MDIButtonColumn[3 - static_cast<size_t>(Kind)];
+    const int Row = Selected ? (NotTracking ? 1 : 2) : 0;
+    const TPiece Button{Column, MDIButtonTop + MDIButtonSize * Row, MDIButtonSize, MDIButtonSize};
+    CopyCentred(MainSkin(), Bitmap, Rect, Button, false);
+}
+
+void TTeThemeLuna::DrawPopupItem(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect,
+                                 bool Selected, bool) {
+    if (Item.IsSeparator()) {
+        Bitmap.FillRect(Rect, Pixel(16));
+        const int Top = Rect.top + SeparatorLineTop;
+        Bitmap.FillRect(
+            RECT{Rect.left + SeparatorLineInset, Top, Rect.right - SeparatorLineInset, Top + 1},
+            ColorToKsColor(clBtnShadow, 255));
+        return;
+    }
+    SelectFont(Bitmap, 3);
+    Bitmap.FillRect(Rect, Pixel(Selected ? 17 : 16));
+    if (Selected)
+        Bitmap.FrameRect(Rect, Pixel(13));
+    Bitmap.Font()->SetColor(GetColor(Selected ? 21 : 20));
+    KsDrawItemGlyph(Bitmap, Item,
+                    RECT{Rect.left, Rect.top, Rect.left + GlyphColumnWidth, Rect.bottom});
+    DrawPopupItemText(Bitmap, Item, Rect);
+    const TKsColor Text = ColorToKsColor(Bitmap.Font()->Color(), 255);
+    if (Item.Count() > 0)
+        KsDrawSubMenuArrow(
+            Bitmap,
+            RECT{Rect.right - ArrowAreaLeft, Rect.top, Rect.right - ArrowAreaRight, Rect.bottom},
+            Text);
+    KsDrawScrollMarkers(Bitmap, Item, Rect, Text);
+}
+
+void TTeThemeLuna::DrawPopupItemText(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect) {
+    if (!Item.Enabled())
+        Bitmap.Font()->SetColor(GetColor(22));
+    RECT TextArea{Rect.left + CaptionIndent, Rect.top, Rect.right, Rect.bottom};
+    Bitmap.DrawText(Item.Caption(), TextArea, DrawTextFlags(TeTextLeft));
+    if (Item.ShortCut() == scNone)
+        return;
+    TextArea.right -= RectHeight(Rect);
+    Bitmap.DrawText(ShortCutToText(Item.ShortCut()), TextArea, DrawTextFlags(TeTextRight));
 }
 
 void TTeThemeLuna::DrawPopupBackground(TKsBitmap& Bitmap, int Width, int Height) {

@@ -38,8 +38,17 @@ public:
                        bool Active, TKsBorderStyle BorderStyle) override;
     TGdiObject<HRGN> GetFormRegion(int Width, int Height, TKsBorderStyle BorderStyle) override;
 
+    void MeasureMenuBarItem(TKsBitmap& Bitmap, TKsCustomItem& Item, int& Width,
+                            int& Height) override;
+    void MeasurePopupItem(TKsBitmap& Bitmap, TKsCustomItem& Item, int& Width, int& Height) override;
     void DrawMenuBarBackground(TKsBitmap& Bitmap, int Width, int Height) override;
+    void DrawMenuBarItem(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect, bool Selected,
+                         bool NotTracking) override;
+    void DrawMDIButton(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect, bool Selected,
+                       bool NotTracking) override;
     void DrawPopupBackground(TKsBitmap& Bitmap, int Width, int Height) override;
+    void DrawPopupItem(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect, bool Selected,
+                       bool NotTracking) override;
 
     void DrawButton(TKsBitmap& Bitmap, int Width, int Height, TTeDrawState State) override;
     void DrawCheckBox(TKsBitmap& Bitmap, const RECT& Rect, TTeDrawState State,
@@ -90,6 +99,8 @@ protected:
 
 private:
     void LoadSkins();
+    // The text of a popup item that is not a separator: caption and short-cut.
+    void DrawPopupItemText(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect);
     void DrawStandardFrame(TKsBitmap& Skin, TKsBitmap& Bitmap, int Width, int Height);
     void DrawToolWindowFrame(TKsBitmap& Skin, TKsBitmap& Bitmap, int Width, int Height);
 

@@ -9,6 +9,7 @@
 #include "skin/graphics/KsUtils.h"
 #include "skin/menus/KsItemPainting.h"
 #include "skin/menus/KsItems.h"
+#include "tests/skin/graphics/SurfaceTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -21,18 +22,6 @@ constexpr TKsColor Fill = 0xFF204060u;
 constexpr TKsColor Outline = 0xFF808080u;
 constexpr TKsColor Ink = 0xFFF0E010u;
 
-std::unique_ptr<TKsBitmap> Surface(int W, int H) {
-    auto Made = std::make_unique<TKsBitmap>();
-    Made->SetSize(W, H);
-    Made->Fill(Fill);
-    return Made;
-}
-
-TKsColor At(const TKsBitmap& Bitmap, int X, int Y) {
-    GdiFlush();
-    return Bitmap.Bits()[Y * Bitmap.Width() + X];
-}
-
 // Pixels drawn through the host carry no alpha of their own: compare colours only.
 bool SameColor(TKsColor A, TKsColor B) {
     return ((A ^ B) & 0xFFFFFFu) == 0;
@@ -42,7 +31,7 @@ void ExpectSamePixels(const TKsBitmap& A, const TKsBitmap& B) {
     ASSERT_EQ(A.Width(), B.Width());
     for (int Y = 0; Y < A.Height(); ++Y)
         for (int X = 0; X < A.Width(); ++X)
-            ASSERT_EQ(At(A, X, Y), At(B, X, Y)) << X << ", " << Y;
+            ASSERT_EQ(A.Pixels(X, Y), B.Pixels(X, Y)) << X << ", " << Y;
 }
 
 // Every pixel outside Rect still holds the fill.
@@ -50,7 +39,7 @@ void ExpectFillOutside(const TKsBitmap& Bitmap, const RECT& Rect) {
     for (int Y = 0; Y < Bitmap.Height(); ++Y)
         for (int X = 0; X < Bitmap.Width(); ++X)
             if (X < Rect.left || X >= Rect.right || Y < Rect.top || Y >= Rect.bottom) {
-                ASSERT_EQ(At(Bitmap, X, Y), Fill) << X << ", " << Y;
+                ASSERT_EQ(Bitmap.Pixels(X, Y), Fill) << X << ", " << Y;
             }
 }
 
@@ -77,21 +66,21 @@ void PaintShapeOnly(HDC DC, const RECT& Box) {
 } // namespace
 
 TEST(ItemPainting, TheCheckMarkIsDrawnAroundTheMiddleOfItsBoxAndMovesWithIt) {
-    auto Mark = Surface(22, 22);
+    auto Mark = MakeSurface(22, 22, Fill);
     KsDrawCheckMark(*Mark, RECT{0, 0, 22, 22});
     // Around (9, 12): the dark stroke from its left corner down to its foot and up to the
     // right, the light edge to the left of and under it.
     for (POINT P : {POINT{7, 10}, POINT{9, 12}, POINT{11, 10}, POINT{13, 8}, POINT{9, 13}})
-        EXPECT_TRUE(SameColor(At(*Mark, P.x, P.y), KsBlack)) << P.x << ", " << P.y;
+        EXPECT_TRUE(SameColor(Mark->Pixels(P.x, P.y), KsBlack)) << P.x << ", " << P.y;
     for (POINT P : {POINT{6, 10}, POINT{6, 11}, POINT{9, 14}, POINT{14, 9}})
-        EXPECT_TRUE(SameColor(At(*Mark, P.x, P.y), KsWhite)) << P.x << ", " << P.y;
+        EXPECT_TRUE(SameColor(Mark->Pixels(P.x, P.y), KsWhite)) << P.x << ", " << P.y;
     ExpectFillOutside(*Mark, RECT{6, 7, 15, 15});
 
-    auto Moved = Surface(32, 30);
+    auto Moved = MakeSurface(32, 30, Fill);
     KsDrawCheckMark(*Moved, RECT{10, 8, 32, 30});
     for (int Y = 0; Y < 22; ++Y)
         for (int X = 0; X < 22; ++X)
-            ASSERT_EQ(At(*Moved, X + 10, Y + 8), At(*Mark, X, Y)) << X << ", " << Y;
+            ASSERT_EQ(Moved->Pixels(X + 10, Y + 8), Mark->Pixels(X, Y)) << X << ", " << Y;
 }
 
 class ItemGlyph : public ::testing::Test {
@@ -112,7 +101,7 @@ protected:
 };
 
 TEST_F(ItemGlyph, AnItemWithoutPictureShowsTheCheckMarkOnlyWhenChecked) {
-    auto Drawn = Surface(30, 30);
+    auto Drawn = MakeSurface(30, 30, Fill);
     EXPECT_FALSE(KsItemHasGlyph(Item));
     KsDrawItemGlyph(*Drawn, Item, Box);
     ExpectFillOutside(*Drawn, RECT{});
@@ -120,7 +109,7 @@ TEST_F(ItemGlyph, AnItemWithoutPictureShowsTheCheckMarkOnlyWhenChecked) {
     Item.SetChecked(true);
     EXPECT_TRUE(KsItemHasGlyph(Item));
     KsDrawItemGlyph(*Drawn, Item, Box);
-    auto Mark = Surface(30, 30);
+    auto Mark = MakeSurface(30, 30, Fill);
     KsDrawCheckMark(*Mark, Box);
     ExpectSamePixels(*Drawn, *Mark);
 }
@@ -130,13 +119,13 @@ TEST_F(ItemGlyph, APictureOfTheRootsListIsCentredInTheBoxInsteadOfTheCheckMark) 
     Item.SetImageIndex(0);
     Item.SetChecked(true);
     EXPECT_TRUE(KsItemHasGlyph(Item));
-    auto Drawn = Surface(30, 30);
+    auto Drawn = MakeSurface(30, 30, Fill);
     KsDrawItemGlyph(*Drawn, Item, Box);
     // (22 - 16) / 2 and (24 - 16) / 2 in from the box's corner.
     const RECT Picture{5, 5, 21, 21};
     for (int Y = Picture.top; Y < Picture.bottom; ++Y)
         for (int X = Picture.left; X < Picture.right; ++X)
-            ASSERT_TRUE(SameColor(At(*Drawn, X, Y), 0xFFFF0000u)) << X << ", " << Y;
+            ASSERT_TRUE(SameColor(Drawn->Pixels(X, Y), 0xFFFF0000u)) << X << ", " << Y;
     ExpectFillOutside(*Drawn, Picture);
 }
 
@@ -144,28 +133,28 @@ TEST_F(ItemGlyph, ADisabledItemShowsItsPictureDisabled) {
     Root.SetImages(&Pictures);
     Item.SetImageIndex(0);
     Item.SetEnabled(false);
-    auto Drawn = Surface(30, 30);
+    auto Drawn = MakeSurface(30, 30, Fill);
     KsDrawItemGlyph(*Drawn, Item, Box);
     int Red = 0;
     int Changed = 0;
     for (int Y = 5; Y < 22; ++Y)
         for (int X = 5; X < 22; ++X) {
-            Red += SameColor(At(*Drawn, X, Y), 0xFFFF0000u);
-            Changed += At(*Drawn, X, Y) != Fill;
+            Red += SameColor(Drawn->Pixels(X, Y), 0xFFFF0000u);
+            Changed += Drawn->Pixels(X, Y) != Fill;
         }
     EXPECT_EQ(Red, 0);
     EXPECT_GT(Changed, 0);
 }
 
 TEST(ItemPainting, TheHostsArrowComesOutInTheTextColourOverTheItemsOwnPixels) {
-    auto Item = Surface(48, 22);
+    auto Item = MakeSurface(48, 22, Fill);
     Item->FillRect(RECT{0, 0, 48, 1}, Outline);
     const RECT Box{8, 0, 40, 22};
     KsDrawSubMenuArrow(*Item, Box, Ink);
     int Arrow = 0;
     for (int Y = 0; Y < 22; ++Y)
         for (int X = 0; X < 48; ++X) {
-            const TKsColor Pixel = At(*Item, X, Y);
+            const TKsColor Pixel = Item->Pixels(X, Y);
             if (Pixel == Ink) {
                 ++Arrow;
                 // A glyph in the box's middle, not a bar along it.
@@ -181,7 +170,7 @@ TEST(ItemPainting, TheHostsArrowComesOutInTheTextColourOverTheItemsOwnPixels) {
 
 TEST(ItemPainting, OnAHostThatDrawsOnlyTheArrowsShapeTheRestOfTheBoxKeepsTheItem) {
     const TArrowPainterGuard Host(&PaintShapeOnly);
-    auto Item = Surface(48, 22);
+    auto Item = MakeSurface(48, 22, Fill);
     const RECT Box{8, 0, 40, 22};
     KsDrawSubMenuArrow(*Item, Box, Ink);
     const RECT Shape = CenterRect(ShapeOnly, Box);
@@ -189,17 +178,17 @@ TEST(ItemPainting, OnAHostThatDrawsOnlyTheArrowsShapeTheRestOfTheBoxKeepsTheItem
         for (int X = 0; X < 48; ++X) {
             const bool InShape =
                 X >= Shape.left && X < Shape.right && Y >= Shape.top && Y < Shape.bottom;
-            ASSERT_EQ(At(*Item, X, Y), InShape ? Ink : Fill) << X << ", " << Y;
+            ASSERT_EQ(Item->Pixels(X, Y), InShape ? Ink : Fill) << X << ", " << Y;
         }
 }
 
 TEST(ItemPainting, AnArrowBoxReachingPastTheSurfaceIsCutToIt) {
-    auto Item = Surface(20, 10);
+    auto Item = MakeSurface(20, 10, Fill);
     KsDrawSubMenuArrow(*Item, RECT{-10, -5, 30, 25}, Ink);
     KsDrawSubMenuArrow(*Item, RECT{25, 0, 40, 10}, Ink);
     for (int Y = 0; Y < 10; ++Y)
         for (int X = 0; X < 20; ++X) {
-            const TKsColor Pixel = At(*Item, X, Y);
+            const TKsColor Pixel = Item->Pixels(X, Y);
             ASSERT_TRUE(Pixel == Fill || Pixel == Ink) << X << ", " << Y;
         }
 }
@@ -218,21 +207,21 @@ protected:
 
     // The item drawn in a 40 x 20 rectangle: its marker box is 7 x 4 at (24, 8).
     std::unique_ptr<TKsBitmap> Drawn(TKsCustomItem& Item) {
-        auto Result = Surface(40, 20);
+        auto Result = MakeSurface(40, 20, Fill);
         KsDrawScrollMarkers(*Result, Item, RECT{0, 0, 40, 20}, Ink);
         return Result;
     }
     static int InkIn(const TKsBitmap& Bitmap, int Row) {
         int Count = 0;
         for (int X = 0; X < 40; ++X)
-            Count += SameColor(At(Bitmap, X, Row), Ink);
+            Count += SameColor(Bitmap.Pixels(X, Row), Ink);
         return Count;
     }
     static void ExpectTriangle(const TKsBitmap& Bitmap, int BaseRow, int ApexRow) {
         for (int X = 24; X < 31; ++X)
-            EXPECT_TRUE(SameColor(At(Bitmap, X, BaseRow), Ink)) << X;
+            EXPECT_TRUE(SameColor(Bitmap.Pixels(X, BaseRow), Ink)) << X;
         EXPECT_EQ(InkIn(Bitmap, ApexRow), 1);
-        EXPECT_TRUE(SameColor(At(Bitmap, 27, ApexRow), Ink));
+        EXPECT_TRUE(SameColor(Bitmap.Pixels(27, ApexRow), Ink));
         ExpectFillOutside(Bitmap, RECT{24, 8, 31, 12});
     }
 

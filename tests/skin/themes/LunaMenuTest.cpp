@@ -12,6 +12,7 @@
 #include "skin/themes/KsThemeRegistration.h"
 #include "skin/themes/LunaSkinLayout.h"
 #include "skin/themes/TeThemeLuna.h"
+#include "tests/skin/graphics/SurfaceTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -22,32 +23,20 @@ namespace {
 // A background no theme colour has.
 constexpr TKsColor Background = 0x80123456u;
 
-std::unique_ptr<TKsBitmap> Canvas(int W, int H) {
-    auto Surface = std::make_unique<TKsBitmap>();
-    Surface->SetSize(W, H);
-    Surface->Fill(Background);
-    return Surface;
-}
-
-TKsColor At(const TKsBitmap& Surface, int X, int Y) {
-    GdiFlush();
-    return Surface.Bits()[Y * Surface.Width() + X];
-}
-
 // Pixels of Area whose colour is Color's (text and lines drawn through the host carry no
 // alpha of their own).
 int CountColor(const TKsBitmap& Surface, const RECT& Area, TKsColor Color) {
     int Count = 0;
     for (int Y = Area.top; Y < Area.bottom; ++Y)
         for (int X = Area.left; X < Area.right; ++X)
-            Count += ((At(Surface, X, Y) ^ Color) & 0xFFFFFFu) == 0;
+            Count += ((Surface.Pixels(X, Y) ^ Color) & 0xFFFFFFu) == 0;
     return Count;
 }
 
 void ExpectSamePixels(const TKsBitmap& A, const TKsBitmap& B) {
     for (int Y = 0; Y < A.Height(); ++Y)
         for (int X = 0; X < A.Width(); ++X)
-            ASSERT_EQ(At(A, X, Y), At(B, X, Y)) << X << ", " << Y;
+            ASSERT_EQ(A.Pixels(X, Y), B.Pixels(X, Y)) << X << ", " << Y;
 }
 
 class LunaMenus : public ::testing::Test {
@@ -73,7 +62,7 @@ protected:
     }
     std::unique_ptr<TKsBitmap> PopupItem(TKsCustomItem& Shown, bool Selected, int W = 160,
                                          int H = 22) {
-        auto Surface = Canvas(W, H);
+        auto Surface = MakeSurface(W, H, Background);
         Theme.DrawPopupItem(*Surface, Shown, RECT{0, 0, W, H}, Selected, true);
         return Surface;
     }
@@ -85,7 +74,7 @@ protected:
 } // namespace
 
 TEST_F(LunaMenus, ItemsMeasureTheirTextsInTheThemesFontsAndTakeTheItemHeight) {
-    auto Surface = Canvas(1, 1);
+    auto Surface = MakeSurface(1, 1, Background);
     TKsCustomItem* File = Item("&File");
     int W = 0;
     int H = 0;
@@ -109,15 +98,15 @@ TEST_F(LunaMenus, APopupItemIsFilledAndWrittenInTheColoursOfItsState) {
     TKsCustomItem* Open = Item("Open");
     const RECT Text{26, 0, 160, 22};
     auto Plain = PopupItem(*Open, false);
-    EXPECT_EQ(At(*Plain, 0, 0), Color(16));
-    EXPECT_EQ(At(*Plain, 159, 21), Color(16));
+    EXPECT_EQ(Plain->Pixels(0, 0), Color(16));
+    EXPECT_EQ(Plain->Pixels(159, 21), Color(16));
     EXPECT_EQ(CountColor(*Plain, RECT{0, 0, 26, 22}, Color(16)), 26 * 22);
     EXPECT_GT(CountColor(*Plain, Text, Color(20)), 10);
 
     auto Selected = PopupItem(*Open, true);
     for (POINT Edge : {POINT{0, 0}, POINT{159, 0}, POINT{0, 21}, POINT{159, 21}, POINT{80, 0},
                        POINT{0, 10}, POINT{159, 10}, POINT{80, 21}})
-        EXPECT_EQ(At(*Selected, Edge.x, Edge.y), Color(13)) << Edge.x << ", " << Edge.y;
+        EXPECT_EQ(Selected->Pixels(Edge.x, Edge.y), Color(13)) << Edge.x << ", " << Edge.y;
     EXPECT_EQ(CountColor(*Selected, RECT{1, 1, 26, 21}, Color(17)), 25 * 20);
     EXPECT_GT(CountColor(*Selected, Text, Color(21)), 10);
 
@@ -143,7 +132,7 @@ TEST_F(LunaMenus, TheShortCutEndsOneItemHeightBeforeTheRight) {
 
 TEST_F(LunaMenus, TheSeparatorIsOneHorizontalLineFourPixelsBelowItsTop) {
     const RECT Rect{5, 10, 65, 19};
-    auto Surface = Canvas(70, 24);
+    auto Surface = MakeSurface(70, 24, Background);
     Theme.DrawPopupItem(*Surface, *Item("-"), Rect, true, true);
     const TKsColor Line = ColorToKsColor(clBtnShadow, 255);
     for (int Y = 0; Y < 24; ++Y)
@@ -151,7 +140,7 @@ TEST_F(LunaMenus, TheSeparatorIsOneHorizontalLineFourPixelsBelowItsTop) {
             const bool Inside =
                 X >= Rect.left && X < Rect.right && Y >= Rect.top && Y < Rect.bottom;
             const bool OnLine = Y == Rect.top + 4 && X >= Rect.left + 2 && X < Rect.right - 2;
-            ASSERT_EQ(At(*Surface, X, Y), OnLine ? Line : (Inside ? Color(16) : Background))
+            ASSERT_EQ(Surface->Pixels(X, Y), OnLine ? Line : (Inside ? Color(16) : Background))
                 << X << ", " << Y;
         }
 }
@@ -194,11 +183,11 @@ TEST_F(LunaMenus, TheSubMenuArrowIsInTheTextColourAndKeepsTheSelectionOutline) {
         EXPECT_LT(Drawn, 32 * 22 / 4);
         for (int Y = 1; Y < 21; ++Y)
             for (int X = Arrow.left; X < Arrow.right; ++X) {
-                const TKsColor Pixel = At(*Surface, X, Y);
+                const TKsColor Pixel = Surface->Pixels(X, Y);
                 ASSERT_TRUE(Pixel == Ink || Pixel == Fill) << X << ", " << Y;
             }
         for (int X = 0; X < 160; ++X)
-            ASSERT_EQ(At(*Surface, X, 0), Selected ? Color(13) : Color(16)) << X;
+            ASSERT_EQ(Surface->Pixels(X, 0), Selected ? Color(13) : Color(16)) << X;
     }
 }
 
@@ -239,7 +228,7 @@ TEST_F(LunaMenus, MDIButtonsAreCopiedCentredFromTheSkinByKindAndState) {
     for (const auto& [Kind, Column] : Kinds)
         for (const TLook& Look : Looks) {
             Button->SetButtonKind(Kind);
-            auto Surface = Canvas(25, 23);
+            auto Surface = MakeSurface(25, 23, Background);
             Theme.DrawMDIButton(*Surface, *Button, RECT{0, 0, 25, 23}, Look.Selected,
                                 Look.NotTracking);
             // (25 - 19) / 2 across, (23 - 19) / 2 down; everything else untouched.
@@ -247,21 +236,21 @@ TEST_F(LunaMenus, MDIButtonsAreCopiedCentredFromTheSkinByKindAndState) {
                 for (int X = 0; X < 25; ++X) {
                     const bool InPiece = X >= 3 && X < 22 && Y >= 2 && Y < 21;
                     const TKsColor Expected =
-                        InPiece ? At(Skin, Column + X - 3, MDIButtonTop + 19 * Look.Row + Y - 2)
+                        InPiece ? Skin.Pixels(Column + X - 3, MDIButtonTop + 19 * Look.Row + Y - 2)
                                 : Background;
-                    ASSERT_EQ(At(*Surface, X, Y), Expected)
+                    ASSERT_EQ(Surface->Pixels(X, Y), Expected)
                         << X << ", " << Y << " column " << Column << " row " << Look.Row;
                 }
         }
 
     Button->SetButtonKind(TKsItemButtonKind::kibSysMenu);
     for (bool Selected : {false, true}) {
-        auto Surface = Canvas(25, 23);
+        auto Surface = MakeSurface(25, 23, Background);
         Theme.DrawMDIButton(*Surface, *Button, RECT{0, 0, 25, 23}, Selected, true);
         EXPECT_EQ(CountColor(*Surface, RECT{0, 0, 25, 23}, Color(Selected ? 15 : 14)), 25 * 23);
     }
     Button->SetButtonKind(TKsItemButtonKind::kibNone);
-    auto Surface = Canvas(25, 23);
+    auto Surface = MakeSurface(25, 23, Background);
     Theme.DrawMDIButton(*Surface, *Button, RECT{0, 0, 25, 23}, true, true);
     EXPECT_EQ(CountColor(*Surface, RECT{0, 0, 25, 23}, Background), 25 * 23);
 }
@@ -270,19 +259,19 @@ TEST_F(LunaMenus, AMenuBarItemOffAControlBarIsFramedWhenSelected) {
     TKsCustomItem* File = Item("File");
     const RECT Rect{0, 0, 40, 22};
     const RECT Face{1, 1, 39, 21};
-    auto Plain = Canvas(40, 22);
+    auto Plain = MakeSurface(40, 22, Background);
     Theme.DrawMenuBarItem(*Plain, *File, Rect, false, true);
-    EXPECT_EQ(At(*Plain, 0, 0), Color(14));
-    EXPECT_EQ(At(*Plain, 1, 1), Color(14));
+    EXPECT_EQ(Plain->Pixels(0, 0), Color(14));
+    EXPECT_EQ(Plain->Pixels(1, 1), Color(14));
     EXPECT_GT(CountColor(*Plain, Face, Color(18)), 10);
 
-    auto Selected = Canvas(40, 22);
+    auto Selected = MakeSurface(40, 22, Background);
     Theme.DrawMenuBarItem(*Selected, *File, Rect, true, false);
-    EXPECT_EQ(At(*Selected, 0, 0), Color(14));
-    EXPECT_EQ(At(*Selected, 39, 21), Color(14));
-    EXPECT_EQ(At(*Selected, 1, 1), Color(13));
-    EXPECT_EQ(At(*Selected, 38, 20), Color(13));
-    EXPECT_EQ(At(*Selected, 2, 2), Color(15));
+    EXPECT_EQ(Selected->Pixels(0, 0), Color(14));
+    EXPECT_EQ(Selected->Pixels(39, 21), Color(14));
+    EXPECT_EQ(Selected->Pixels(1, 1), Color(13));
+    EXPECT_EQ(Selected->Pixels(38, 20), Color(13));
+    EXPECT_EQ(Selected->Pixels(2, 2), Color(15));
     EXPECT_GT(CountColor(*Selected, Face, Color(19)), 10);
 }
 
@@ -290,21 +279,21 @@ TEST_F(LunaMenus, AMenuBarItemOnAControlBarIsAToolButtonWhenSelected) {
     TKsCustomItem* Blank = Item("");
     Blank->SetInControlBar(true);
     const RECT Rect{0, 0, 40, 22};
-    auto Plain = Canvas(40, 22);
+    auto Plain = MakeSurface(40, 22, Background);
     Theme.DrawMenuBarItem(*Plain, *Blank, Rect, false, true);
     EXPECT_EQ(CountColor(*Plain, Rect, Color(11)), 40 * 22);
     for (const auto& [NotTracking, State] :
          {std::pair{true, TTeDrawState::tdsNormal}, std::pair{false, TTeDrawState::tdsPressed}}) {
-        auto Drawn = Canvas(40, 22);
+        auto Drawn = MakeSurface(40, 22, Background);
         Theme.DrawMenuBarItem(*Drawn, *Blank, Rect, true, NotTracking);
-        auto Expected = Canvas(40, 22);
+        auto Expected = MakeSurface(40, 22, Background);
         Expected->FillRect(Rect, Color(11));
         Theme.DrawToolButton(*Expected, RECT{1, 1, 39, 21}, State, false, false);
         ExpectSamePixels(*Drawn, *Expected);
     }
     TKsCustomItem* File = Item("File");
     File->SetInControlBar(true);
-    auto Text = Canvas(40, 22);
+    auto Text = MakeSurface(40, 22, Background);
     Theme.DrawMenuBarItem(*Text, *File, Rect, true, true);
     EXPECT_GT(CountColor(*Text, RECT{1, 1, 39, 21}, Color(18)), 10);
 }

@@ -123,6 +123,7 @@ struct TPropInfo {
 class TPropertyTable {
 public:
     TPropertyTable(std::initializer_list<TPropInfo> Properties) : FItems(Properties) {}
+    explicit TPropertyTable(std::vector<TPropInfo> Properties) : FItems(std::move(Properties)) {}
     const std::vector<TPropInfo>& Items() const { return FItems; }
 
 private:

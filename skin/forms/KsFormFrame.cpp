@@ -49,8 +49,7 @@ TFont& KsCaptionFont(bool Small) {
     static const auto Fonts = [] {
         auto Made = std::make_pair(std::make_unique<TFont>(), std::make_unique<TFont>());
         NONCLIENTMETRICSW Metrics{};
-        Metrics.cbSize = sizeof(Metrics);
-        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(Metrics), &Metrics, 0)) {
+        if (KsNonClientMetrics(Metrics)) {
             Made.first->SetHandle(CreateFontIndirectW(&Metrics.lfCaptionFont));
             Made.second->SetHandle(CreateFontIndirectW(&Metrics.lfSmCaptionFont));
         }

@@ -226,8 +226,10 @@ void TKsCustomForm::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
             }
             FDragging = false;
         }
-    } else if (Button == TMouseButton::mbRight && Zone == TKsFormZone::fzCaption) {
-        ShowSysMenu();
+    } else if (Button == TMouseButton::mbRight && Zone == TKsFormZone::fzCaption && Attached()) {
+        RECT Window{};
+        GetWindowRect(Form()->Handle(), &Window);
+        ShowSysMenuAt(POINT{Window.left + X, Window.top + Y});
     }
     FPressedZone = TKsFormZone::fzNone;
 }

@@ -334,13 +334,13 @@ void TKsCustomForm::Help() {
         SendMessageW(Form()->Handle(), WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
 }
 
-void TKsCustomForm::ShowSysMenu() {}
-
 void TKsCustomForm::WMSysCommand(TMessage& Message) {
     switch (Message.WParam & 0xFFF0) {
     case SC_KEYMENU:
         if (Message.LParam == ' ')
             ShowSysMenu();
+        else
+            KeyMenu(Message);
         break;
     case SC_MOUSEMENU:
         ShowSysMenu();
@@ -495,6 +495,7 @@ void TKsCustomForm::Loaded() {
         return;
     auto* Owner = dynamic_cast<TCustomForm*>(this->Owner());
     SetControl(Owner);
+    InstallShortCutHandler();
     if (FLoadedWindowState != TKsWindowState::kwsNormal && Attached()) {
         PostMessageW(Form()->Handle(), KM_SETWINDOWSTATE, static_cast<WPARAM>(FLoadedWindowState),
                      0);

@@ -9,6 +9,7 @@
 #include "skin/controls/KsControls.h"
 #include "skin/forms/KsMessageWindow.h"
 #include "skin/graphics/KsBitmap.h"
+#include "skin/menus/KsItems.h"
 
 const TEnumInfo KsBorderStyleInfo{"TKsBorderStyle", {"kbsNone", "kbsStandard", "kbsToolWindow"}};
 const TEnumInfo KsBorderIconInfo{
@@ -113,6 +114,8 @@ TKsCustomForm::TKsCustomForm(TComponent* AOwner)
 }
 
 TKsCustomForm::~TKsCustomForm() {
+    RestoreShortCutHandler();
+    FSysMenu.reset();
     SetControl(nullptr);
     UnhookApplicationEvents();
     RemoveTrayIcon();

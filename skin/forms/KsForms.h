@@ -24,7 +24,11 @@
 class TCanvas;
 class TCustomForm;
 class TKsBitmap;
+class TKsCustomItem;
+class TKsCustomMenuBar;
 class TKsMessageWindow;
+class TPopupMenu;
+struct TWMKey;
 
 // Private messages of a skinned form.
 constexpr uint32_t KM_TRAYNOTIFY = 0x056C;
@@ -108,6 +112,12 @@ public:
     int CaptionHeight() const;
     int BorderWidth() const;
     int FormWidth() const { return FFormWidth; }
+    // Gives the frame another size for measuring its insets; the next layout of the window
+    // sets the real one.
+    void SetFormSize(int Width, int Height) {
+        FFormWidth = Width;
+        FFormHeight = Height;
+    }
     int FormHeight() const { return FFormHeight; }
     int WindowWidth() const { return FWindowWidth; }
     int WindowHeight() const { return FWindowHeight; }
@@ -162,21 +172,42 @@ public:
     void Restore();
     void Close();
     void Help();
-    // Opens the form's system menu; skinned menus provide it.
+    // ---- Menus (KsFormMenus.cpp) ----
+    // The skinned menu bar the form's keyboard menu and short-cuts go to (not owned).
+    TKsCustomMenuBar* MenuBar() const { return FMenuBar; }
+    void SetMenuBar(TKsCustomMenuBar* Value);
+    // The menu a right click on the tray icon opens while the form is in the tray.
+    TPopupMenu* TrayMenu() const { return FTrayMenu; }
+    void SetTrayMenu(TPopupMenu* Value);
+    // A new item of the system menu, owned by AOwner.
+    virtual TKsCustomItem* CreateSysMenuItem(TComponent* AOwner);
+    // Rebuilds the system menu for the current state and border icons.
+    void BuildSysMenu();
+    // The system menu's root item, or nullptr before the first build.
+    TKsCustomItem* SysMenu() const { return FSysMenu.get(); }
+    // Opens the form's system menu and returns when it has closed.
     virtual void ShowSysMenu();
+    // Opens the system menu at a screen point.
+    void ShowSysMenuAt(POINT ScreenPoint);
+    // The system menu's command for Item (compared by caption).
+    void SysMenuClick(TObject* Item);
+    // The form's short-cut handler while the controller is attached: the menu bar's items
+    // first, then the form's own handler.
+    void FormShortCut(TWMKey& Message, bool& Handled);
+    // The form's icon, else the application's, else the host's standard one.
+    HICON FormIcon() const;
 
     void Loaded() override;
     void Dispatch(TMessage& Message) override;
     void AfterMessage(TMessage& Msg) override;
 
 protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
     // Whether the caption shows the system menu's icon.
     bool ShowsSystemMenuIcon() const;
-    // The form's icon, else the application's, else the host's standard one.
-    HICON FormIcon() const;
     // A caption button shows pushed: the left button went down on it and is over it.
     bool IconPushed(TKsFormZone Zone) const;
     // A move or a resize is under way.
@@ -196,6 +227,10 @@ private:
     void WMWindowPosChanging(TMessage& Message);
     void WMSysCommand(TMessage& Message);
     void KMPaintTo(TMessage& Message);
+    // Alt with a letter: the menu bar opens the item with that accelerator.
+    bool KeyMenu(TMessage& Message);
+    void InstallShortCutHandler();
+    void RestoreShortCutHandler();
     void KMRefreshFrame(TMessage& Message);
     void NCMouse(TMessage& Message);
 
@@ -292,6 +327,13 @@ private:
     RECT FBackgroundRect{};
     bool FAnimating = false;
     std::unique_ptr<TKsBitmap> FAnimationImage;
+
+    TKsCustomMenuBar* FMenuBar = nullptr;
+    TPopupMenu* FTrayMenu = nullptr;
+    std::unique_ptr<TKsCustomItem> FSysMenu;
+    POINT FSysMenuPoint{};
+    TEvent<TWMKey&, bool&> FSavedOnShortCut;
+    bool FShortCutInstalled = false;
 };
 
 extern const TEnumInfo KsBorderStyleInfo;

@@ -85,6 +85,19 @@ void KsReleaseCapture() {
     }
 }
 
+HWND KsCaptureWindow() {
+    return CaptureWindow;
+}
+
+bool KsNonClientMetrics(NONCLIENTMETRICSW& Metrics) {
+    Metrics = NONCLIENTMETRICSW{};
+    Metrics.cbSize = sizeof(Metrics);
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(Metrics), &Metrics, 0))
+        return true;
+    Metrics = NONCLIENTMETRICSW{};
+    return false;
+}
+
 std::string ShortenText(HDC DC, const std::string& Text, int MaxWidth) {
     if (TextWidthIn(DC, Utf8ToWide(Text)) <= MaxWidth)
         return Text;

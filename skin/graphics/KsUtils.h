@@ -36,6 +36,12 @@ RECT CenterRect(const RECT& Rect, const RECT& Bounds);
 // one KsReleaseCapture, and the last one releases the capture if Window still holds it.
 void KsSetCapture(HWND Window);
 void KsReleaseCapture();
+// The window the nested capture was taken for; nullptr while none is held.
+HWND KsCaptureWindow();
+
+// The host's non-client metrics (fonts and sizes of captions and menus), read with the
+// record size the wide call expects; False and a zeroed record when the host refuses.
+bool KsNonClientMetrics(NONCLIENTMETRICSW& Metrics);
 
 // Text cut so that it fits MaxWidth pixels in the device context's font, ending in "..."
 // when cut; "..." alone when not even one character fits.

@@ -25,9 +25,24 @@
 #include <vector>
 
 class TCustomImageList;
+class TFont;
+class TKsBitmap;
 class TKsCustomForm;
 class TKsCustomItem;
 class TKsCustomItemActionLink;
+class TKsItemView;
+class TKsPopupWindow;
+
+// The system's menu font, which every item measures and paints with.
+TFont& KsItemFont();
+// The icon of the MDI child whose caption buttons Item stands for, at small-icon size.
+void KsDrawChildFormIcon(TKsBitmap& Bitmap, const TKsCustomItem& Item, POINT At);
+
+// Makes the popup window of an item's sub-menu: Item is the item whose sub-items it shows,
+// ParentView the view that opens it (nullptr for a popup menu or a system menu).
+using TKsPopupWindowClass = std::unique_ptr<TKsPopupWindow> (*)(TComponent* Owner,
+                                                                TKsCustomItem& Item,
+                                                                TKsItemView* ParentView);
 
 // Posted to the click handler's window: run the click of the item whose serial number is
 // the LParam.
@@ -147,6 +162,20 @@ public:
     void SetOnChange(const TKsItemChangeEvent& Value) { FOnChange = Value; }
     // DrawText flags adjusted to the item's reading order.
     uint32_t DrawTextFlags(uint32_t Flags) const;
+
+    // --- Showing the item and its sub-items ---
+    // The popup window that shows this item's sub-items.
+    virtual TKsPopupWindowClass PopupWindowClass() const;
+    // The item's size in View; without a surface, the system's menu sizes.
+    virtual void MeasureItem(TKsBitmap* Bitmap, TKsItemView& View, int& Width, int& Height);
+    // Paints the item into Rect; IsHot: it is View's hot item; NotTracking: View's menu loop
+    // is not running.
+    virtual void DrawItem(TKsBitmap& Bitmap, TKsItemView& View, const RECT& Rect, bool IsHot,
+                          bool NotTracking);
+    // Shows the sub-items in a popup and returns when it has closed. View: the view that
+    // opens it (nullptr for a popup at a point); (X, Y): the screen anchor; Rect: the
+    // opening item's screen rectangle, empty for a popup at a point.
+    void DropDown(TKsItemView* View, int X, int Y, const RECT& Rect);
 
     // --- Action ---
     TBasicAction* Action() const;

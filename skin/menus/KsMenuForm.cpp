@@ -1,0 +1,306 @@
+// Popup windows, their frame controller and view, and an item's DropDown: create, place,
+// show without activating, run the level's loop, free.
+#include "skin/menus/KsMenuForm.h"
+
+#include "framework/windows/Application.h"
+#include "framework/windows/Screen.h"
+#include "skin/graphics/KsBitmap.h"
+#include "skin/graphics/KsUtils.h"
+#include "skin/menus/KsItems.h"
+
+#include <algorithm>
+
+// ---- View ----
+
+const TComponentClassOf<TKsPopupView> TKsPopupView::Class{"TKsPopupView", TKsItemView::Class};
+
+TKsPopupView::TKsPopupView(TComponent* AOwner, TKsPopupWindow& Window)
+    : TKsItemView(AOwner, false, false), FWindow(Window) {}
+
+void TKsPopupView::SetContentSize(POINT Size) {
+    TKsPopupForm& Frame = FWindow.PopupForm();
+    // The frame's insets, measured on a large frame so that none of them is clipped.
+    Frame.SetFormSize(1000, 1000);
+    const RECT Insets = Frame.GetClientBounds();
+    const int Shadow = Frame.DropShadow() ? Frame.ShadowWidth() : 0;
+    FWindow.SetBounds(FWindow.Left(), FWindow.Top(),
+                      Size.x + Insets.left + (1000 - Insets.right) + Shadow,
+                      Size.y + Insets.top + (1000 - Insets.bottom) + Shadow);
+}
+
+void TKsPopupView::MoveContentTo(POINT Point) {
+    const RECT Insets = FWindow.PopupForm().GetClientBounds();
+    FWindow.SetBounds(Point.x - Insets.left, Point.y - Insets.top, FWindow.Width(),
+                      FWindow.Height());
+}
+
+void TKsPopupView::Invalidate() {
+    FWindow.Invalidate();
+}
+
+// ---- Frame controller ----
+
+const TComponentClassOf<TKsPopupForm> TKsPopupForm::Class{"TKsPopupForm", TKsCustomForm::Class};
+
+TKsPopupForm::TKsPopupForm(TKsPopupWindow& Window, TComponent* NotifyWindow)
+    : TKsCustomForm(&Window), FWindow(Window),
+      FNotifyWindow(dynamic_cast<TWinControl*>(NotifyWindow)) {
+    SetBorderIcons({});
+    SetBorderStyle(TKsBorderStyle::kbsNone);
+    SetCanMove(false);
+    SetCanResize(false);
+    SetActive(true);
+    if (FNotifyWindow)
+        FNotifyWindow->FreeNotification(this);
+}
+
+void TKsPopupForm::Notification(TComponent* AComponent, TOperation Operation) {
+    TKsCustomForm::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == FNotifyWindow)
+        FNotifyWindow = nullptr;
+}
+
+RECT TKsPopupForm::GetClientBounds() {
+    return {3, 3, FormWidth() - 3, FormHeight() - 3};
+}
+
+POINT TKsPopupForm::GetMinSize() {
+    return {10, 10};
+}
+
+void TKsPopupForm::PaintFrame(TKsBitmap& Bitmap) {
+    if (!FWindow.View().Item())
+        return;
+    RECT R{0, 0, FormWidth(), FormHeight()};
+    const auto Opaque = [](TColor Color) { return ColorToKsColor(Color, 255); };
+    Bitmap.FrameRect3D(R, Opaque(clBtnFace), KsBlack);
+    R = InflateRectBy(R, -1);
+    Bitmap.FrameRect3D(R, Opaque(clBtnHighlight), Opaque(clBtnShadow));
+    R = InflateRectBy(R, -1);
+    Bitmap.FrameRect3D(R, Opaque(clMenu), Opaque(clMenu));
+}
+
+void TKsPopupForm::PaintClient(TKsBitmap& Bitmap) {
+    const RECT Client = GetClientBounds();
+    // What the items leave uncovered (a frame larger than its content) shows the menu colour.
+    Bitmap.FillRect(Client, ColorToKsColor(clMenu, 255));
+    TKsPopupView& View = FWindow.View();
+    View.SetOffset(POINT{Client.left, Client.top});
+    View.Paint(Bitmap);
+    View.SetOffset(POINT{});
+}
+
+void TKsPopupForm::Dispatch(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_MOUSEACTIVATE:
+        // A popup never takes the activation: the form that owns the menu keeps it and its
+        // caption stays drawn active.
+        if (FNotifyWindow && FNotifyWindow->HandleAllocated())
+            SendMessageW(FNotifyWindow->Handle(), WM_NCACTIVATE, 1, 0);
+        Message.Result = MA_NOACTIVATE;
+        MarkHandled();
+        break;
+    case WM_ACTIVATE:
+        if (FNotifyWindow && FNotifyWindow->HandleAllocated())
+            SendMessageW(FNotifyWindow->Handle(), WM_NCACTIVATE, 1, 0);
+        TKsCustomForm::Dispatch(Message);
+        break;
+    default:
+        TKsCustomForm::Dispatch(Message);
+        break;
+    }
+}
+
+// ---- Window ----
+
+const TComponentClassOf<TKsPopupWindow> TKsPopupWindow::Class{"TKsPopupWindow", TForm::Class};
+
+TKsPopupWindow::TKsPopupWindow(TComponent* MenuOwner) : TForm(nullptr), FMenuOwner(MenuOwner) {}
+
+TKsPopupWindow::~TKsPopupWindow() {
+    FView.reset();
+    FForm.reset();
+}
+
+std::unique_ptr<TKsPopupWindow> TKsPopupWindow::CreatePopup(TComponent* Owner, TKsCustomItem& Item,
+                                                            TKsItemView* ParentView) {
+    std::unique_ptr<TKsPopupWindow> Window(new TKsPopupWindow(Owner));
+    Window->Build(Item, ParentView);
+    return Window;
+}
+
+std::unique_ptr<TKsPopupForm> TKsPopupWindow::CreatePopupForm(TComponent* NotifyWindow) {
+    return std::make_unique<TKsPopupForm>(*this, NotifyWindow);
+}
+
+void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView) {
+    // The form told to keep its caption active: the menu owner's owner when that is a
+    // windowed control, else the menu owner itself.
+    TComponent* Notify = nullptr;
+    if (FMenuOwner && dynamic_cast<TWinControl*>(FMenuOwner->Owner()))
+        Notify = FMenuOwner->Owner();
+    else if (dynamic_cast<TWinControl*>(FMenuOwner))
+        Notify = FMenuOwner;
+    FForm = CreatePopupForm(Notify);
+    FForm->Loaded();
+    FForm->SetStayOnTop(true);
+    FForm->SetBlend(Item.PopupBlend());
+    FForm->SetBlendValue(Item.PopupBlendValue());
+    FForm->SetDropShadow(Item.DropShadow());
+    FForm->SetShadowWidth(Item.ShadowWidth());
+    if (!Item.AnimateOnce() || Item.AnimatePending()) {
+        FForm->SetShowAnimation(Item.ShowAnimation());
+        FForm->SetShowAnimationTime(Item.ShowAnimationTime());
+        // Only the first popup after tracking starts animates when the menu asks for once.
+        (Item.Parent() ? Item.Parent() : &Item)->SetAnimatePending(false);
+    } else {
+        FForm->SetShowAnimation(TKsAnimation::kaNone);
+    }
+    FView = std::make_unique<TKsPopupView>(this, *this);
+    FView->SetBitmap(FForm->GetSurface());
+    FView->SetSizeControl(this);
+    FView->SetItem(&Item);
+    FView->SetParentView(ParentView);
+    FView->SetControl(this);
+    SetCursor(crDefault);
+}
+
+void TKsPopupWindow::CreateParams(TCreateParams& Params) {
+    TForm::CreateParams(Params);
+    Params.ExStyle |= WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+}
+
+void TKsPopupWindow::Dispatch(TMessage& Message) {
+    if (Message.Msg != CM_SHOWINGCHANGED) {
+        TForm::Dispatch(Message);
+        return;
+    }
+    // Shown and hidden without taking the activation or moving in the z-order.
+    if (HandleAllocated())
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
+                         (Showing() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+void TKsPopupWindow::AutoSizeWindow() {
+    if (FView && FForm && FForm->GetSurface())
+        FView->Layout();
+}
+
+bool TKsPopupWindow::RunLoop() {
+    return FView->Track();
+}
+
+// ---- DropDown ----
+
+namespace {
+
+// The area a popup must fit in: the monitor of the form the menu belongs to, else the
+// whole screen.
+RECT PopupWorkArea(TComponent* Owner) {
+    TComponent* Top = Owner;
+    while (Top && Top->Owner() && Top->Owner() != Application)
+        Top = Top->Owner();
+    if (auto* Form = dynamic_cast<TCustomForm*>(Top))
+        if (TMonitor* Monitor = Form->Monitor()) {
+            const RECT Bounds = Monitor->BoundsRect();
+            return Bounds;
+        }
+    return {0, 0, Screen->Width(), Screen->Height()};
+}
+
+// The skinned form controller among the components of the control that owns the menu.
+TKsCustomForm* OwnerFormController(TComponent* OwnerControl) {
+    if (!OwnerControl)
+        return nullptr;
+    for (int I = 0; I < OwnerControl->ComponentCount(); ++I)
+        if (auto* Controller = dynamic_cast<TKsCustomForm*>(OwnerControl->Components(I)))
+            return Controller;
+    return nullptr;
+}
+
+// Places the window against the opening item's screen rectangle (a sub-menu or a menu-bar
+// drop-down) or at a point, keeping its right and bottom edges inside Area.
+void PlacePopup(TKsPopupWindow& Window, bool FromMenuBar, int X, int Y, const RECT& Rect,
+                const RECT& Area) {
+    const bool AtPoint = Rect.right - Rect.left <= 0;
+    if (AtPoint)
+        Window.SetBounds(X, Y, 0, 0);
+    else if (FromMenuBar)
+        Window.SetBounds(Rect.left, Rect.bottom, 0, 0);
+    else
+        Window.SetBounds(Rect.right, Rect.top, 0, 0);
+    Window.AutoSizeWindow();
+    int Left = Window.Left();
+    int Top = Window.Top();
+    const int Width = Window.Width();
+    const int Height = Window.Height();
+    if (AtPoint) {
+        if (Left + Width > Area.right)
+            Left = X - Width;
+        if (Top + Height > Area.bottom)
+            Top = Y - Height;
+    } else {
+        if (Left + Width > Area.right)
+            Left = FromMenuBar ? Rect.right - Width : Rect.left - Width;
+        if (Top + Height > Area.bottom)
+            Top = FromMenuBar ? Rect.top - Height : Rect.bottom - Height;
+        Left = std::min(Left, static_cast<int>(Area.right) - Width);
+        Top = std::min(Top, static_cast<int>(Area.bottom) - Height);
+    }
+    Window.SetBounds(Left, Top, Width, Height);
+}
+
+} // namespace
+
+void TKsCustomItem::DropDown(TKsItemView* View, int X, int Y, const RECT& Rect) {
+    if (Count() == 0)
+        return;
+    // A popup at a point while another menu is open would nest a second menu loop: the
+    // open menu closes instead.
+    if (!View && TKsItemView::TrackingView()) {
+        TKsItemView::TrackingView()->CloseAll();
+        return;
+    }
+    const uint32_t Self = Serial();
+    if (OnBeforeDropDown) {
+        OnBeforeDropDown(this);
+        // The handler may have freed the item or emptied its list.
+        if (!FindLiveItem(Self) || Count() == 0)
+            return;
+    }
+    SetTopIndex(0);
+    std::unique_ptr<TKsPopupWindow> Window = PopupWindowClass()(Owner(), *this, View);
+    PlacePopup(*Window, View && View->DropsDown(), X, Y, Rect, PopupWorkArea(Owner()));
+
+    TKsCustomForm* Controller = OwnerFormController(FOwnerControl);
+    if (Controller) {
+        // Frame painting of the owning form resumes on every path.
+        Controller->SuspendFramePaint();
+        struct TResume {
+            TKsCustomForm* Controller;
+            ~TResume() { Controller->ResumeFramePaint(); }
+        } Resume{Controller};
+        Window->SetVisible(true);
+    } else {
+        Window->SetVisible(true);
+    }
+    if (FForeground && Window->HandleAllocated())
+        SetForegroundWindow(Window->Handle());
+
+    if (View)
+        View->SetChildView(&Window->View());
+    // The opening view forgets this level on every path; it may itself be gone by then.
+    struct TClearChild {
+        TKsPopupView& Child;
+        ~TClearChild() {
+            if (TKsItemView* Opener = Child.ParentView())
+                Opener->SetChildView(nullptr);
+        }
+    } Clear{Window->View()};
+    Window->RunLoop();
+}
+
+TKsPopupWindowClass TKsCustomItem::PopupWindowClass() const {
+    return &TKsPopupWindow::CreatePopup;
+}

@@ -1,0 +1,441 @@
+// The skinned menu bar and popup menu.
+#include "skin/menus/KsMenus.h"
+
+#include "framework/core/Properties.h"
+#include "framework/windows/Application.h"
+#include "framework/windows/ControlMessages.h"
+#include "framework/windows/Forms.h"
+#include "framework/windows/ImageLists.h"
+#include "skin/forms/KsFormScopes.h"
+#include "skin/forms/KsForms.h"
+#include "skin/graphics/KsBitmap.h"
+#include "skin/menus/KsItemContainers.h"
+#include "skin/menus/KsItems.h"
+
+extern const TEnumInfo KsAnimationInfo;
+
+void TKsPopupSettings::ApplyTo(TKsCustomItem& Root) const {
+    Root.SetPopupBlend(Blend);
+    Root.SetPopupBlendValue(BlendValue);
+    Root.SetDropShadow(DropShadow);
+    Root.SetShadowWidth(ShadowWidth);
+    Root.SetShowAnimation(ShowAnimation);
+    Root.SetShowAnimationTime(ShowAnimationTime);
+}
+
+namespace {
+
+// The popup settings every menu component publishes, in one table per class.
+template <class M> TPropertyTable PopupSettingProperties(std::initializer_list<TPropInfo> Head) {
+    using P = TPublished<M>;
+    std::vector<TPropInfo> All(Head);
+    for (TPropInfo Info :
+         {P::Component("Images", &M::Images, &M::SetImages),
+          P::Boolean("PopupBlend", &M::PopupBlend, &M::SetPopupBlend, false),
+          P::Integer("PopupBlendValue", &M::PopupBlendValue, &M::SetPopupBlendValue, 150),
+          P::Boolean("DropShadow", &M::DropShadow, &M::SetDropShadow, false),
+          P::Integer("ShadowWidth", &M::ShadowWidth, &M::SetShadowWidth, 4),
+          P::Enumeration("ShowAnimation", KsAnimationInfo, &M::ShowAnimation, &M::SetShowAnimation,
+                         TKsAnimation::kaNone),
+          P::Integer("ShowAnimationTime", &M::ShowAnimationTime, &M::SetShowAnimationTime, 300)})
+        All.push_back(Info);
+    return TPropertyTable(All);
+}
+
+const TPropertyTable MenuBarProperties =
+    PopupSettingProperties<TKsCustomMenuBar>({TPublished<TKsCustomMenuBar>::Boolean(
+        "AutoSize", &TKsCustomMenuBar::AutoSize, &TKsCustomMenuBar::SetAutoSize, true)});
+const TPropertyTable PopupMenuProperties = PopupSettingProperties<TKsCustomPopupMenu>({});
+
+// A setter of one popup setting: stores it and hands the whole set down the tree.
+template <class V>
+void ChangeSetting(TKsPopupSettings& Settings, V TKsPopupSettings::*Field, V Value,
+                   TKsCustomItem& Root) {
+    Settings.*Field = Value;
+    Settings.ApplyTo(Root);
+}
+
+} // namespace
+
+// ---- Menu bar view ----
+
+const TComponentClassOf<TKsMenuBarView> TKsMenuBarView::Class{"TKsMenuBarView", TKsItemView::Class};
+
+TKsMenuBarView::TKsMenuBarView(TKsCustomMenuBar& MenuBar)
+    : TKsItemView(&MenuBar, true, true), FMenuBar(MenuBar) {}
+
+void TKsMenuBarView::SetContentSize(POINT Size) {
+    if (!FMenuBar.AutoSize())
+        return;
+    RECT Area{};
+    FMenuBar.GetItemArea(Area);
+    FMenuBar.SetBounds(FMenuBar.Left(), FMenuBar.Top(), FMenuBar.Width(),
+                       Size.y + Area.top + (FMenuBar.Height() - Area.bottom));
+}
+
+void TKsMenuBarView::Invalidate() {
+    FMenuBar.Invalidate();
+}
+
+// ---- Menu bar ----
+
+const TComponentClassOf<TKsCustomMenuBar> TKsCustomMenuBar::Class{
+    "TKsCustomMenuBar", TKsCustomControl::Class, &MenuBarProperties};
+
+TKsCustomMenuBar::TKsCustomMenuBar(TComponent* AOwner) : TKsCustomControl(AOwner) {
+    RegisterItemContainer(Class, &AddItem, TKsCustomItem::Class);
+    FItems = std::make_unique<TKsCustomItem>(this);
+    FItems->SetMenuComponent(this);
+    if (!IsDesigning())
+        FItems->SetOnChange(MakeEvent(this, &TKsCustomMenuBar::ItemsChanged));
+    FView = std::make_unique<TKsMenuBarView>(*this);
+    FView->SetBitmap(&Surface());
+    FView->SetSizeControl(this);
+    FView->SetControl(this);
+    FView->SetItem(FItems.get());
+    SetColor(clMenu);
+    FSettings.ApplyTo(*FItems);
+    SetAlign(TAlign::alTop);
+    SetHeight(GetSystemMetrics(SM_CYMENU));
+}
+
+TKsCustomMenuBar::~TKsCustomMenuBar() {
+    FView.reset();
+    FItems.reset();
+    UnregisterItemContainer(Class);
+}
+
+void TKsCustomMenuBar::AddItem(TComponent& Container, TKsCustomItem& Item) {
+    static_cast<TKsCustomMenuBar&>(Container).Items()->Add(&Item);
+}
+
+TCustomImageList* TKsCustomMenuBar::Images() const {
+    return FItems->Images();
+}
+
+void TKsCustomMenuBar::SetImages(TCustomImageList* Value) {
+    FItems->SetImages(Value);
+}
+
+void TKsCustomMenuBar::SetPopupBlend(bool Value) {
+    ChangeSetting(FSettings, &TKsPopupSettings::Blend, Value, *FItems);
+}
+void TKsCustomMenuBar::SetPopupBlendValue(int Value) {
+    ChangeSetting(FSettings, &TKsPopupSettings::BlendValue, Value, *FItems);
+}
+void TKsCustomMenuBar::SetDropShadow(bool Value) {
+    ChangeSetting(FSettings, &TKsPopupSettings::DropShadow, Value, *FItems);
+}
+void TKsCustomMenuBar::SetShadowWidth(int Value) {
+    ChangeSetting(FSettings, &TKsPopupSettings::ShadowWidth, Value, *FItems);
+}
+void TKsCustomMenuBar::SetShowAnimation(TKsAnimation Value) {
+    ChangeSetting(FSettings, &TKsPopupSettings::ShowAnimation, Value, *FItems);
+}
+void TKsCustomMenuBar::SetShowAnimationTime(int Value) {
+    ChangeSetting(FSettings, &TKsPopupSettings::ShowAnimationTime, Value, *FItems);
+}
+
+void TKsCustomMenuBar::ApplySettings() {
+    FSettings.ApplyTo(*FItems);
+    if (auto* Windowed = dynamic_cast<TWinControl*>(Owner()))
+        FItems->SetOwnerControl(Windowed);
+}
+
+void TKsCustomMenuBar::ItemsChanged(TKsCustomItem*) {
+    if (!IsLoading() && !IsDestroying() && !FMerging)
+        UpdateItems();
+}
+
+void TKsCustomMenuBar::UpdateItems() {
+    ApplySettings();
+    FView->Layout();
+    Invalidate();
+}
+
+void TKsCustomMenuBar::GetItemArea(RECT& Rect) {
+    Rect = ClientRect();
+    if (Align() == TAlign::alTop)
+        Rect.bottom -= 2;
+    else if (Align() == TAlign::alBottom)
+        Rect.top += 2;
+}
+
+void TKsCustomMenuBar::Loaded() {
+    TKsCustomControl::Loaded();
+    ApplySettings();
+    if (!IsDesigning())
+        if (auto* Form = dynamic_cast<TCustomForm*>(Owner());
+            Form && Form->FormStyle() == TFormStyle::fsMDIForm)
+            CreateMDIButtons();
+    FUpdatingBounds = false;
+    FView->Layout();
+    FItems->SetBiDiMode(BiDiMode());
+}
+
+void TKsCustomMenuBar::CreateMDIButtons() {
+    const auto Make = [this](TKsItemButtonKind Kind) {
+        auto* Item = new TKsCustomItem(Owner());
+        Item->SetButtonKind(Kind);
+        Item->SetVisible(false);
+        Item->OnClick = MakeEvent(this, &TKsCustomMenuBar::MDIButtonClick);
+        return Item;
+    };
+    FSysMenuItem = Make(TKsItemButtonKind::kibSysMenu);
+    FItems->Insert(0, FSysMenuItem);
+    FMinimizeItem = Make(TKsItemButtonKind::kibMinimize);
+    FItems->Add(FMinimizeItem);
+    FRestoreItem = Make(TKsItemButtonKind::kibRestore);
+    FItems->Add(FRestoreItem);
+    FCloseItem = Make(TKsItemButtonKind::kibClose);
+    FItems->Add(FCloseItem);
+}
+
+void TKsCustomMenuBar::SetMDIButtonsVisible(bool Value) {
+    for (TKsCustomItem* Item : {FSysMenuItem, FMinimizeItem, FRestoreItem, FCloseItem})
+        if (Item)
+            Item->SetVisible(Value);
+}
+
+void TKsCustomMenuBar::MergeChild(TKsCustomForm* Form) {
+    {
+        const TFlagScope Merging(FMerging, true);
+        SetMDIButtonsVisible(true);
+        FChildForm = Form;
+        FItems->SetChildForm(Form);
+    }
+    Invalidate();
+}
+
+void TKsCustomMenuBar::UnmergeChild() {
+    SetMDIButtonsVisible(false);
+    FChildForm = nullptr;
+    FItems->SetChildForm(nullptr);
+    Invalidate();
+}
+
+void TKsCustomMenuBar::MDIButtonClick(TObject* Sender) {
+    auto* Item = dynamic_cast<TKsCustomItem*>(Sender);
+    if (!Item || !FChildForm)
+        return;
+    switch (Item->ButtonKind()) {
+    case TKsItemButtonKind::kibClose:
+        FChildForm->Close();
+        break;
+    case TKsItemButtonKind::kibRestore:
+        FChildForm->Restore();
+        break;
+    case TKsItemButtonKind::kibMinimize:
+        FChildForm->Minimize();
+        break;
+    case TKsItemButtonKind::kibSysMenu:
+        FChildForm->ShowSysMenu();
+        FView->HotTrack(ScreenPoint(-1, -1));
+        break;
+    default:
+        break;
+    }
+}
+
+void TKsCustomMenuBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    if (!FView || FUpdatingBounds || FAutoSize) {
+        TKsCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+        return;
+    }
+    const TFlagScope Updating(FUpdatingBounds, true);
+    TKsCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    FView->Layout();
+}
+
+bool TKsCustomMenuBar::StartTracking() {
+    if (TKsItemView::TrackingView())
+        return false;
+    FItems->SetAnimatePending(true);
+    FItems->SetAnimateOnce(true);
+    return FView->Track();
+}
+
+bool TKsCustomMenuBar::IsShortCut(const TWMKey& Message) {
+    return FItems->IsShortCut(Message);
+}
+
+void TKsCustomMenuBar::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
+    TKsCustomControl::GetChildren(Proc, Root);
+    FItems->GetChildren(Proc, Root);
+}
+
+POINT TKsCustomMenuBar::ScreenPoint(int X, int Y) const {
+    return ClientToScreen(POINT{X, Y});
+}
+
+void TKsCustomMenuBar::PaintControl() {
+    TKsCustomControl::PaintControl();
+    RECT Area{};
+    GetItemArea(Area);
+    FView->SetOffset(POINT{Area.left, Area.top});
+    FView->Paint(Surface());
+    const TKsColor Shadow = ColorToKsColor(clBtnShadow, 255);
+    const TKsColor Highlight = ColorToKsColor(clBtnHighlight, 255);
+    if (Align() == TAlign::alTop)
+        Surface().FrameRect3D(RECT{0, Height() - 2, Width(), Height()}, Shadow, Highlight);
+    else if (Align() == TAlign::alBottom)
+        Surface().FrameRect3D(RECT{0, 0, Width(), 2}, Shadow, Highlight);
+}
+
+void TKsCustomMenuBar::MouseMove(TShiftState Shift, int X, int Y) {
+    TKsCustomControl::MouseMove(Shift, X, Y);
+    FView->HotTrack(ScreenPoint(X, Y));
+}
+
+void TKsCustomMenuBar::DoMouseLeave() {
+    TKsCustomControl::DoMouseLeave();
+    FView->HotTrack(ScreenPoint(-1, -1));
+}
+
+void TKsCustomMenuBar::Dispatch(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_LBUTTONDOWN:
+        WMLButtonDown(Message);
+        break;
+    case CM_DIALOGCHAR:
+        CMDialogChar(Message);
+        break;
+    default:
+        TKsCustomControl::Dispatch(Message);
+        break;
+    }
+}
+
+void TKsCustomMenuBar::WMLButtonDown(TMessage& Message) {
+    TKsCustomControl::Dispatch(Message);
+    const POINT P{static_cast<int16_t>(LOWORD(Message.LParam)),
+                  static_cast<int16_t>(HIWORD(Message.LParam))};
+    for (int I = 0; I < FItems->Count(); ++I) {
+        const RECT R = FView->GetItemRect(FItems->Items(I));
+        if (PtInRect(&R, P)) {
+            // The popup opens when the button is released over the item.
+            StartTracking();
+            return;
+        }
+    }
+}
+
+void TKsCustomMenuBar::CMDialogChar(TMessage& Message) {
+    const auto Char = static_cast<wchar_t>(Message.WParam);
+    if (Char != 0 && KeyDataToShiftState(Message.LParam).Contains(TShiftStateFlag::ssAlt) &&
+        FItems->FindItemByAccel(Char)) {
+        if (Parent() && Parent()->HandleAllocated())
+            PostMessageW(Parent()->Handle(), WM_CHAR, Char, 0);
+        Message.Result = 1;
+        StartTracking();
+        return;
+    }
+    TKsCustomControl::Dispatch(Message);
+}
+
+// ---- Popup menu ----
+
+namespace {
+
+TKsCustomPopupMenu* OpenPopupMenu = nullptr;
+
+} // namespace
+
+const TComponentClassOf<TKsCustomPopupMenu> TKsCustomPopupMenu::Class{
+    "TKsCustomPopupMenu", TPopupMenu::Class, &PopupMenuProperties};
+
+TKsCustomPopupMenu::TKsCustomPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) {
+    RegisterItemContainer(Class, &AddItem, TKsCustomItem::Class);
+    CreateItems();
+}
+
+TKsCustomPopupMenu::~TKsCustomPopupMenu() {
+    if (OpenPopupMenu == this)
+        OpenPopupMenu = nullptr;
+    FItems.reset();
+    UnregisterItemContainer(Class);
+}
+
+std::unique_ptr<TKsCustomItem> TKsCustomPopupMenu::CreateRootItem() {
+    return std::make_unique<TKsCustomItem>(this);
+}
+
+void TKsCustomPopupMenu::CreateItems() {
+    FItems = CreateRootItem();
+    FItems->SetMenuComponent(this);
+    FSettings.ApplyTo(*FItems);
+}
+
+TKsCustomPopupMenu* TKsCustomPopupMenu::ActivePopupMenu() {
+    return OpenPopupMenu;
+}
+
+void TKsCustomPopupMenu::AddItem(TComponent& Container, TKsCustomItem& Item) {
+    static_cast<TKsCustomPopupMenu&>(Container).Items()->Add(&Item);
+}
+
+TCustomImageList* TKsCustomPopupMenu::Images() const {
+    return FItems->Images();
+}
+
+void TKsCustomPopupMenu::SetImages(TCustomImageList* Value) {
+    FItems->SetImages(Value);
+}
+
+void TKsCustomPopupMenu::SetPopupBlend(bool Value) {
+    ChangeSetting(FSettings, &TKsPopupSettings::Blend, Value, *FItems);
+}
+void TKsCustomPopupMenu::SetPopupBlendValue(int Value) {
+    ChangeSetting(FSettings, &TKsPopupSettings::BlendValue, Value, *FItems);
+}
+void TKsCustomPopupMenu::SetDropShadow(bool Value) {
+    ChangeSetting(FSettings, &TKsPopupSettings::DropShadow, Value, *FItems);
+}
+void TKsCustomPopupMenu::SetShadowWidth(int Value) {
+    ChangeSetting(FSettings, &TKsPopupSettings::ShadowWidth, Value, *FItems);
+}
+void TKsCustomPopupMenu::SetShowAnimation(TKsAnimation Value) {
+    ChangeSetting(FSettings, &TKsPopupSettings::ShowAnimation, Value, *FItems);
+}
+void TKsCustomPopupMenu::SetShowAnimationTime(int Value) {
+    ChangeSetting(FSettings, &TKsPopupSettings::ShowAnimationTime, Value, *FItems);
+}
+
+void TKsCustomPopupMenu::ApplySettings() {
+    FSettings.ApplyTo(*FItems);
+    if (auto* Windowed = dynamic_cast<TWinControl*>(Owner()))
+        FItems->SetOwnerControl(Windowed);
+}
+
+void TKsCustomPopupMenu::Popup(int X, int Y) {
+    if (OpenPopupMenu) {
+        OpenPopupMenu->CloseMenu();
+        Application->ProcessMessages();
+    }
+    // Still a menu open (this call came from inside its loop): a second loop is not nested.
+    if (TKsItemView::TrackingView()) {
+        TKsItemView::TrackingView()->CloseAll();
+        return;
+    }
+    struct TOpenScope {
+        TKsCustomPopupMenu* Saved;
+        ~TOpenScope() { OpenPopupMenu = Saved; }
+    } Open{OpenPopupMenu};
+    OpenPopupMenu = this;
+    ApplySettings();
+    FItems->SetAnimatePending(true);
+    FItems->SetAnimateOnce(true);
+    BeginPopup(X, Y);
+    FItems->DropDown(nullptr, X, Y, RECT{});
+}
+
+void TKsCustomPopupMenu::CloseMenu() {
+    if (auto* Windowed = dynamic_cast<TWinControl*>(Owner());
+        Windowed && Windowed->HandleAllocated())
+        PostMessageW(Windowed->Handle(), WM_NCMBUTTONDBLCLK, 0, 0);
+}
+
+void TKsCustomPopupMenu::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
+    TPopupMenu::GetChildren(Proc, Root);
+    FItems->GetChildren(Proc, Root);
+}

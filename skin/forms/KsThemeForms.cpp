@@ -6,6 +6,7 @@
 #include "skin/graphics/KsBitmap.h"
 #include "skin/graphics/KsColors.h"
 #include "skin/graphics/KsUtils.h"
+#include "skin/menus/KsThemeItems.h"
 
 namespace {
 
@@ -91,6 +92,12 @@ void TTeThemeForm::SetThemeEngine(TTeThemeEngine* Value) {
 void TTeThemeForm::Notification(TComponent* AComponent, TOperation Operation) {
     TKsCustomForm::Notification(AComponent, Operation);
     FThemeLink.EngineRemoved(AComponent, Operation);
+}
+
+TKsCustomItem* TTeThemeForm::CreateSysMenuItem(TComponent* AOwner) {
+    auto* Item = new TTeThemeItem(AOwner);
+    Item->SetThemeEngine(ThemeEngine());
+    return Item;
 }
 
 bool TTeThemeForm::ThemeAvailable() const {

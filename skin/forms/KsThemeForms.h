@@ -27,6 +27,8 @@ public:
     std::string Version() const { return TTeThemeEngine::VersionText; }
 
     // Whether the frame comes from the engine's theme now.
+    // System-menu items painted with the form's engine.
+    TKsCustomItem* CreateSysMenuItem(TComponent* AOwner) override;
     bool ThemeAvailable() const;
     // The theme changed: the frame is drawn again and the theme reads in the form's order.
     void ThemeChanged();

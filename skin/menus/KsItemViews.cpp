@@ -39,10 +39,9 @@ void TKsItemView::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation != TOperation::opRemove)
         return;
     if (AComponent == FItem) {
-        // The items are gone under the menu: nothing is left to show or choose.
+        // The items are gone under the open menu: the whole menu closes.
         FItem = nullptr;
-        FHotItem = nullptr;
-        FTracking = false;
+        CloseAll();
     }
     if (AComponent == FParentView) {
         FParentView = nullptr;

@@ -158,8 +158,9 @@ void TKsItemView::HandleMessage(const MSG& Message) {
     if (Msg == WM_CONTEXTMENU)
         return;
     if (InRange(Msg, WM_KEYFIRST, WM_KEYLAST)) {
-        // Keys typed while the button is down are dropped: an item acts on the release.
-        if (GetKeyState(VK_LBUTTON) < 0)
+        // Keys typed while the button is down are dropped: an item acts on the release. Keys
+        // posted to a level that has closed meanwhile are not for any open level.
+        if (GetKeyState(VK_LBUTTON) < 0 || (Message.hwnd && !IsWindow(Message.hwnd)))
             return;
         if (Msg == WM_KEYDOWN || Msg == WM_SYSKEYDOWN)
             HandleKey(Message.wParam, Message);
@@ -218,6 +219,9 @@ void TKsItemView::HandleKey(WPARAM Key, const MSG& Message) {
         break;
     case VK_LEFT:
     case VK_RIGHT:
+        // Right on a popup item with a sub-menu opens it, as every menu does.
+        if (Key == VK_RIGHT && !FDropDown && OpenSubMenu())
+            break;
         if (FDropDown) {
             if (Key == VK_LEFT)
                 SelectPrev();

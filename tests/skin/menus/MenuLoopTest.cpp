@@ -1,0 +1,201 @@
+// The menu loop driven by queued keys, with a watchdog so that a menu left open fails the
+// test instead of hanging it: choosing, nested levels, Escape and Alt, accelerators, menus
+// with nothing to choose, and what happens when items or menus go away while a menu is open.
+#include "MenuTestSupport.h"
+
+#include "framework/windows/Application.h"
+#include "skin/graphics/KsUtils.h"
+#include "skin/menus/KsItemViews.h"
+#include "skin/menus/KsMenus.h"
+#include "skin/menus/KsMenusRegistration.h"
+#include "skin/menus/KsThemeItems.h"
+#include "skin/menus/KsThemeMenus.h"
+#include "skin/themes/KsThemeEngine.h"
+#include "skin/themes/KsThemeRegistration.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs Action once from inside the open menu's loop (a timer the loop dispatches).
+class TInsideMenu {
+public:
+    explicit TInsideMenu(std::function<void()> Action) {
+        Pending() = std::move(Action);
+        FTimer = SetTimer(nullptr, 0, 10, &Fire);
+    }
+    ~TInsideMenu() {
+        KillTimer(nullptr, FTimer);
+        Pending() = nullptr;
+    }
+
+private:
+    static std::function<void()>& Pending() {
+        static std::function<void()> Action;
+        return Action;
+    }
+    static void CALLBACK Fire(HWND, UINT, UINT_PTR, DWORD) {
+        if (!TKsItemView::TrackingView() || !Pending())
+            return;
+        const std::function<void()> Action = std::move(Pending());
+        Pending() = nullptr;
+        Action();
+    }
+    UINT_PTR FTimer;
+};
+
+class MenuLoop : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegisterSkinMenus();
+        Form.SetBounds(100, 100, 400, 300);
+        Form.HandleNeeded();
+        Menu = new TKsCustomPopupMenu(&Form);
+    }
+
+    void PopupWith(std::initializer_list<WPARAM> Keys) {
+        QueueKeys(Form.Handle(), Keys);
+        const TMenuWatchdog Watchdog;
+        Menu->Popup(150, 150);
+        EXPECT_FALSE(Watchdog.Fired()) << "the menu did not close by itself";
+        EXPECT_EQ(TKsItemView::TrackingView(), nullptr);
+        RunPendingClicks();
+    }
+
+    TKsCustomItem& Root() { return *Menu->Items(); }
+
+    TForm Form{nullptr};
+    TKsCustomPopupMenu* Menu = nullptr;
+    TClickLog Log;
+};
+
+TEST_F(MenuLoop, ReturnChoosesTheHotItemAndItsCommandRunsAfterTheMenuHasClosed) {
+    AddItem(Form, Root(), "&Open", &Log);
+    TNotifyProbe Save{[this](TObject* Sender) {
+        EXPECT_EQ(TKsItemView::TrackingView(), nullptr);
+        EXPECT_EQ(TKsCustomPopupMenu::ActivePopupMenu(), nullptr);
+        Log.Clicked(Sender);
+    }};
+    AddItem(Form, Root(), "&Save")->OnClick = Save.Event();
+    PopupWith({VK_DOWN, VK_RETURN});
+    EXPECT_EQ(Log.Captions, std::vector<std::string>{"&Save"});
+}
+
+TEST_F(MenuLoop, EscapeClosesAPopupWithoutChoosing) {
+    AddItem(Form, Root(), "&Open", &Log);
+    PopupWith({VK_ESCAPE});
+    EXPECT_TRUE(Log.Captions.empty());
+}
+
+TEST_F(MenuLoop, SubMenusOpenWithReturnOrRightAndEscapeClosesOneLevel) {
+    TKsCustomItem* File = AddItem(Form, Root(), "&File", &Log);
+    AddItem(Form, *File, "&New", &Log);
+    AddItem(Form, *File, "&Recent", &Log);
+    AddItem(Form, Root(), "&Quit", &Log);
+    PopupWith({VK_RETURN, VK_DOWN, VK_RETURN});
+    EXPECT_EQ(Log.Captions, std::vector<std::string>{"&Recent"});
+
+    Log.Captions.clear();
+    PopupWith({VK_RIGHT, VK_ESCAPE, VK_DOWN, VK_RETURN});
+    EXPECT_EQ(Log.Captions, std::vector<std::string>{"&Quit"});
+}
+
+TEST_F(MenuLoop, AltClosesEveryLevelAtOnce) {
+    TKsCustomItem* File = AddItem(Form, Root(), "&File", &Log);
+    AddItem(Form, *File, "&New", &Log);
+    PopupWith({VK_RETURN, VK_MENU});
+    EXPECT_TRUE(Log.Captions.empty());
+}
+
+TEST_F(MenuLoop, TypingAnAcceleratorChoosesItsItemInEitherCase) {
+    AddItem(Form, Root(), "&Open", &Log);
+    AddItem(Form, Root(), "E&xit", &Log);
+    PostMessageW(Form.Handle(), WM_CHAR, L'x', 0);
+    PopupWith({});
+    EXPECT_EQ(Log.Captions, std::vector<std::string>{"E&xit"});
+}
+
+TEST_F(MenuLoop, ReturnInAMenuWithNothingSelectableDoesNothing) {
+    AddItem(Form, Root(), "-", &Log);
+    AddItem(Form, Root(), "-", &Log);
+    PopupWith({VK_RETURN, VK_DOWN, VK_RETURN, VK_ESCAPE});
+    EXPECT_TRUE(Log.Captions.empty());
+}
+
+TEST_F(MenuLoop, ADisabledItemIsNotChosenAndTheMenuStaysOpen) {
+    AddItem(Form, Root(), "&Gone", &Log)->SetEnabled(false);
+    AddItem(Form, Root(), "&Here", &Log);
+    PopupWith({VK_RETURN, VK_DOWN, VK_RETURN});
+    EXPECT_EQ(Log.Captions, std::vector<std::string>{"&Here"});
+}
+
+TEST_F(MenuLoop, AnEmptyMenuOrOneEmptiedBeforeItOpensShowsNothing) {
+    PopupWith({});
+    AddItem(Form, Root(), "&Open", &Log);
+    TNotifyProbe Empty{[this](TObject*) { Root().Clear(); }};
+    Root().OnBeforeDropDown = Empty.Event();
+    PopupWith({});
+    EXPECT_EQ(Root().Count(), 0);
+}
+
+TEST_F(MenuLoop, ItemsFreedWhileTheMenuIsOpenCloseItAndNothingRuns) {
+    TKsCustomItem* File = AddItem(Form, Root(), "&File", &Log);
+    AddItem(Form, *File, "&New", &Log);
+    const TInsideMenu FreeAll([this] { Root().Clear(); });
+    PostMessageW(Form.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    const TMenuWatchdog Watchdog;
+    Menu->Popup(150, 150);
+    EXPECT_FALSE(Watchdog.Fired());
+    RunPendingClicks();
+    EXPECT_TRUE(Log.Captions.empty());
+}
+
+TEST_F(MenuLoop, ASecondPopupWhileAMenuIsOpenClosesItInsteadOfNestingALoop) {
+    AddItem(Form, Root(), "&Open", &Log);
+    auto* Other = new TKsCustomPopupMenu(&Form);
+    AddItem(Form, *Other->Items(), "&Other", &Log);
+    bool OtherOpened = false;
+    TNotifyProbe Opened{[&](TObject*) { OtherOpened = true; }};
+    Other->OnPopup = Opened.Event();
+    const TInsideMenu Nested([&] { Other->Popup(160, 160); });
+    const TMenuWatchdog Watchdog;
+    Menu->Popup(150, 150);
+    EXPECT_FALSE(Watchdog.Fired());
+    EXPECT_FALSE(OtherOpened);
+    EXPECT_EQ(TKsCustomPopupMenu::ActivePopupMenu(), nullptr);
+}
+
+TEST_F(MenuLoop, APopupNearTheBottomRightCornerOpensLeftOfAndAboveThePoint) {
+    AddItem(Form, Root(), "&Open", &Log);
+    AddItem(Form, Root(), "&Save", &Log);
+    const int Right = GetSystemMetrics(SM_CXSCREEN);
+    const int Bottom = GetSystemMetrics(SM_CYSCREEN);
+    RECT Shown{};
+    const TInsideMenu Measure([&] {
+        GetWindowRect(KsCaptureWindow(), &Shown);
+        TKsItemView::TrackingView()->CloseAll();
+    });
+    const TMenuWatchdog Watchdog;
+    Menu->Popup(Right - 5, Bottom - 5);
+    EXPECT_EQ(Shown.right, Right - 5);
+    EXPECT_EQ(Shown.bottom, Bottom - 5);
+    EXPECT_GT(Shown.right - Shown.left, 74);
+}
+
+TEST_F(MenuLoop, ThemedItemsLoseAFreedEngineAndPaintPlainly) {
+    RegisterSkinThemes();
+    auto* Themed = new TTeThemePopupMenu(&Form);
+    auto* Engine = new TTeThemeEngine(&Form);
+    auto* Item = new TTeThemeItem(&Form);
+    Themed->Items()->Add(Item);
+    Themed->SetThemeEngine(Engine);
+    EXPECT_EQ(Item->ThemeEngine(), Engine);
+    EXPECT_NE(Item->AvailableTheme(), nullptr);
+    delete Engine;
+    EXPECT_EQ(Themed->ThemeEngine(), nullptr);
+    EXPECT_EQ(Item->ThemeEngine(), nullptr);
+    EXPECT_EQ(Item->AvailableTheme(), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,54 @@
+#include "MenuTestSupport.h"
+
+#include "framework/windows/Application.h"
+#include "skin/menus/KsItemViews.h"
+
+namespace {
+
+bool WatchdogFired = false;
+
+void CALLBACK CloseOpenMenus(HWND, UINT, UINT_PTR, DWORD) {
+    if (TKsItemView* View = TKsItemView::TrackingView()) {
+        WatchdogFired = true;
+        View->CloseAll();
+    }
+}
+
+} // namespace
+
+TMenuWatchdog::TMenuWatchdog(unsigned Milliseconds)
+    : FTimer(SetTimer(nullptr, 0, Milliseconds, &CloseOpenMenus)) {
+    WatchdogFired = false;
+}
+
+TMenuWatchdog::~TMenuWatchdog() {
+    KillTimer(nullptr, FTimer);
+}
+
+bool TMenuWatchdog::Fired() const {
+    return WatchdogFired;
+}
+
+void TClickLog::Clicked(TObject* Sender) {
+    Captions.push_back(static_cast<TKsCustomItem*>(Sender)->Caption());
+}
+
+TKsCustomItem* AddItem(TComponent& Owner, TKsCustomItem& Parent, const std::string& Caption,
+                       TClickLog* Log) {
+    auto* Item = new TKsCustomItem(&Owner);
+    Item->SetCaption(Caption);
+    if (Log)
+        Item->OnClick = MakeEvent(Log, &TClickLog::Clicked);
+    Parent.Add(Item);
+    return Item;
+}
+
+void QueueKeys(HWND Window, std::initializer_list<WPARAM> Keys) {
+    for (WPARAM Key : Keys)
+        PostMessageW(Window, WM_KEYDOWN, Key, 0);
+}
+
+void RunPendingClicks() {
+    for (int I = 0; I < 5; ++I)
+        Application->ProcessMessages();
+}

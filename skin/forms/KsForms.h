@@ -168,6 +168,8 @@ public:
     void Loaded() override;
     void Dispatch(TMessage& Message) override;
     void AfterMessage(TMessage& Msg) override;
+    // The re-created window took the host's non-client sizes and has no region yet.
+    void WindowRecreated() override;
 
 protected:
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);

@@ -272,6 +272,7 @@ private:
     int FMouseShift = 0;
     bool FDragging = false;
     bool FSimpleDragging = false;
+    bool FReleasingCapture = false;
     POINT FDownPoint{};
     POINT FLastPoint{};
     RECT FDragFrame{};

@@ -123,7 +123,8 @@ void TKsCustomForm::MouseMove(TShiftState Shift, int X, int Y) {
             RedrawFrame();
         return;
     }
-    RECT R = FormBounds();
+    const RECT Before = FormBounds();
+    RECT R = Before;
     const bool Sizable = FCanResize && FWindowState != TKsWindowState::kwsMaximized &&
                          FWindowState != TKsWindowState::kwsMinimized &&
                          FWindowState != TKsWindowState::kwsRollup;
@@ -187,9 +188,15 @@ void TKsCustomForm::MouseMove(TShiftState Shift, int X, int Y) {
     if (FSimpleDrag) {
         DrawDragFrame(R);
     } else {
+        const bool Resized =
+            RectWidth(R) != RectWidth(Before) || RectHeight(R) != RectHeight(Before);
         ApplyBounds(R);
-        FHotZone = HitTest(X, Y);
-        RedrawFrame();
+        // A window that only moved keeps its frame's pixels: the host copies them and asks
+        // for a repaint of what it could not keep. A shadow or a translucent frame shows
+        // what lies behind the new place, so those are composed again.
+        const bool HotChanged = KsChangeValue(FHotZone, HitTest(X, Y));
+        if (Resized || HotChanged || FDropShadow || FBlend)
+            RedrawFrame();
     }
     FLastPoint = POINT{X, Y};
 }

@@ -354,6 +354,17 @@ void TKsCustomForm::UpdateFrame() {
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+void TKsCustomForm::WindowRecreated() {
+    if (IsLoading() || !Active() || !Attached() || IsDesigning())
+        return;
+    // The window kept its bounds; asking for the non-client area again at that size gives
+    // back the client size it had before, which the re-layout then keeps.
+    SetWindowPos(Form()->Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateFrame();
+    UpdateRegion();
+}
+
 TKsBitmap* TKsCustomForm::GetSurface() const {
     return FBuffer ? FBuffer.get() : &SharedSurface(FWindowWidth, FWindowHeight);
 }

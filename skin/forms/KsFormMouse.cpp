@@ -5,6 +5,7 @@
 
 #include "framework/windows/Forms.h"
 #include "framework/windows/PaintScopes.h"
+#include "skin/forms/KsFormScopes.h"
 #include "skin/graphics/KsUtils.h"
 
 #include <cstdlib>
@@ -122,7 +123,8 @@ void TKsCustomForm::MouseMove(TShiftState Shift, int X, int Y) {
             RedrawFrame();
         return;
     }
-    RECT R = FormBounds();
+    const RECT Before = FormBounds();
+    RECT R = Before;
     const bool Sizable = FCanResize && FWindowState != TKsWindowState::kwsMaximized &&
                          FWindowState != TKsWindowState::kwsMinimized &&
                          FWindowState != TKsWindowState::kwsRollup;
@@ -186,9 +188,15 @@ void TKsCustomForm::MouseMove(TShiftState Shift, int X, int Y) {
     if (FSimpleDrag) {
         DrawDragFrame(R);
     } else {
+        const bool Resized =
+            RectWidth(R) != RectWidth(Before) || RectHeight(R) != RectHeight(Before);
         ApplyBounds(R);
-        FHotZone = HitTest(X, Y);
-        RedrawFrame();
+        // A window that only moved keeps its frame's pixels: the host copies them and asks
+        // for a repaint of what it could not keep. A shadow or a translucent frame shows
+        // what lies behind the new place, so those are composed again.
+        const bool HotChanged = KsChangeValue(FHotZone, HitTest(X, Y));
+        if (Resized || HotChanged || FDropShadow || FBlend)
+            RedrawFrame();
     }
     FLastPoint = POINT{X, Y};
 }
@@ -196,7 +204,12 @@ void TKsCustomForm::MouseMove(TShiftState Shift, int X, int Y) {
 void TKsCustomForm::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     const TKsFormZone Zone = HitTest(X, Y);
     if (Button == TMouseButton::mbLeft) {
-        ReleaseCapture();
+        {
+            // A double click arrives with the button still down; letting the mouse go here
+            // is not another window taking it.
+            const TFlagScope Releasing(FReleasingCapture, true);
+            ReleaseCapture();
+        }
         if (Shift.Contains(TShiftStateFlag::ssDouble)) {
             if (FBorderIcons.Contains(TKsBorderIcon::kbiMaximize) &&
                 FPressedZone == TKsFormZone::fzCaption) {
@@ -222,6 +235,10 @@ void TKsCustomForm::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
                 if (Attached())
                     Form()->Invalidate();
             } else {
+                // A live drag ends where the button was let go: the host may have reported
+                // moves on the way from where the window was before it moved.
+                if (FDragging)
+                    MouseMove(TShiftState{TShiftStateFlag::ssLeft}, X, Y);
                 RedrawFrame();
             }
             FDragging = false;
@@ -238,7 +255,8 @@ void TKsCustomForm::CaptureLost(HWND NewCapture) {
     // Another window took the mouse with the button still held (Alt+Tab, an error box): the
     // drag ends where it is, its outline goes and the frame paints again. A release lets
     // the capture go itself and finishes the drag in MouseUp.
-    if (!FDragging || !Attached() || NewCapture == Form()->Handle() || GetKeyState(VK_LBUTTON) >= 0)
+    if (!FDragging || FReleasingCapture || !Attached() || NewCapture == Form()->Handle() ||
+        GetKeyState(VK_LBUTTON) >= 0)
         return;
     if (FSimpleDragging) {
         DrawDragFrame(RECT{});

@@ -200,6 +200,8 @@ public:
     void Loaded() override;
     void Dispatch(TMessage& Message) override;
     void AfterMessage(TMessage& Msg) override;
+    // The re-created window took the host's non-client sizes and has no region yet.
+    void WindowRecreated() override;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -305,6 +307,7 @@ private:
     int FMouseShift = 0;
     bool FDragging = false;
     bool FSimpleDragging = false;
+    bool FReleasingCapture = false;
     POINT FDownPoint{};
     POINT FLastPoint{};
     RECT FDragFrame{};

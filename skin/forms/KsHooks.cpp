@@ -143,6 +143,8 @@ HWND TKsHook::Handle() const {
 
 void TKsHook::AfterMessage(TMessage&) {}
 
+void TKsHook::WindowRecreated() {}
+
 void TKsHook::BeforeMessage(TMessage& Msg, bool& Handled) {
     const TDispatchScope Scope(*this, Handled);
     Dispatch(Msg);
@@ -235,6 +237,22 @@ void TControlHook::HookWindow() {
     }
     SetPropW(Target, ControlHookProperty, this);
     FWindow = Target;
+    if (FWindowLost) {
+        FWindowLost = false;
+        NotifyWindowRecreated();
+    }
+}
+
+void TControlHook::NotifyWindowRecreated() {
+    // A hook may detach or free hooks while it is told; the position is kept inside the list.
+    for (size_t Index = 0; Index < FHooks.size() && !ControlGone(); ++Index) {
+        TKsHook* Hook = FHooks[Index];
+        try {
+            Hook->WindowRecreated();
+        } catch (...) {
+            Application->HandleException(Hook);
+        }
+    }
 }
 
 void TControlHook::UnhookWindow() {
@@ -303,9 +321,11 @@ void TControlHook::WndProc(TMessage& Msg) {
         UnhookWindow();
         // The framework destroys a window to create it anew; the new one is subclassed
         // once that is done.
-        if (!FHooks.empty() && !ControlGone())
+        if (!FHooks.empty() && !ControlGone()) {
+            FWindowLost = true;
             if (THookList* List = ExistingHookList())
                 List->PostRequest(KM_REHOOKCONTROL, this);
+        }
     }
 }
 

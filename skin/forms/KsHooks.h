@@ -43,6 +43,9 @@ public:
 
     // Called after the window's previous procedure processed Msg.
     virtual void AfterMessage(TMessage& Msg);
+    // Called once the control's re-created window has been subclassed again. The messages
+    // of its creation did not pass the hooks, so what they would have answered is redone.
+    virtual void WindowRecreated();
     // Hands Msg to this component's Dispatch; a handler that consumes it calls MarkHandled,
     // and Handled then keeps the message from the older hooks and the previous procedure.
     virtual void BeforeMessage(TMessage& Msg, bool& Handled);
@@ -99,6 +102,7 @@ public:
 private:
     enum class TPhase : uint8_t { Before, After };
     void NotifyHooks(TPhase Phase, TMessage& Msg, bool& Handled);
+    void NotifyWindowRecreated();
     bool ControlGone() const;
 
     TWinControl* FControl = nullptr;
@@ -106,6 +110,9 @@ private:
     WNDPROC FPrevWndProc = nullptr;
     std::vector<TKsHook*> FHooks;
     bool FDestroying = false;
+    // The window went while hooks stayed attached: the next window subclassed is its
+    // re-created successor.
+    bool FWindowLost = false;
     int FDispatchDepth = 0;
     bool FFreeWhenDone = false;
 };

@@ -97,6 +97,13 @@ DWORD UserObjectCount() {
     return GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
 }
 
+unsigned NextGdiSlot() {
+    const HBRUSH Probe = CreateSolidBrush(0);
+    const unsigned Slot = static_cast<unsigned>(reinterpret_cast<uintptr_t>(Probe) & 0xFFFF);
+    DeleteObject(Probe);
+    return Slot;
+}
+
 TPixelSurface::TPixelSurface(int Width, int Height)
     : FDC(CreateCompatibleDC(nullptr)), FWidth(Width) {
     BITMAPINFO Info{};

@@ -82,6 +82,10 @@ public:
 // GDI and USER objects the process holds now.
 DWORD GdiObjectCount();
 DWORD UserObjectCount();
+// The table slot the host gives a GDI object made now. Slots of freed objects are handed
+// out again, so the slot stays low while nothing leaks and climbs with every leaked object
+// (the host's object counts are not available under Wine).
+unsigned NextGdiSlot();
 
 // A memory device context on a white 32-bit bitmap, for exact pixel checks.
 class TPixelSurface {

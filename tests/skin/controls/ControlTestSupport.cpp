@@ -15,13 +15,6 @@ TKsColor SurfacePixel(const TKsBitmap& Surface, int X, int Y) {
     return Surface.Bits()[Y * Surface.Width() + X];
 }
 
-unsigned NextGdiSlot() {
-    const HBRUSH Probe = CreateSolidBrush(0);
-    const unsigned Slot = static_cast<unsigned>(reinterpret_cast<uintptr_t>(Probe) & 0xFFFF);
-    DeleteObject(Probe);
-    return Slot;
-}
-
 TKsColor TRecordingTheme::FaceColor(TTeDrawState State) {
     return 0xFF000010u + static_cast<TKsColor>(State);
 }

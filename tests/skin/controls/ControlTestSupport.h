@@ -2,6 +2,7 @@
 // a surface, and a theme that records what it is asked to paint.
 #pragma once
 
+#include "WindowTestSupport.h"
 #include "framework/windows/Forms.h"
 #include "skin/graphics/KsBitmap.h"
 #include "skin/themes/KsThemeThemes.h"
@@ -14,11 +15,6 @@ std::unique_ptr<TForm> MakeHostForm(TColor Color = clBlue);
 
 // The pixel at (X, Y) of a surface after pending drawing is done.
 TKsColor SurfacePixel(const TKsBitmap& Surface, int X, int Y);
-
-// The table slot the host gives a GDI object made now. Slots of freed objects are handed
-// out again, so the slot stays low while nothing leaks and climbs with every leaked object
-// (the host's object counts are not available under Wine).
-unsigned NextGdiSlot();
 
 // Answers available and paints every button face in one colour per state, recording the
 // states asked for.

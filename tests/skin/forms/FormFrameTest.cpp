@@ -172,9 +172,12 @@ TEST_F(SkinnedForms, DraggingTheCaptionSnapsToTheWorkAreaWithinTheMagneticDistan
     RECT Work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &Work, 0);
     const auto DragBy = [&](int DX) {
+        const POINT Pointer{WindowRect().left + 100 + DX, WindowRect().top + 10};
         Controller->MouseDown(TMouseButton::mbLeft, {TShiftStateFlag::ssLeft}, 100, 10);
         Controller->MouseMove({TShiftStateFlag::ssLeft}, 100 + DX, 10);
-        Controller->MouseUp(TMouseButton::mbLeft, {}, 100 + DX, 10);
+        // Released where the pointer is, seen from the window that moved under it.
+        const POINT Release = Controller->ScreenToWindow(Pointer);
+        Controller->MouseUp(TMouseButton::mbLeft, {}, Release.x, Release.y);
     };
     Form->SetBounds(Work.left + 60, 150, 400, 300);
     DragBy(-41); // 19 pixels from the edge

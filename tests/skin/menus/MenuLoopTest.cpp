@@ -18,33 +18,6 @@
 
 namespace {
 
-// Runs Action once from inside the open menu's loop (a timer the loop dispatches).
-class TInsideMenu {
-public:
-    explicit TInsideMenu(std::function<void()> Action) {
-        Pending() = std::move(Action);
-        FTimer = SetTimer(nullptr, 0, 10, &Fire);
-    }
-    ~TInsideMenu() {
-        KillTimer(nullptr, FTimer);
-        Pending() = nullptr;
-    }
-
-private:
-    static std::function<void()>& Pending() {
-        static std::function<void()> Action;
-        return Action;
-    }
-    static void CALLBACK Fire(HWND, UINT, UINT_PTR, DWORD) {
-        if (!TKsItemView::TrackingView() || !Pending())
-            return;
-        const std::function<void()> Action = std::move(Pending());
-        Pending() = nullptr;
-        Action();
-    }
-    UINT_PTR FTimer;
-};
-
 class MenuLoop : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -14,7 +14,27 @@ void CALLBACK CloseOpenMenus(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
+std::function<void()> PendingInsideMenu;
+
+void CALLBACK RunInsideMenu(HWND, UINT, UINT_PTR, DWORD) {
+    if (!TKsItemView::TrackingView() || !PendingInsideMenu)
+        return;
+    const std::function<void()> Action = std::move(PendingInsideMenu);
+    PendingInsideMenu = nullptr;
+    Action();
+}
+
 } // namespace
+
+TInsideMenu::TInsideMenu(std::function<void()> Action) {
+    PendingInsideMenu = std::move(Action);
+    FTimer = SetTimer(nullptr, 0, 10, &RunInsideMenu);
+}
+
+TInsideMenu::~TInsideMenu() {
+    KillTimer(nullptr, FTimer);
+    PendingInsideMenu = nullptr;
+}
 
 TMenuWatchdog::TMenuWatchdog(unsigned Milliseconds)
     : FTimer(SetTimer(nullptr, 0, Milliseconds, &CloseOpenMenus)) {

@@ -24,6 +24,18 @@ private:
     UINT_PTR FTimer;
 };
 
+// Runs an action once from inside the open menu's loop (a timer the loop dispatches).
+class TInsideMenu {
+public:
+    explicit TInsideMenu(std::function<void()> Action);
+    TInsideMenu(const TInsideMenu&) = delete;
+    TInsideMenu& operator=(const TInsideMenu&) = delete;
+    ~TInsideMenu();
+
+private:
+    UINT_PTR FTimer;
+};
+
 // Records the captions of the items clicked.
 struct TClickLog {
     std::vector<std::string> Captions;

@@ -88,6 +88,9 @@ void TKsPopupForm::PaintClient(TKsBitmap& Bitmap) {
     View.SetOffset(POINT{Client.left, Client.top});
     View.Paint(Bitmap);
     View.SetOffset(POINT{});
+    // Text and lines the host drew leave their pixels without opacity; the items are opaque
+    // wherever the frame is composed over what lies behind the window.
+    Bitmap.SetAlphaRect(255, Client);
 }
 
 void TKsPopupForm::Dispatch(TMessage& Message) {
@@ -143,6 +146,12 @@ void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView) {
         Notify = FMenuOwner;
     FForm = CreatePopupForm(Notify);
     FForm->Loaded();
+    // The view exists before the frame is configured: each setting repaints the frame.
+    FView = std::make_unique<TKsPopupView>(this, *this);
+    FView->SetSizeControl(this);
+    FView->SetItem(&Item);
+    FView->SetParentView(ParentView);
+    FView->SetControl(this);
     FForm->SetStayOnTop(true);
     FForm->SetBlend(Item.PopupBlend());
     FForm->SetBlendValue(Item.PopupBlendValue());
@@ -156,12 +165,8 @@ void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView) {
     } else {
         FForm->SetShowAnimation(TKsAnimation::kaNone);
     }
-    FView = std::make_unique<TKsPopupView>(this, *this);
+    // A translucent frame composes in a surface of its own, made by the settings above.
     FView->SetBitmap(FForm->GetSurface());
-    FView->SetSizeControl(this);
-    FView->SetItem(&Item);
-    FView->SetParentView(ParentView);
-    FView->SetControl(this);
     SetCursor(crDefault);
 }
 

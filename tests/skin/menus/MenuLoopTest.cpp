@@ -4,8 +4,10 @@
 #include "MenuTestSupport.h"
 
 #include "framework/windows/Application.h"
+#include "skin/graphics/KsBitmap.h"
 #include "skin/graphics/KsUtils.h"
 #include "skin/menus/KsItemViews.h"
+#include "skin/menus/KsMenuForm.h"
 #include "skin/menus/KsMenus.h"
 #include "skin/menus/KsMenusRegistration.h"
 #include "skin/menus/KsThemeItems.h"
@@ -154,6 +156,30 @@ TEST_F(MenuLoop, APopupNearTheBottomRightCornerOpensLeftOfAndAboveThePoint) {
     EXPECT_EQ(Shown.right, Right - 5);
     EXPECT_EQ(Shown.bottom, Bottom - 5);
     EXPECT_GT(Shown.right - Shown.left, 74);
+}
+
+TEST_F(MenuLoop, ShadowedTranslucentPopupsOpenAndTheirItemsArePaintedOpaque) {
+    Menu->SetDropShadow(true);
+    Menu->SetPopupBlend(true);
+    AddItem(Form, Root(), "&Open", &Log);
+    AddItem(Form, Root(), "-", &Log);
+    int SeeThrough = -1;
+    const TInsideMenu Inspect([&] {
+        auto* Window = dynamic_cast<TKsPopupWindow*>(TKsItemView::TrackingView()->Control());
+        ASSERT_NE(Window, nullptr);
+        TKsBitmap& Surface = *Window->PopupForm().GetSurface();
+        Window->PopupForm().PaintClient(Surface);
+        const RECT Client = Window->PopupForm().GetClientBounds();
+        SeeThrough = 0;
+        for (int Y = Client.top; Y < Client.bottom; ++Y)
+            for (int X = Client.left; X < Client.right; ++X)
+                SeeThrough += (Surface.Pixels(X, Y) >> 24) != 0xFF;
+        TKsItemView::TrackingView()->CloseAll();
+    });
+    const TMenuWatchdog Watchdog;
+    Menu->Popup(150, 150);
+    EXPECT_FALSE(Watchdog.Fired());
+    EXPECT_EQ(SeeThrough, 0);
 }
 
 TEST_F(MenuLoop, ThemedItemsLoseAFreedEngineAndPaintPlainly) {

@@ -2,6 +2,8 @@
 // point hits, how selection wraps, skips and scrolls, and a classic popup item's pixels.
 #include "MenuTestSupport.h"
 
+#include "framework/core/TextConv.h"
+#include "framework/graphics/GraphicsObjects.h"
 #include "skin/graphics/KsBitmap.h"
 #include "skin/graphics/KsUtils.h"
 #include "skin/menus/KsItemViews.h"
@@ -186,6 +188,17 @@ TEST_F(ItemViews, ClassicPopupPaintsTheHotItemInTheHighlightAndSeparatorsAsAnEtc
     EXPECT_EQ(Surface.Pixels(X, Separator.top + 8), ColorToKsColor(clBtnHighlight, 255));
     EXPECT_EQ(Surface.Pixels(X, Separator.top + 9), ColorToKsColor(clMenu, 255));
     EXPECT_EQ(Surface.Pixels(Separator.left + 1, Separator.top + 7), ColorToKsColor(clMenu, 255));
+}
+
+} // namespace
+
+namespace {
+
+TEST(ItemFont, ItemsUseTheHostsMenuFont) {
+    NONCLIENTMETRICSW Metrics{};
+    ASSERT_TRUE(KsNonClientMetrics(Metrics));
+    EXPECT_EQ(KsItemFont().Name(), WideToUtf8(Metrics.lfMenuFont.lfFaceName));
+    EXPECT_GT(Metrics.iMenuHeight, 0);
 }
 
 } // namespace

@@ -20,6 +20,19 @@
 
 namespace {
 
+// Posts a mouse move over the open menu (which holds the capture) at a client point of
+// View's window.
+void PostMoveTo(TKsItemView& View, POINT ClientPoint) {
+    POINT P = View.Control()->ClientToScreen(ClientPoint);
+    ScreenToClient(KsCaptureWindow(), &P);
+    PostMessageW(KsCaptureWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(P.x, P.y));
+}
+
+void PostMoveOver(TKsItemView& View, TKsCustomItem& Item) {
+    const RECT R = View.GetItemRect(&Item);
+    PostMoveTo(View, POINT{(R.left + R.right) / 2, (R.top + R.bottom) / 2});
+}
+
 class MenuLoop : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -156,6 +169,49 @@ TEST_F(MenuLoop, APopupNearTheBottomRightCornerOpensLeftOfAndAboveThePoint) {
     EXPECT_EQ(Shown.right, Right - 5);
     EXPECT_EQ(Shown.bottom, Bottom - 5);
     EXPECT_GT(Shown.right - Shown.left, 74);
+}
+
+TEST_F(MenuLoop, HoveringOpensASubMenuOnlyWhileThePointerIsOverItsItem) {
+    TKsCustomItem* Alpha = AddItem(Form, Root(), "&Alpha", &Log);
+    TKsCustomItem* One = AddItem(Form, *Alpha, "&One", &Log);
+    AddItem(Form, *One, "&Deep", &Log);
+    TKsCustomItem* Two = AddItem(Form, *Alpha, "&Two", &Log);
+    TKsCustomItem* Beta = AddItem(Form, Root(), "&Beta", &Log);
+    std::vector<const TKsCustomItem*> Levels;
+    const auto Record = [&] {
+        TKsItemView* View = TKsItemView::TrackingView();
+        Levels.push_back(View->Item());
+        Levels.push_back(View->HotItem());
+    };
+    const TInsideMenu Steps{[&] {
+                                TKsItemView& Top = *TKsItemView::TrackingView();
+                                PostMoveOver(Top, *Beta);
+                                PostMoveOver(Top, *Alpha);
+                            },
+                            [&] {
+                                Record();
+                                // Into the sub-menu's frame, over none of its items: its first item
+                                // stays hot and its own sub-menu stays shut.
+                                PostMoveTo(*TKsItemView::TrackingView(), POINT{-2, -2});
+                            },
+                            [&] {
+                                Record();
+                                PostMoveOver(*TKsItemView::TrackingView(), *Two);
+                            },
+                            [&] {
+                                Record();
+                                PostMoveOver(*TKsItemView::TrackingView()->ParentView(), *Beta);
+                            },
+                            [&] {
+                                Record();
+                                TKsItemView::TrackingView()->CloseAll();
+                            }};
+    const TMenuWatchdog Watchdog;
+    Menu->Popup(150, 150);
+    EXPECT_FALSE(Watchdog.Fired());
+    EXPECT_EQ(Levels, (std::vector<const TKsCustomItem*>{Alpha, One, Alpha, One, Alpha, Two,
+                                                         &Root(), Beta}));
+    EXPECT_TRUE(Log.Captions.empty());
 }
 
 TEST_F(MenuLoop, ShadowedTranslucentPopupsOpenAndTheirItemsArePaintedOpaque) {

@@ -3,6 +3,8 @@
 #include "framework/windows/Application.h"
 #include "skin/menus/KsItemViews.h"
 
+#include <deque>
+
 namespace {
 
 bool WatchdogFired = false;
@@ -14,26 +16,26 @@ void CALLBACK CloseOpenMenus(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
-std::function<void()> PendingInsideMenu;
+std::deque<std::function<void()>> PendingInsideMenu;
 
 void CALLBACK RunInsideMenu(HWND, UINT, UINT_PTR, DWORD) {
-    if (!TKsItemView::TrackingView() || !PendingInsideMenu)
+    if (!TKsItemView::TrackingView() || PendingInsideMenu.empty())
         return;
-    const std::function<void()> Action = std::move(PendingInsideMenu);
-    PendingInsideMenu = nullptr;
+    const std::function<void()> Action = std::move(PendingInsideMenu.front());
+    PendingInsideMenu.pop_front();
     Action();
 }
 
 } // namespace
 
-TInsideMenu::TInsideMenu(std::function<void()> Action) {
-    PendingInsideMenu = std::move(Action);
-    FTimer = SetTimer(nullptr, 0, 10, &RunInsideMenu);
+TInsideMenu::TInsideMenu(std::initializer_list<std::function<void()>> Actions)
+    : FTimer(SetTimer(nullptr, 0, 10, &RunInsideMenu)) {
+    PendingInsideMenu.assign(Actions.begin(), Actions.end());
 }
 
 TInsideMenu::~TInsideMenu() {
     KillTimer(nullptr, FTimer);
-    PendingInsideMenu = nullptr;
+    PendingInsideMenu.clear();
 }
 
 TMenuWatchdog::TMenuWatchdog(unsigned Milliseconds)

@@ -24,10 +24,12 @@ private:
     UINT_PTR FTimer;
 };
 
-// Runs an action once from inside the open menu's loop (a timer the loop dispatches).
+// Runs actions from inside the open menu's loop, one per tick of a timer the loop
+// dispatches; messages an action posts are handled before the next action runs.
 class TInsideMenu {
 public:
-    explicit TInsideMenu(std::function<void()> Action);
+    explicit TInsideMenu(std::function<void()> Action) : TInsideMenu({std::move(Action)}) {}
+    TInsideMenu(std::initializer_list<std::function<void()>> Actions);
     TInsideMenu(const TInsideMenu&) = delete;
     TInsideMenu& operator=(const TInsideMenu&) = delete;
     ~TInsideMenu();

@@ -6,9 +6,12 @@
 #include "framework/windows/Application.h"
 #include "framework/windows/ControlMessages.h"
 #include "skin/forms/KsForms.h"
+#include "skin/forms/KsThemeForms.h"
 #include "skin/menus/KsItemViews.h"
 #include "skin/menus/KsMenus.h"
 #include "skin/menus/KsMenusRegistration.h"
+#include "skin/menus/KsThemeItems.h"
+#include "skin/themes/KsThemeEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -158,6 +161,27 @@ TEST_F(FormMenus, ANewMenuBarIsAMenuHighTopBandThatFitsItsItemsOnceLoaded) {
     EXPECT_EQ(Bar->Height(), Height + 2);
     // Only a multiple-document parent form gets the child's caption-button items.
     EXPECT_EQ(Bar->Items()->Count(), 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ThemedFormMenus, TheSystemMenuOfAThemedFormIsPaintedWithItsEngine) {
+    RegisterSkinMenus();
+    TForm Form(nullptr);
+    TTeThemeEngine Engine(nullptr);
+    auto* Controller = new TTeThemeForm(&Form);
+    Controller->SetThemeEngine(&Engine);
+    Controller->Loaded();
+    Controller->BuildSysMenu();
+    TKsCustomItem& Root = *Controller->SysMenu();
+    ASSERT_GT(Root.Count(), 0);
+    for (TKsCustomItem* Item : {&Root, Root.Items(0), Root.Items(Root.Count() - 1)}) {
+        auto* Themed = dynamic_cast<TTeThemeItem*>(Item);
+        ASSERT_NE(Themed, nullptr);
+        EXPECT_EQ(Themed->ThemeEngine(), &Engine);
+    }
 }
 
 } // namespace

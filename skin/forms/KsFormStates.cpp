@@ -337,13 +337,16 @@ void TKsCustomForm::Help() {
 void TKsCustomForm::WMSysCommand(TMessage& Message) {
     switch (Message.WParam & 0xFFF0) {
     case SC_KEYMENU:
-        if (Message.LParam == ' ')
-            ShowSysMenu();
-        else
+        if (Message.LParam != ' ') {
             KeyMenu(Message);
-        break;
+            break;
+        }
+        [[fallthrough]];
     case SC_MOUSEMENU:
+        // The skinned system menu answers the command: the host's own menu must not follow.
         ShowSysMenu();
+        Message.Result = 0;
+        MarkHandled();
         break;
     case SC_CLOSE:
         // The host would send WM_CLOSE afterwards and the form would be asked twice.

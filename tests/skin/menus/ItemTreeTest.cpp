@@ -7,10 +7,16 @@
 #include "framework/core/Lists.h"
 #include "framework/core/Properties.h"
 #include "framework/windows/Actions.h"
+#include "framework/windows/Forms.h"
 #include "framework/windows/ImageLists.h"
 #include "skin/menus/KsItemContainers.h"
 #include "skin/menus/KsItems.h"
+#include "skin/menus/KsMenus.h"
 #include "skin/menus/KsMenusRegistration.h"
+#include "skin/menus/KsThemeItems.h"
+#include "skin/menus/KsThemeMenus.h"
+#include "skin/themes/KsThemeEngine.h"
+#include "skin/themes/KsThemeRegistration.h"
 
 #include <gtest/gtest.h>
 
@@ -330,6 +336,63 @@ end
     auto* Stray = dynamic_cast<TKsCustomItem*>(Host.FindComponent("Stray"));
     ASSERT_TRUE(Stray);
     EXPECT_EQ(Stray->Parent(), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ItemLayouts, TheMenuBarAndTheThemedPopupMenuReadAndWriteTheirItems) {
+    RegisterSkinThemes();
+    RegisterSkinMenus();
+    TForm Host(nullptr);
+    ReadLayout(R"(object Host: TForm
+  object Engine: TTeThemeEngine
+    ColorAutoChanging = False
+  end
+  object Bar: TKsCustomMenuBar
+    DropShadow = True
+    ShadowWidth = 6
+    object FileItem: TKsCustomItem
+      Caption = '&File'
+      object NewItem: TKsCustomItem
+        Caption = '&New'
+      end
+    end
+  end
+  object Popup: TTeThemePopupMenu
+    ThemeEngine = Engine
+    Version = 'anything'
+    object CopyItem: TTeThemeItem
+      Caption = '&Copy'
+    end
+  end
+end
+)",
+               &Host);
+    auto* Bar = dynamic_cast<TKsCustomMenuBar*>(Host.FindComponent("Bar"));
+    auto* Popup = dynamic_cast<TTeThemePopupMenu*>(Host.FindComponent("Popup"));
+    auto* NewItem = dynamic_cast<TKsCustomItem*>(Host.FindComponent("NewItem"));
+    auto* CopyItem = dynamic_cast<TTeThemeItem*>(Host.FindComponent("CopyItem"));
+    ASSERT_TRUE(Bar && Popup && NewItem && CopyItem);
+    EXPECT_EQ(Bar->Items()->Count(), 1);
+    EXPECT_EQ(NewItem->Parent()->Parent(), Bar->Items());
+    EXPECT_TRUE(NewItem->DropShadow());
+    EXPECT_EQ(NewItem->ShadowWidth(), 6);
+    EXPECT_EQ(CopyItem->Parent(), Popup->Items());
+    EXPECT_EQ(CopyItem->ThemeEngine(), Host.FindComponent("Engine"));
+    EXPECT_EQ(Popup->Version(), TTeThemeEngine::VersionText);
+
+    const std::string Text = WriteLayout(&Host);
+    const size_t PopupAt = Text.find("object Popup");
+    EXPECT_EQ(Text.substr(PopupAt, Text.find("object CopyItem") - PopupAt).find("Version"),
+              std::string::npos)
+        << Text;
+    EXPECT_LT(Text.find("object Bar"), Text.find("object FileItem"));
+    EXPECT_LT(Text.find("object FileItem"), Text.find("object NewItem"));
+    TForm Again(nullptr);
+    ReadLayout(Text, &Again);
+    EXPECT_EQ(WriteLayout(&Again), Text);
 }
 
 } // namespace

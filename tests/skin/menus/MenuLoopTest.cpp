@@ -254,3 +254,25 @@ TEST_F(MenuLoop, ThemedItemsLoseAFreedEngineAndPaintPlainly) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(MenuLifetime, AFormReleasedWhileItsMenuIsOpenClosesTheMenuSafely) {
+    RegisterSkinMenus();
+    auto* Form = new TForm(nullptr);
+    Form->SetBounds(100, 100, 300, 200);
+    Form->HandleNeeded();
+    auto* Menu = new TKsCustomPopupMenu(Form);
+    TKsCustomItem* File = AddItem(*Form, *Menu->Items(), "&File");
+    AddItem(*Form, *File, "&New");
+    PostMessageW(Form->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    const TInsideMenu Release([Form] { Form->Release(); });
+    const TMenuWatchdog Watchdog;
+    Menu->Popup(150, 150);
+    EXPECT_FALSE(Watchdog.Fired());
+    EXPECT_EQ(TKsItemView::TrackingView(), nullptr);
+    EXPECT_EQ(TKsCustomPopupMenu::ActivePopupMenu(), nullptr);
+    EXPECT_EQ(KsCaptureWindow(), nullptr);
+}
+
+} // namespace

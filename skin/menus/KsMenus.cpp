@@ -47,15 +47,67 @@ const TPropertyTable MenuBarProperties =
         "AutoSize", &TKsCustomMenuBar::AutoSize, &TKsCustomMenuBar::SetAutoSize, true)});
 const TPropertyTable PopupMenuProperties = PopupSettingProperties<TKsCustomPopupMenu>({});
 
-// A setter of one popup setting: stores it and hands the whole set down the tree.
-template <class V>
-void ChangeSetting(TKsPopupSettings& Settings, V TKsPopupSettings::*Field, V Value,
-                   TKsCustomItem& Root) {
-    Settings.*Field = Value;
-    Settings.ApplyTo(Root);
+} // namespace
+
+// ---- What both menu components share ----
+
+template <class Base> TKsMenuComponent<Base>::~TKsMenuComponent() = default;
+
+template <class Base> TCustomImageList* TKsMenuComponent<Base>::Images() const {
+    return Items()->Images();
 }
 
-} // namespace
+template <class Base> void TKsMenuComponent<Base>::SetImages(TCustomImageList* Value) {
+    Items()->SetImages(Value);
+}
+
+template <class Base>
+template <class V>
+void TKsMenuComponent<Base>::ChangeSetting(V TKsPopupSettings::*Field, V Value) {
+    FSettings.*Field = Value;
+    FSettings.ApplyTo(*Items());
+}
+
+template <class Base> void TKsMenuComponent<Base>::SetPopupBlend(bool Value) {
+    ChangeSetting(&TKsPopupSettings::Blend, Value);
+}
+template <class Base> void TKsMenuComponent<Base>::SetPopupBlendValue(int Value) {
+    ChangeSetting(&TKsPopupSettings::BlendValue, Value);
+}
+template <class Base> void TKsMenuComponent<Base>::SetDropShadow(bool Value) {
+    ChangeSetting(&TKsPopupSettings::DropShadow, Value);
+}
+template <class Base> void TKsMenuComponent<Base>::SetShadowWidth(int Value) {
+    ChangeSetting(&TKsPopupSettings::ShadowWidth, Value);
+}
+template <class Base> void TKsMenuComponent<Base>::SetShowAnimation(TKsAnimation Value) {
+    ChangeSetting(&TKsPopupSettings::ShowAnimation, Value);
+}
+template <class Base> void TKsMenuComponent<Base>::SetShowAnimationTime(int Value) {
+    ChangeSetting(&TKsPopupSettings::ShowAnimationTime, Value);
+}
+
+template <class Base>
+void TKsMenuComponent<Base>::SetRootItem(std::unique_ptr<TKsCustomItem> Root) {
+    FItems = std::move(Root);
+    Items()->SetMenuComponent(this);
+    FSettings.ApplyTo(*Items());
+}
+
+template <class Base> void TKsMenuComponent<Base>::ApplySettings() {
+    FSettings.ApplyTo(*Items());
+    if (auto* Windowed = dynamic_cast<TWinControl*>(this->Owner()))
+        Items()->SetOwnerControl(Windowed);
+}
+
+template <class Base>
+void TKsMenuComponent<Base>::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
+    Base::GetChildren(Proc, Root);
+    Items()->GetChildren(Proc, Root);
+}
+
+template class TKsMenuComponent<TKsCustomControl>;
+template class TKsMenuComponent<TPopupMenu>;
 
 // ---- Menu bar view ----
 
@@ -82,64 +134,29 @@ void TKsMenuBarView::Invalidate() {
 const TComponentClassOf<TKsCustomMenuBar> TKsCustomMenuBar::Class{
     "TKsCustomMenuBar", TKsCustomControl::Class, &MenuBarProperties};
 
-TKsCustomMenuBar::TKsCustomMenuBar(TComponent* AOwner) : TKsCustomControl(AOwner) {
+TKsCustomMenuBar::TKsCustomMenuBar(TComponent* AOwner) : TKsMenuComponent(AOwner) {
     RegisterItemContainer(Class, &AddItem, TKsCustomItem::Class);
-    FItems = std::make_unique<TKsCustomItem>(this);
-    FItems->SetMenuComponent(this);
+    SetRootItem(std::make_unique<TKsCustomItem>(this));
     if (!IsDesigning())
-        FItems->SetOnChange(MakeEvent(this, &TKsCustomMenuBar::ItemsChanged));
+        Items()->SetOnChange(MakeEvent(this, &TKsCustomMenuBar::ItemsChanged));
     FView = std::make_unique<TKsMenuBarView>(*this);
     FView->SetBitmap(&Surface());
     FView->SetSizeControl(this);
     FView->SetControl(this);
-    FView->SetItem(FItems.get());
+    FView->SetItem(Items());
     SetColor(clMenu);
-    FSettings.ApplyTo(*FItems);
     SetAlign(TAlign::alTop);
     SetHeight(GetSystemMetrics(SM_CYMENU));
 }
 
 TKsCustomMenuBar::~TKsCustomMenuBar() {
     FView.reset();
-    FItems.reset();
+    FreeRootItem();
     UnregisterItemContainer(Class);
 }
 
 void TKsCustomMenuBar::AddItem(TComponent& Container, TKsCustomItem& Item) {
     static_cast<TKsCustomMenuBar&>(Container).Items()->Add(&Item);
-}
-
-TCustomImageList* TKsCustomMenuBar::Images() const {
-    return FItems->Images();
-}
-
-void TKsCustomMenuBar::SetImages(TCustomImageList* Value) {
-    FItems->SetImages(Value);
-}
-
-void TKsCustomMenuBar::SetPopupBlend(bool Value) {
-    ChangeSetting(FSettings, &TKsPopupSettings::Blend, Value, *FItems);
-}
-void TKsCustomMenuBar::SetPopupBlendValue(int Value) {
-    ChangeSetting(FSettings, &TKsPopupSettings::BlendValue, Value, *FItems);
-}
-void TKsCustomMenuBar::SetDropShadow(bool Value) {
-    ChangeSetting(FSettings, &TKsPopupSettings::DropShadow, Value, *FItems);
-}
-void TKsCustomMenuBar::SetShadowWidth(int Value) {
-    ChangeSetting(FSettings, &TKsPopupSettings::ShadowWidth, Value, *FItems);
-}
-void TKsCustomMenuBar::SetShowAnimation(TKsAnimation Value) {
-    ChangeSetting(FSettings, &TKsPopupSettings::ShowAnimation, Value, *FItems);
-}
-void TKsCustomMenuBar::SetShowAnimationTime(int Value) {
-    ChangeSetting(FSettings, &TKsPopupSettings::ShowAnimationTime, Value, *FItems);
-}
-
-void TKsCustomMenuBar::ApplySettings() {
-    FSettings.ApplyTo(*FItems);
-    if (auto* Windowed = dynamic_cast<TWinControl*>(Owner()))
-        FItems->SetOwnerControl(Windowed);
 }
 
 void TKsCustomMenuBar::ItemsChanged(TKsCustomItem*) {
@@ -170,7 +187,7 @@ void TKsCustomMenuBar::Loaded() {
             CreateMDIButtons();
     FUpdatingBounds = false;
     FView->Layout();
-    FItems->SetBiDiMode(BiDiMode());
+    Items()->SetBiDiMode(BiDiMode());
 }
 
 void TKsCustomMenuBar::CreateMDIButtons() {
@@ -182,13 +199,13 @@ void TKsCustomMenuBar::CreateMDIButtons() {
         return Item;
     };
     FSysMenuItem = Make(TKsItemButtonKind::kibSysMenu);
-    FItems->Insert(0, FSysMenuItem);
+    Items()->Insert(0, FSysMenuItem);
     FMinimizeItem = Make(TKsItemButtonKind::kibMinimize);
-    FItems->Add(FMinimizeItem);
+    Items()->Add(FMinimizeItem);
     FRestoreItem = Make(TKsItemButtonKind::kibRestore);
-    FItems->Add(FRestoreItem);
+    Items()->Add(FRestoreItem);
     FCloseItem = Make(TKsItemButtonKind::kibClose);
-    FItems->Add(FCloseItem);
+    Items()->Add(FCloseItem);
 }
 
 void TKsCustomMenuBar::SetMDIButtonsVisible(bool Value) {
@@ -202,7 +219,7 @@ void TKsCustomMenuBar::MergeChild(TKsCustomForm* Form) {
         const TFlagScope Merging(FMerging, true);
         SetMDIButtonsVisible(true);
         FChildForm = Form;
-        FItems->SetChildForm(Form);
+        Items()->SetChildForm(Form);
     }
     Invalidate();
 }
@@ -210,7 +227,7 @@ void TKsCustomMenuBar::MergeChild(TKsCustomForm* Form) {
 void TKsCustomMenuBar::UnmergeChild() {
     SetMDIButtonsVisible(false);
     FChildForm = nullptr;
-    FItems->SetChildForm(nullptr);
+    Items()->SetChildForm(nullptr);
     Invalidate();
 }
 
@@ -250,18 +267,13 @@ void TKsCustomMenuBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 bool TKsCustomMenuBar::StartTracking() {
     if (TKsItemView::TrackingView())
         return false;
-    FItems->SetAnimatePending(true);
-    FItems->SetAnimateOnce(true);
+    Items()->SetAnimatePending(true);
+    Items()->SetAnimateOnce(true);
     return FView->Track();
 }
 
 bool TKsCustomMenuBar::IsShortCut(const TWMKey& Message) {
-    return FItems->IsShortCut(Message);
-}
-
-void TKsCustomMenuBar::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
-    TKsCustomControl::GetChildren(Proc, Root);
-    FItems->GetChildren(Proc, Root);
+    return Items()->IsShortCut(Message);
 }
 
 POINT TKsCustomMenuBar::ScreenPoint(int X, int Y) const {
@@ -310,8 +322,8 @@ void TKsCustomMenuBar::WMLButtonDown(TMessage& Message) {
     TKsCustomControl::Dispatch(Message);
     const POINT P{static_cast<int16_t>(LOWORD(Message.LParam)),
                   static_cast<int16_t>(HIWORD(Message.LParam))};
-    for (int I = 0; I < FItems->Count(); ++I) {
-        const RECT R = FView->GetItemRect(FItems->Items(I));
+    for (int I = 0; I < Items()->Count(); ++I) {
+        const RECT R = FView->GetItemRect(Items()->Items(I));
         if (PtInRect(&R, P)) {
             // The popup opens when the button is released over the item.
             StartTracking();
@@ -323,7 +335,7 @@ void TKsCustomMenuBar::WMLButtonDown(TMessage& Message) {
 void TKsCustomMenuBar::CMDialogChar(TMessage& Message) {
     const auto Char = static_cast<wchar_t>(Message.WParam);
     if (Char != 0 && KeyDataToShiftState(Message.LParam).Contains(TShiftStateFlag::ssAlt) &&
-        FItems->FindItemByAccel(Char)) {
+        Items()->FindItemByAccel(Char)) {
         if (Parent() && Parent()->HandleAllocated())
             PostMessageW(Parent()->Handle(), WM_CHAR, Char, 0);
         Message.Result = 1;
@@ -344,7 +356,7 @@ TKsCustomPopupMenu* OpenPopupMenu = nullptr;
 const TComponentClassOf<TKsCustomPopupMenu> TKsCustomPopupMenu::Class{
     "TKsCustomPopupMenu", TPopupMenu::Class, &PopupMenuProperties};
 
-TKsCustomPopupMenu::TKsCustomPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) {
+TKsCustomPopupMenu::TKsCustomPopupMenu(TComponent* AOwner) : TKsMenuComponent(AOwner) {
     RegisterItemContainer(Class, &AddItem, TKsCustomItem::Class);
     CreateItems();
 }
@@ -352,18 +364,12 @@ TKsCustomPopupMenu::TKsCustomPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) 
 TKsCustomPopupMenu::~TKsCustomPopupMenu() {
     if (OpenPopupMenu == this)
         OpenPopupMenu = nullptr;
-    FItems.reset();
+    FreeRootItem();
     UnregisterItemContainer(Class);
 }
 
 std::unique_ptr<TKsCustomItem> TKsCustomPopupMenu::CreateRootItem() {
     return std::make_unique<TKsCustomItem>(this);
-}
-
-void TKsCustomPopupMenu::CreateItems() {
-    FItems = CreateRootItem();
-    FItems->SetMenuComponent(this);
-    FSettings.ApplyTo(*FItems);
 }
 
 TKsCustomPopupMenu* TKsCustomPopupMenu::ActivePopupMenu() {
@@ -372,39 +378,6 @@ TKsCustomPopupMenu* TKsCustomPopupMenu::ActivePopupMenu() {
 
 void TKsCustomPopupMenu::AddItem(TComponent& Container, TKsCustomItem& Item) {
     static_cast<TKsCustomPopupMenu&>(Container).Items()->Add(&Item);
-}
-
-TCustomImageList* TKsCustomPopupMenu::Images() const {
-    return FItems->Images();
-}
-
-void TKsCustomPopupMenu::SetImages(TCustomImageList* Value) {
-    FItems->SetImages(Value);
-}
-
-void TKsCustomPopupMenu::SetPopupBlend(bool Value) {
-    ChangeSetting(FSettings, &TKsPopupSettings::Blend, Value, *FItems);
-}
-void TKsCustomPopupMenu::SetPopupBlendValue(int Value) {
-    ChangeSetting(FSettings, &TKsPopupSettings::BlendValue, Value, *FItems);
-}
-void TKsCustomPopupMenu::SetDropShadow(bool Value) {
-    ChangeSetting(FSettings, &TKsPopupSettings::DropShadow, Value, *FItems);
-}
-void TKsCustomPopupMenu::SetShadowWidth(int Value) {
-    ChangeSetting(FSettings, &TKsPopupSettings::ShadowWidth, Value, *FItems);
-}
-void TKsCustomPopupMenu::SetShowAnimation(TKsAnimation Value) {
-    ChangeSetting(FSettings, &TKsPopupSettings::ShowAnimation, Value, *FItems);
-}
-void TKsCustomPopupMenu::SetShowAnimationTime(int Value) {
-    ChangeSetting(FSettings, &TKsPopupSettings::ShowAnimationTime, Value, *FItems);
-}
-
-void TKsCustomPopupMenu::ApplySettings() {
-    FSettings.ApplyTo(*FItems);
-    if (auto* Windowed = dynamic_cast<TWinControl*>(Owner()))
-        FItems->SetOwnerControl(Windowed);
 }
 
 void TKsCustomPopupMenu::Popup(int X, int Y) {
@@ -423,19 +396,14 @@ void TKsCustomPopupMenu::Popup(int X, int Y) {
     } Open{OpenPopupMenu};
     OpenPopupMenu = this;
     ApplySettings();
-    FItems->SetAnimatePending(true);
-    FItems->SetAnimateOnce(true);
+    Items()->SetAnimatePending(true);
+    Items()->SetAnimateOnce(true);
     BeginPopup(X, Y);
-    FItems->DropDown(nullptr, X, Y, RECT{});
+    Items()->DropDown(nullptr, X, Y, RECT{});
 }
 
 void TKsCustomPopupMenu::CloseMenu() {
     if (auto* Windowed = dynamic_cast<TWinControl*>(Owner());
         Windowed && Windowed->HandleAllocated())
         PostMessageW(Windowed->Handle(), WM_NCMBUTTONDBLCLK, 0, 0);
-}
-
-void TKsCustomPopupMenu::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
-    TPopupMenu::GetChildren(Proc, Root);
-    FItems->GetChildren(Proc, Root);
 }

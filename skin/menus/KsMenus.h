@@ -30,6 +30,49 @@ struct TKsPopupSettings {
     void ApplyTo(TKsCustomItem& Root) const;
 };
 
+// What both menu components share, whatever they stand on: the root item they own (Items)
+// and the popup settings they hand down its tree.
+template <class Base> class TKsMenuComponent : public Base {
+public:
+    explicit TKsMenuComponent(TComponent* AOwner) : Base(AOwner) {}
+    ~TKsMenuComponent() override;
+
+    TKsCustomItem* Items() const { return FItems.get(); }
+    TCustomImageList* Images() const;
+    void SetImages(TCustomImageList* Value);
+
+    bool PopupBlend() const { return FSettings.Blend; }
+    void SetPopupBlend(bool Value);
+    int PopupBlendValue() const { return FSettings.BlendValue; }
+    void SetPopupBlendValue(int Value);
+    bool DropShadow() const { return FSettings.DropShadow; }
+    void SetDropShadow(bool Value);
+    int ShadowWidth() const { return FSettings.ShadowWidth; }
+    void SetShadowWidth(int Value);
+    TKsAnimation ShowAnimation() const { return FSettings.ShowAnimation; }
+    void SetShowAnimation(TKsAnimation Value);
+    int ShowAnimationTime() const { return FSettings.ShowAnimationTime; }
+    void SetShowAnimationTime(int Value);
+
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+
+protected:
+    // Takes Root as the root item: it knows this component and gets the settings.
+    void SetRootItem(std::unique_ptr<TKsCustomItem> Root);
+    void FreeRootItem() { FItems.reset(); }
+    // Hands the settings and the windowed control that owns the menu down the tree.
+    void ApplySettings();
+
+private:
+    template <class V> void ChangeSetting(V TKsPopupSettings::*Field, V Value);
+
+    std::unique_ptr<TKsCustomItem> FItems;
+    TKsPopupSettings FSettings;
+};
+
+extern template class TKsMenuComponent<TKsCustomControl>;
+extern template class TKsMenuComponent<TPopupMenu>;
+
 // The view of a menu bar: horizontal, popups drop down below the hot item.
 class TKsMenuBarView : public TKsItemView {
 public:
@@ -45,7 +88,7 @@ private:
     TKsCustomMenuBar& FMenuBar;
 };
 
-class TKsCustomMenuBar : public TKsCustomControl {
+class TKsCustomMenuBar : public TKsMenuComponent<TKsCustomControl> {
 public:
     static const TComponentClassOf<TKsCustomMenuBar> Class;
     const TClass& ClassType() const override { return Class; }
@@ -53,23 +96,7 @@ public:
     explicit TKsCustomMenuBar(TComponent* AOwner);
     ~TKsCustomMenuBar() override;
 
-    TKsCustomItem* Items() const { return FItems.get(); }
-    TCustomImageList* Images() const;
-    void SetImages(TCustomImageList* Value);
     TKsMenuBarView& View() const { return *FView; }
-
-    bool PopupBlend() const { return FSettings.Blend; }
-    void SetPopupBlend(bool Value);
-    int PopupBlendValue() const { return FSettings.BlendValue; }
-    void SetPopupBlendValue(int Value);
-    bool DropShadow() const { return FSettings.DropShadow; }
-    void SetDropShadow(bool Value);
-    int ShadowWidth() const { return FSettings.ShadowWidth; }
-    void SetShadowWidth(int Value);
-    TKsAnimation ShowAnimation() const { return FSettings.ShowAnimation; }
-    void SetShowAnimation(TKsAnimation Value);
-    int ShowAnimationTime() const { return FSettings.ShowAnimationTime; }
-    void SetShowAnimationTime(int Value);
     // The bar takes the height of its tallest item (plus the etched line) when laid out.
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool Value) { FAutoSize = Value; }
@@ -90,7 +117,6 @@ public:
 
     // Streaming: the items a layout reads inside the bar join its root item.
     static void AddItem(TComponent& Container, TKsCustomItem& Item);
-    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
     void Loaded() override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void Dispatch(TMessage& Message) override;
@@ -102,7 +128,6 @@ protected:
 
 private:
     void ItemsChanged(TKsCustomItem* Item);
-    void ApplySettings();
     void MDIButtonClick(TObject* Sender);
     void CreateMDIButtons();
     void SetMDIButtonsVisible(bool Value);
@@ -112,9 +137,7 @@ private:
     POINT ScreenPoint(int X, int Y) const;
 
     bool FMerging = false;
-    std::unique_ptr<TKsCustomItem> FItems;
     std::unique_ptr<TKsMenuBarView> FView;
-    TKsPopupSettings FSettings;
     TKsCustomForm* FChildForm = nullptr;
     bool FAutoSize = true;
     bool FUpdatingBounds = true;
@@ -124,31 +147,14 @@ private:
     TKsCustomItem* FCloseItem = nullptr;
 };
 
-class TKsCustomPopupMenu : public TPopupMenu {
+// Items() are the skinned items; the framework menu's own items are never shown.
+class TKsCustomPopupMenu : public TKsMenuComponent<TPopupMenu> {
 public:
     static const TComponentClassOf<TKsCustomPopupMenu> Class;
     const TClass& ClassType() const override { return Class; }
 
     explicit TKsCustomPopupMenu(TComponent* AOwner);
     ~TKsCustomPopupMenu() override;
-
-    // The skinned items; the framework menu's own items are never shown.
-    TKsCustomItem* Items() const { return FItems.get(); }
-    TCustomImageList* Images() const;
-    void SetImages(TCustomImageList* Value);
-
-    bool PopupBlend() const { return FSettings.Blend; }
-    void SetPopupBlend(bool Value);
-    int PopupBlendValue() const { return FSettings.BlendValue; }
-    void SetPopupBlendValue(int Value);
-    bool DropShadow() const { return FSettings.DropShadow; }
-    void SetDropShadow(bool Value);
-    int ShadowWidth() const { return FSettings.ShadowWidth; }
-    void SetShadowWidth(int Value);
-    TKsAnimation ShowAnimation() const { return FSettings.ShowAnimation; }
-    void SetShowAnimation(TKsAnimation Value);
-    int ShowAnimationTime() const { return FSettings.ShowAnimationTime; }
-    void SetShowAnimationTime(int Value);
 
     // Shows the skinned popup at the screen point and returns when it has closed; a popup
     // menu open already closes first.
@@ -159,17 +165,10 @@ public:
     static TKsCustomPopupMenu* ActivePopupMenu();
 
     static void AddItem(TComponent& Container, TKsCustomItem& Item);
-    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
 
 protected:
     // The root item of this menu class's tree.
     virtual std::unique_ptr<TKsCustomItem> CreateRootItem();
     // Makes the root item; the constructor of each menu class calls it.
-    void CreateItems();
-
-private:
-    void ApplySettings();
-
-    std::unique_ptr<TKsCustomItem> FItems;
-    TKsPopupSettings FSettings;
+    void CreateItems() { SetRootItem(CreateRootItem()); }
 };

@@ -238,6 +238,36 @@ TEST_F(MenuLoop, ShadowedTranslucentPopupsOpenAndTheirItemsArePaintedOpaque) {
     EXPECT_EQ(SeeThrough, 0);
 }
 
+TEST_F(MenuLoop, ASubMenuThatDoesNotFitToTheRightOpensToTheLeftOfItsItem) {
+    TKsCustomItem* File = AddItem(Form, Root(), "&File", &Log);
+    AddItem(Form, *File, "A rather long caption for the sub-menu", &Log);
+    RECT Parent{};
+    RECT Child{};
+    RECT FileRect{};
+    const TInsideMenu Steps{
+        [&] {
+            GetWindowRect(KsCaptureWindow(), &Parent);
+            PostMessageW(Form.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+        },
+        [&] {
+            TKsItemView& Sub = *TKsItemView::TrackingView();
+            auto& Window = dynamic_cast<TKsPopupWindow&>(*Sub.Control());
+            GetWindowRect(Window.Handle(), &Child);
+            TKsItemView& Top = *Sub.ParentView();
+            const RECT R = Top.GetItemRect(File);
+            const POINT TopLeft = Top.Control()->ClientToScreen({R.left, R.top});
+            FileRect = {TopLeft.x, TopLeft.y, TopLeft.x + R.right - R.left,
+                        TopLeft.y + R.bottom - R.top};
+            Sub.CloseAll();
+        }};
+    const TMenuWatchdog Watchdog;
+    Menu->Popup(GetSystemMetrics(SM_CXSCREEN) - 10, 150);
+    EXPECT_FALSE(Watchdog.Fired());
+    EXPECT_EQ(Parent.right, GetSystemMetrics(SM_CXSCREEN) - 10);
+    EXPECT_EQ(Child.right, FileRect.left);
+    EXPECT_EQ(Child.top, FileRect.top);
+}
+
 TEST_F(MenuLoop, ThemedItemsLoseAFreedEngineAndPaintPlainly) {
     RegisterSkinThemes();
     auto* Themed = new TTeThemePopupMenu(&Form);

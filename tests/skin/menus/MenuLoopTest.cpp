@@ -238,6 +238,30 @@ TEST_F(MenuLoop, ShadowedTranslucentPopupsOpenAndTheirItemsArePaintedOpaque) {
     EXPECT_EQ(SeeThrough, 0);
 }
 
+TEST_F(MenuLoop, APopupWithShadowAndTranslucencyOpensLargerByItsShadow) {
+    AddItem(Form, Root(), "&Open", &Log);
+    AddItem(Form, Root(), "&Save", &Log);
+    const auto ShownSize = [this] {
+        RECT Shown{};
+        const TInsideMenu Measure([&] {
+            GetWindowRect(KsCaptureWindow(), &Shown);
+            TKsItemView::TrackingView()->CloseAll();
+        });
+        const TMenuWatchdog Watchdog;
+        Menu->Popup(150, 150);
+        EXPECT_FALSE(Watchdog.Fired());
+        return SIZE{Shown.right - Shown.left, Shown.bottom - Shown.top};
+    };
+    const SIZE Plain = ShownSize();
+    Menu->SetDropShadow(true);
+    Menu->SetShadowWidth(6);
+    Menu->SetPopupBlend(true);
+    const SIZE Effects = ShownSize();
+    EXPECT_EQ(Effects.cx, Plain.cx + 6);
+    EXPECT_EQ(Effects.cy, Plain.cy + 6);
+    EXPECT_TRUE(Log.Captions.empty());
+}
+
 TEST_F(MenuLoop, ThemedItemsLoseAFreedEngineAndPaintPlainly) {
     RegisterSkinThemes();
     auto* Themed = new TTeThemePopupMenu(&Form);

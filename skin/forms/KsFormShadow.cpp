@@ -142,7 +142,9 @@ void TKsCustomForm::WMWindowPosChanging(TMessage& Message) {
                 Position->cy = std::max<int>(Position->cy, Min.y);
             }
         }
-        const bool Same = Position->cx == FFormWidth && Position->cy == FFormHeight;
+        // Compared with the window's size, which includes the shadow: the same bounds given
+        // again (a move) lay nothing out again.
+        const bool Same = Position->cx == FWindowWidth && Position->cy == FWindowHeight;
         const bool SizeChanged = !(Same || NoSize || (Position->flags & SWP_FRAMECHANGED));
         if (SizeChanged) {
             FWindowWidth = FFormWidth = Position->cx;

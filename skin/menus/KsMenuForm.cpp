@@ -19,9 +19,12 @@ TKsPopupView::TKsPopupView(TComponent* AOwner, TKsPopupWindow& Window)
 
 void TKsPopupView::SetContentSize(POINT Size) {
     TKsPopupForm& Frame = FWindow.PopupForm();
-    // The frame's insets, measured on a large frame so that none of them is clipped.
+    // The frame's insets, measured on a large frame so that none of them is clipped; the
+    // frame keeps its own size for painting.
+    const POINT FormSize{Frame.FormWidth(), Frame.FormHeight()};
     Frame.SetFormSize(1000, 1000);
     const RECT Insets = Frame.GetClientBounds();
+    Frame.SetFormSize(FormSize.x, FormSize.y);
     const int Shadow = Frame.DropShadow() ? Frame.ShadowWidth() : 0;
     FWindow.SetBounds(FWindow.Left(), FWindow.Top(),
                       Size.x + Insets.left + (1000 - Insets.right) + Shadow,
@@ -145,13 +148,15 @@ void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView) {
     else if (dynamic_cast<TWinControl*>(FMenuOwner))
         Notify = FMenuOwner;
     FForm = CreatePopupForm(Notify);
-    FForm->Loaded();
-    // The view exists before the frame is configured: each setting repaints the frame.
+    // The view exists before the frame is laid out: painting the frame asks the view for
+    // its item.
     FView = std::make_unique<TKsPopupView>(this, *this);
     FView->SetSizeControl(this);
     FView->SetItem(&Item);
     FView->SetParentView(ParentView);
     FView->SetControl(this);
+    // Every setting is made before the controller takes the window, so the frame, its
+    // region and its background are laid out once, not again for each setting.
     FForm->SetStayOnTop(true);
     FForm->SetBlend(Item.PopupBlend());
     FForm->SetBlendValue(Item.PopupBlendValue());
@@ -165,6 +170,7 @@ void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView) {
     } else {
         FForm->SetShowAnimation(TKsAnimation::kaNone);
     }
+    FForm->Loaded();
     // A translucent frame composes in a surface of its own, made by the settings above.
     FView->SetBitmap(FForm->GetSurface());
     SetCursor(crDefault);
@@ -229,15 +235,14 @@ TKsCustomForm* OwnerFormController(TComponent* OwnerControl) {
 void PlacePopup(TKsPopupWindow& Window, bool FromMenuBar, int X, int Y, const RECT& Rect,
                 const RECT& Area) {
     const bool AtPoint = Rect.right - Rect.left <= 0;
-    if (AtPoint)
-        Window.SetBounds(X, Y, 0, 0);
-    else if (FromMenuBar)
-        Window.SetBounds(Rect.left, Rect.bottom, 0, 0);
-    else
-        Window.SetBounds(Rect.right, Rect.top, 0, 0);
+    const POINT Origin = AtPoint       ? POINT{X, Y}
+                         : FromMenuBar ? POINT{Rect.left, Rect.bottom}
+                                       : POINT{Rect.right, Rect.top};
+    // Sized where it is and then moved once: every change of a window's bounds lays its
+    // frame, region and background out again.
     Window.AutoSizeWindow();
-    int Left = Window.Left();
-    int Top = Window.Top();
+    int Left = Origin.x;
+    int Top = Origin.y;
     const int Width = Window.Width();
     const int Height = Window.Height();
     if (AtPoint) {

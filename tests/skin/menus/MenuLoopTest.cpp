@@ -268,6 +268,45 @@ TEST_F(MenuLoop, ASubMenuThatDoesNotFitToTheRightOpensToTheLeftOfItsItem) {
     EXPECT_EQ(Child.top, FileRect.top);
 }
 
+// The window grows by the shadow; the frame inside it keeps the items' size.
+TEST_F(MenuLoop, APopupWithShadowAndTranslucencyOpensLargerByItsShadowAroundTheSameFrame) {
+    AddItem(Form, Root(), "&Open", &Log);
+    AddItem(Form, Root(), "&Save", &Log);
+    struct TShown {
+        SIZE Window;
+        SIZE Frame;
+    };
+    const auto Open = [this] {
+        TShown Shown{};
+        const TInsideMenu Measure([&] {
+            TKsItemView* View = TKsItemView::TrackingView();
+            auto* Popup = dynamic_cast<TKsPopupWindow*>(View->Control());
+            ASSERT_NE(Popup, nullptr);
+            RECT Bounds{};
+            GetWindowRect(Popup->Handle(), &Bounds);
+            Shown.Window = SIZE{RectWidth(Bounds), RectHeight(Bounds)};
+            Shown.Frame = SIZE{Popup->PopupForm().FormWidth(), Popup->PopupForm().FormHeight()};
+            View->CloseAll();
+        });
+        const TMenuWatchdog Watchdog;
+        Menu->Popup(150, 150);
+        EXPECT_FALSE(Watchdog.Fired());
+        return Shown;
+    };
+    const TShown Plain = Open();
+    EXPECT_EQ(Plain.Frame.cx, Plain.Window.cx);
+    EXPECT_EQ(Plain.Frame.cy, Plain.Window.cy);
+    Menu->SetDropShadow(true);
+    Menu->SetShadowWidth(6);
+    Menu->SetPopupBlend(true);
+    const TShown Effects = Open();
+    EXPECT_EQ(Effects.Window.cx, Plain.Window.cx + 6);
+    EXPECT_EQ(Effects.Window.cy, Plain.Window.cy + 6);
+    EXPECT_EQ(Effects.Frame.cx, Plain.Frame.cx);
+    EXPECT_EQ(Effects.Frame.cy, Plain.Frame.cy);
+    EXPECT_TRUE(Log.Captions.empty());
+}
+
 TEST_F(MenuLoop, ThemedItemsLoseAFreedEngineAndPaintPlainly) {
     RegisterSkinThemes();
     auto* Themed = new TTeThemePopupMenu(&Form);

@@ -374,7 +374,7 @@ void TKsCustomForm::SetTrayTip(const std::string& Tip) {
 }
 
 void TKsCustomForm::AddTrayIcon() {
-    NOTIFYICONDATAW Data = TrayRecord(FUtilityWindow->Handle(), this);
+    NOTIFYICONDATAW Data = TrayRecord(UtilityWindow().Handle(), this);
     Data.hIcon = FormIcon();
     FTrayTip.copy(Data.szTip, 63);
     FTrayIconShown = Shell_NotifyIconW(NIM_ADD, &Data) != FALSE;
@@ -383,7 +383,7 @@ void TKsCustomForm::AddTrayIcon() {
 void TKsCustomForm::RemoveTrayIcon() {
     if (!FTrayIconShown)
         return;
-    NOTIFYICONDATAW Data = TrayRecord(FUtilityWindow->Handle(), this);
+    NOTIFYICONDATAW Data = TrayRecord(UtilityWindow().Handle(), this);
     Shell_NotifyIconW(NIM_DELETE, &Data);
     FTrayIconShown = false;
 }

@@ -109,8 +109,14 @@ TKsCustomForm::TKsCustomForm(TComponent* AOwner)
         Owner->SetBorderIcons({});
         Owner->SetAutoScroll(false);
     }
-    FUtilityWindow = std::make_unique<TKsMessageWindow>(
-        this, [this](TMessage& Message) { return UtilityMessage(Message); });
+}
+
+TKsMessageWindow& TKsCustomForm::UtilityWindow() {
+    // Made when the tray icon first needs it: most forms, and every popup, never do.
+    if (!FUtilityWindow)
+        FUtilityWindow = std::make_unique<TKsMessageWindow>(
+            this, [this](TMessage& Message) { return UtilityMessage(Message); });
+    return *FUtilityWindow;
 }
 
 TKsCustomForm::~TKsCustomForm() {

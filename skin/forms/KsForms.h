@@ -262,6 +262,8 @@ private:
     void AppMinimize();
     void AppRestore();
     bool UtilityMessage(TMessage& Message);
+    // The hidden window the tray icon reports to.
+    TKsMessageWindow& UtilityWindow();
     void AddTrayIcon();
     void RemoveTrayIcon();
     void SetTrayTip(const std::string& Tip);

@@ -28,6 +28,17 @@ TFont& KsItemFont() {
 
 namespace {
 
+// The host's menu item size, at least 20 x 20; read once, like the menu font.
+SIZE LeastItemSize() {
+    static const SIZE Size = [] {
+        NONCLIENTMETRICSW Metrics{};
+        KsNonClientMetrics(Metrics);
+        return SIZE{std::max(20, static_cast<int>(Metrics.iMenuWidth)),
+                    std::max(20, static_cast<int>(Metrics.iMenuHeight))};
+    }();
+    return Size;
+}
+
 TKsColor Opaque(TColor Color) {
     return ColorToKsColor(Color, 255);
 }
@@ -110,10 +121,9 @@ void KsDrawChildFormIcon(TKsBitmap& Bitmap, const TKsCustomItem& Item, POINT At)
 }
 
 void TKsCustomItem::MeasureItem(TKsBitmap* Bitmap, TKsItemView& View, int& Width, int& Height) {
-    NONCLIENTMETRICSW Metrics{};
-    KsNonClientMetrics(Metrics);
-    Width = std::max(20, static_cast<int>(Metrics.iMenuWidth));
-    Height = std::max(20, static_cast<int>(Metrics.iMenuHeight));
+    const SIZE Least = LeastItemSize();
+    Width = Least.cx;
+    Height = Least.cy;
     if (!Bitmap)
         return;
     Bitmap->SetFont(&KsItemFont());

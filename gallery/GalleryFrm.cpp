@@ -8,7 +8,11 @@
 #include "framework/windows/ControlClasses.h"
 #include "skin/controls/KsScrollBars.h"
 #include "skin/controls/KsThemeButtons.h"
+#include "skin/forms/KsForms.h"
 #include "skin/forms/KsThemeForms.h"
+#include "skin/menus/KsMenus.h"
+#include "skin/menus/KsThemeItems.h"
+#include "skin/menus/KsThemeMenus.h"
 
 TGalleryFrm* GalleryFrm = nullptr;
 
@@ -17,6 +21,8 @@ namespace {
 using P = TPublished<TGalleryFrm>;
 const TMethodTable GalleryFrmMethods{
     P::Method("ButtonClick", &TGalleryFrm::ButtonClick),
+    P::Method("MenuCommandClick", &TGalleryFrm::MenuCommandClick),
+    P::Method("CheckItemClick", &TGalleryFrm::CheckItemClick),
     P::Method("HueBarChange", &TGalleryFrm::HueBarChange),
     P::Method("BrightnessBarChange", &TGalleryFrm::BrightnessBarChange),
     P::Method("BlendSwitchClick", &TGalleryFrm::BlendSwitchClick),
@@ -64,11 +70,44 @@ TGalleryFrm::TGalleryFrm(TComponent* AOwner) : TForm(AOwner) {
     FBrightnessBar->SetPosition(FEngine->DeltaBrightness());
     FOpacityBar->SetPosition(FFrame->BlendValue());
     ShowBlend();
+    SetUpMenus();
+}
+
+void TGalleryFrm::SetUpMenus() {
+    FMenuBar = ComponentNamed<TKsCustomMenuBar>(*this, "MainMenu");
+    FPanelMenu = ComponentNamed<TTeThemePopupMenu>(*this, "PanelMenu");
+    // The bar's root is a plain item: its themed menus take the engine one by one.
+    TKsCustomItem& Root = *FMenuBar->Items();
+    for (int I = 0; I < Root.Count(); ++I)
+        if (auto* Themed = dynamic_cast<TTeThemeItem*>(Root.Items(I)))
+            Themed->SetThemeEngine(FEngine);
+    // The system menu's glyphs picture the window commands.
+    FMenuBar->SetImages(&KsSysMenuImages());
+    FPanelMenu->SetImages(&KsSysMenuImages());
+    // Alt with a letter and the items' short-cuts reach the bar through the frame.
+    FFrame->SetMenuBar(FMenuBar);
+}
+
+void TGalleryFrm::ShowCommand(const std::string& Caption) {
+    SetCaption(std::string(Title) + ": " + PlainCaption(Caption));
 }
 
 void TGalleryFrm::ButtonClick(TObject* Sender) {
     if (auto* Button = dynamic_cast<TControl*>(Sender))
-        SetCaption(std::string(Title) + ": " + PlainCaption(Button->Caption()));
+        ShowCommand(Button->Caption());
+}
+
+void TGalleryFrm::MenuCommandClick(TObject* Sender) {
+    if (auto* Item = dynamic_cast<TKsCustomItem*>(Sender))
+        ShowCommand(Item->Caption());
+}
+
+void TGalleryFrm::CheckItemClick(TObject* Sender) {
+    auto* Item = dynamic_cast<TKsCustomItem*>(Sender);
+    if (!Item)
+        return;
+    Item->SetChecked(!Item->Checked());
+    ShowCommand(Item->Caption() + (Item->Checked() ? " on" : " off"));
 }
 
 void TGalleryFrm::HueBarChange(TObject*) {

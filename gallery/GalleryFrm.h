@@ -1,8 +1,10 @@
 // The skin gallery's main window: every skinned piece that exists so far, live under one
 // theme engine. Push buttons in every stock kind, themed and plain; a speed container with
 // dividers; scroll bars; the engine's hue and brightness shifts and the window's own
-// translucency on scroll bars; and buttons that open the gallery's other forms. The caption
-// names the last button pressed.
+// translucency on scroll bars; buttons that open the gallery's other forms; a skinned menu
+// bar with themed items (nested sub-menus, pictures, check marks, short-cuts, a disabled
+// item, a scrolled list) and a panel with a themed right-click menu. The caption names the
+// last button pressed or menu command run.
 #pragma once
 
 #include "framework/windows/ExtCtrls.h"
@@ -11,10 +13,12 @@
 class TGalleryAnimationFrm;
 class TGalleryToolWindowFrm;
 class TGalleryTranslucentFrm;
+class TKsCustomMenuBar;
 class TKsCustomScrollBar;
 class TTeThemeButton;
 class TTeThemeEngine;
 class TTeThemeForm;
+class TTeThemePopupMenu;
 
 class TGalleryFrm : public TForm {
 public:
@@ -26,6 +30,9 @@ public:
     explicit TGalleryFrm(TComponent* AOwner);
 
     void ButtonClick(TObject* Sender);
+    void MenuCommandClick(TObject* Sender);
+    // Toggles the sender item's check mark, then names it like any command.
+    void CheckItemClick(TObject* Sender);
     void HueBarChange(TObject* Sender);
     void BrightnessBarChange(TObject* Sender);
     void BlendSwitchClick(TObject* Sender);
@@ -39,9 +46,13 @@ public:
 
 private:
     void ShowBlend();
+    void ShowCommand(const std::string& Caption);
+    void SetUpMenus();
 
     TTeThemeEngine* FEngine = nullptr;
     TTeThemeForm* FFrame = nullptr;
+    TKsCustomMenuBar* FMenuBar = nullptr;
+    TTeThemePopupMenu* FPanelMenu = nullptr;
     TKsCustomScrollBar* FHueBar = nullptr;
     TKsCustomScrollBar* FBrightnessBar = nullptr;
     TKsCustomScrollBar* FOpacityBar = nullptr;

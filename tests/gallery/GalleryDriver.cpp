@@ -1,5 +1,7 @@
 #include "tests/gallery/GalleryDriver.h"
 
+#include <algorithm>
+
 namespace {
 
 LRESULT HitTestAt(HWND Window, int X, int Y) {
@@ -23,6 +25,22 @@ int CaptionButtonRow(HWND Window) {
             return (Y + Bottom) / 2;
         }
     return -1;
+}
+
+struct TPopupSearch {
+    DWORD ProcessId;
+    std::vector<HWND> Found;
+};
+
+BOOL CALLBACK CollectPopup(HWND Window, LPARAM Param) {
+    auto& Search = *reinterpret_cast<TPopupSearch*>(Param);
+    DWORD Owner = 0;
+    GetWindowThreadProcessId(Window, &Owner);
+    constexpr LONG_PTR PopupStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    if (Owner == Search.ProcessId && IsWindowVisible(Window) &&
+        (GetWindowLongPtrW(Window, GWL_EXSTYLE) & PopupStyle) == PopupStyle)
+        Search.Found.push_back(Window);
+    return TRUE;
 }
 
 } // namespace
@@ -97,6 +115,39 @@ RECT WaitForWindowRect(HWND Window, const RECT& Wanted, bool Differ, DWORD Timeo
             return Now;
         PumpMessagesFor(20);
     }
+}
+
+bool WaitForText(HWND Window, const std::wstring& Wanted, DWORD TimeoutMs) {
+    const DWORD Start = GetTickCount();
+    while (WindowText(Window) != Wanted) {
+        if (GetTickCount() - Start >= TimeoutMs)
+            return false;
+        PumpMessagesFor(20);
+    }
+    return true;
+}
+
+std::vector<HWND> PopupWindowsOf(DWORD ProcessId) {
+    TPopupSearch Search{ProcessId, {}};
+    EnumWindows(&CollectPopup, reinterpret_cast<LPARAM>(&Search));
+    return Search.Found;
+}
+
+std::vector<HWND> WaitForPopupCount(DWORD ProcessId, size_t Count, DWORD TimeoutMs) {
+    const DWORD Start = GetTickCount();
+    for (;;) {
+        std::vector<HWND> Popups = PopupWindowsOf(ProcessId);
+        if (Popups.size() == Count || GetTickCount() - Start >= TimeoutMs)
+            return Popups;
+        PumpMessagesFor(20);
+    }
+}
+
+HWND NewPopup(const std::vector<HWND>& Popups, const std::vector<HWND>& Earlier) {
+    for (HWND Popup : Popups)
+        if (std::find(Earlier.begin(), Earlier.end(), Popup) == Earlier.end())
+            return Popup;
+    return nullptr;
 }
 
 bool WaitForPixelsToChange(const RECT& Area, const std::vector<uint32_t>& Before, DWORD TimeoutMs) {

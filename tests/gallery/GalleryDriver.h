@@ -42,6 +42,17 @@ RECT DesktopBeside(HWND Window);
 // Waits until the window's rectangle is Wanted (or, with Differ, anything but Wanted);
 // the rectangle it had last.
 RECT WaitForWindowRect(HWND Window, const RECT& Wanted, bool Differ, DWORD TimeoutMs = 10000);
+// Waits until the window's text is Wanted; whether it became so within Timeout ms.
+bool WaitForText(HWND Window, const std::wstring& Wanted, DWORD TimeoutMs = 10000);
+
+// The open skinned popups (menu levels) of a process: its visible top-level windows that
+// are topmost tool windows, in no particular order.
+std::vector<HWND> PopupWindowsOf(DWORD ProcessId);
+// Waits until the process shows Count popups; the popups it showed last.
+std::vector<HWND> WaitForPopupCount(DWORD ProcessId, size_t Count, DWORD TimeoutMs = 10000);
+// Of popups (one more than Earlier), the one that is not in Earlier; null when none.
+HWND NewPopup(const std::vector<HWND>& Popups, const std::vector<HWND>& Earlier);
+
 // Waits until the pixels of Area differ from Before; whether they did within Timeout ms.
 bool WaitForPixelsToChange(const RECT& Area, const std::vector<uint32_t>& Before,
                            DWORD TimeoutMs = 10000);

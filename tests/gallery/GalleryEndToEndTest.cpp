@@ -116,10 +116,7 @@ TEST_F(SkinGalleryProgram, ReturnPressesTheDefaultOkButtonWhileTheFocusIsOnASlid
     ASSERT_NE(Focused, nullptr) << "the focus is not on a slider";
     EXPECT_EQ(WindowText(Focused), L"Hue");
     PressKey(VK_RETURN);
-    const DWORD Start = GetTickCount();
-    while (WindowText(Main) != L"Skin Gallery: OK" && GetTickCount() - Start < 10000)
-        PumpMessagesFor(20);
-    EXPECT_EQ(WindowText(Main), L"Skin Gallery: OK");
+    EXPECT_TRUE(WaitForText(Main, L"Skin Gallery: OK")) << testing::PrintToString(WindowText(Main));
 }
 
 TEST_F(SkinGalleryProgram, FormButtonsOpenTheirFormsWhichTheirCloseButtonsClose) {

@@ -153,13 +153,18 @@ TEST_F(SkinGalleryMenus, HoveringAnItemOpensItsSubMenuAndAClickThereRunsACommand
     // Down the File popup until the item under the pointer ("Recent") opens a second level.
     const RECT FilePopup = ScreenRectOf(Levels[0]);
     const POINT Start = FirstItemOf(Levels[0]);
-    std::vector<HWND> Opened;
-    for (int Y = Start.y; Y < FilePopup.bottom && Opened.size() < 2; Y += 4) {
+    int OpenedAt = -1;
+    for (int Y = Start.y; Y < FilePopup.bottom && OpenedAt < 0; Y += 2) {
         MoveMouseTo(Start.x, Y);
         WaitUntilIdle(Main);
-        Opened = PopupWindowsOf(Gallery->ProcessId());
+        if (PopupWindowsOf(Gallery->ProcessId()).size() == 2)
+            OpenedAt = Y;
     }
-    ASSERT_EQ(Opened.size(), 2u) << "no item of the File popup opened a sub-menu";
+    ASSERT_GE(OpenedAt, 0) << "no item of the File popup opened a sub-menu";
+    // Further into the same item, clear of its edge: the sub-menu stays open.
+    MoveMouseTo(Start.x, OpenedAt + 6);
+    WaitUntilIdle(Main);
+    const std::vector<HWND> Opened = ExpectLevels(2);
     HWND Recent = NewPopup(Opened, Levels);
     ASSERT_NE(Recent, nullptr);
 

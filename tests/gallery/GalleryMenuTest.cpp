@@ -19,6 +19,10 @@ protected:
         Main = Gallery->MainWindow();
         MenuBar = Gallery->Control(L"TKsCustomMenuBar", L"");
         ASSERT_NE(MenuBar, nullptr);
+        // The pointer rests off the gallery, where no popup can open under it and take the
+        // hot item from the keys.
+        const RECT Aside = DesktopBeside(Main);
+        MoveMouseTo(Aside.left + 4, (Aside.top + Aside.bottom) / 2);
     }
 
     // Presses keys one at a time, each once the gallery has handled the one before.

@@ -307,6 +307,22 @@ TEST_F(MenuLoop, APopupWithShadowAndTranslucencyOpensLargerByItsShadowAroundTheS
     EXPECT_TRUE(Log.Captions.empty());
 }
 
+TEST_F(MenuLoop, AScrolledPopupOpensAtItsFirstItemWhateverTheLastOpeningLeft) {
+    for (int I = 0; I < 12; ++I)
+        AddItem(Form, Root(), "Item " + std::to_string(I), &Log);
+    Root().SetScrolled(true);
+    Root().SetScrollCount(5);
+    PopupWith({VK_UP, VK_ESCAPE});
+    EXPECT_EQ(Root().TopIndex(), 7);
+    int TopWhenShown = -1;
+    const TInsideMenu Look([&] {
+        TopWhenShown = Root().TopIndex();
+        TKsItemView::TrackingView()->CloseAll();
+    });
+    PopupWith({});
+    EXPECT_EQ(TopWhenShown, 0);
+}
+
 TEST_F(MenuLoop, ThemedItemsLoseAFreedEngineAndPaintPlainly) {
     RegisterSkinThemes();
     auto* Themed = new TTeThemePopupMenu(&Form);

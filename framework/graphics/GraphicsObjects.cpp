@@ -132,9 +132,15 @@ void TFont::Assign(TPersistent* Source) {
     if (auto* Other = dynamic_cast<TFont*>(Source)) {
         if (Other == this)
             return;
+        // Controls copy their font before every paint: the host font is only built again
+        // when something it is made of differs.
+        FPixelsPerInch = Other->FPixelsPerInch;
+        if (SameHostFont(*Other)) {
+            SetColor(Other->FColor);
+            return;
+        }
         FName = Other->FName;
         FHeight = Other->FHeight;
-        FPixelsPerInch = Other->FPixelsPerInch;
         FStyle = Other->FStyle;
         FCharset = Other->FCharset;
         FPitch = Other->FPitch;
@@ -143,6 +149,11 @@ void TFont::Assign(TPersistent* Source) {
         return;
     }
     TGraphicsObject::Assign(Source);
+}
+
+bool TFont::SameHostFont(const TFont& Other) const {
+    return FName == Other.FName && FHeight == Other.FHeight && FStyle == Other.FStyle &&
+           FCharset == Other.FCharset && FPitch == Other.FPitch;
 }
 
 HFONT TFont::Handle() const {

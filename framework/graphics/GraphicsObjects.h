@@ -52,6 +52,8 @@ public:
     void Assign(TPersistent* Source) override;
 
     HFONT Handle() const;
+    // Whether both fonts make the same host font (the colour is not part of it).
+    bool SameHostFont(const TFont& Other) const;
     // Takes ownership of Value and reads the attributes from it.
     void SetHandle(HFONT Value);
 

@@ -223,6 +223,10 @@ void TKsCustomButton::Click() {
 
 // ---- Layout ----
 
+const TKsCaptionExtents& TKsCustomButton::CaptionExtents() {
+    return FCaptionMetrics.Measure(*Canvas(), Surface(), *DrawFont(), Caption());
+}
+
 SIZE TKsCustomButton::GlyphCell() const {
     if (FGlyph->Empty())
         return SIZE{0, 0};
@@ -230,9 +234,8 @@ SIZE TKsCustomButton::GlyphCell() const {
 }
 
 RECT TKsCustomButton::CalcContentRect() {
-    TCanvas* Measure = Canvas();
-    Measure->Font()->Assign(DrawFont());
-    RECT Content{0, 0, Measure->TextWidth(Caption()), Measure->TextHeight(Caption())};
+    const SIZE Text = CaptionExtents().Plain;
+    RECT Content{0, 0, Text.cx, Text.cy};
     const SIZE Cell = GlyphCell();
     if (Cell.cx > 0 && Cell.cy > 0) {
         if (FLayout == TButtonLayout::blGlyphTop || FLayout == TButtonLayout::blGlyphBottom)
@@ -328,7 +331,8 @@ void TKsCustomButton::DrawCaption() {
     TKsBitmap& Image = Surface();
     Image.SetFont(DrawFont());
     const std::string& Text = Caption();
-    RECT Area{0, 0, Image.TextWidth(Text), Image.TextHeight(Text)};
+    const SIZE Drawn = CaptionExtents().Drawn;
+    RECT Area{0, 0, Drawn.cx, Drawn.cy};
     const RECT TextRect = CalcTextRect();
     OffsetRect(&Area, (RectWidth(TextRect) - Area.right) / 2 + TextRect.left,
                (RectHeight(TextRect) - Area.bottom) / 2 + TextRect.top);

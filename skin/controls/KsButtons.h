@@ -6,6 +6,7 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/windows/Controls.h"
+#include "skin/controls/KsCaptionMetrics.h"
 #include "skin/controls/KsControls.h"
 
 #include <cstdint>
@@ -105,6 +106,8 @@ private:
     void GlyphChanged(TObject* Sender);
     void SetDown(bool Value);
     SIZE GlyphCell() const;
+    // The caption's extents in the font of this paint.
+    const TKsCaptionExtents& CaptionExtents();
     void UpdateActiveDefault(TControl* Focused);
 
     bool FActiveDefault = false;
@@ -119,4 +122,5 @@ private:
     TModalResult FModalResult = mrNone;
     bool FBlackAndWhiteGlyph = false;
     bool FCancel = false;
+    TKsCaptionMetrics FCaptionMetrics;
 };

@@ -94,6 +94,50 @@ TEST(Font, AssignCopiesAndNotifiesOnlyOnChange) {
     EXPECT_EQ(Counter.Count, 2);
 }
 
+TEST(Font, AssignKeepsTheHostFontUnlessItsMakingDiffers) {
+    TFont Source;
+    Source.SetName("Tahoma");
+    Source.SetHeight(-13);
+    TFont Font;
+    Font.Assign(&Source);
+    const HFONT Built = Font.Handle();
+    TChangeCounter Counter;
+    Font.OnChange = MakeEvent(&Counter, &TChangeCounter::Changed);
+
+    // The same font again: nothing changes, nothing is announced.
+    Font.Assign(&Source);
+    EXPECT_EQ(Font.Handle(), Built);
+    EXPECT_EQ(Counter.Count, 0);
+
+    // Only the colour differs: it is copied and announced, the host font stays.
+    Source.SetColor(clRed);
+    Font.Assign(&Source);
+    EXPECT_EQ(Font.Color(), clRed);
+    EXPECT_EQ(Font.Handle(), Built);
+    EXPECT_EQ(Counter.Count, 1);
+
+    // Every attribute the host font is made of builds a new one, announced once.
+    const auto Rebuilt = [&] {
+        const int Before = Counter.Count;
+        Font.Assign(&Source);
+        return Counter.Count == Before + 1 && Font.SameHostFont(Source) &&
+               FontOf(Font.Handle()).lfHeight == Source.Height();
+    };
+    Source.SetHeight(-16);
+    EXPECT_TRUE(Rebuilt());
+    Source.SetName("Courier New");
+    EXPECT_TRUE(Rebuilt());
+    Source.SetStyle({TFontStyle::fsBold});
+    EXPECT_TRUE(Rebuilt());
+    Source.SetCharset(GB2312_CHARSET);
+    EXPECT_TRUE(Rebuilt());
+    Source.SetPitch(TFontPitch::fpFixed);
+    EXPECT_TRUE(Rebuilt());
+    EXPECT_EQ(std::wstring(FontOf(Font.Handle()).lfFaceName), L"Courier New");
+    EXPECT_EQ(FontOf(Font.Handle()).lfWeight, FW_BOLD);
+    EXPECT_EQ(FontOf(Font.Handle()).lfCharSet, GB2312_CHARSET);
+}
+
 TEST(Font, PublishedPropertiesAreTheLayoutNames) {
     for (const char* Name : {"Charset", "Color", "Height", "Name", "Size", "Style"})
         EXPECT_NE(FindPropInfo(TFont::Class, Name), nullptr) << Name;

@@ -195,6 +195,59 @@ TEST_F(Buttons, TheThemedFaceShowsTheStateInItsOrder) {
     EXPECT_EQ(FaceNow(), TTeDrawState::tdsDisabled);
 }
 
+namespace {
+
+// Every pixel of both buttons' renders is the same.
+bool SameFace(TTeThemeButton& Kept, TTeThemeButton& Fresh) {
+    Kept.Invalidate();
+    Kept.RenderSurface();
+    Fresh.Invalidate();
+    Fresh.RenderSurface();
+    for (int Y = 0; Y < Kept.Height(); ++Y)
+        for (int X = 0; X < Kept.Width(); ++X)
+            if (SurfacePixel(Kept.Surface(), X, Y) != SurfacePixel(Fresh.Surface(), X, Y))
+                return false;
+    return true;
+}
+
+} // namespace
+
+TEST_F(Buttons, TheCaptionIsPlacedAfreshWhenItOrItsFontChanges) {
+    Button->SetCaption("OK");
+    Button->SetTransparent(false);
+    Button->HandleNeeded();
+    Button->Invalidate();
+    Button->RenderSurface();
+    // A button that never showed the earlier caption or font draws what a kept one must.
+    const auto Fresh = [&] {
+        auto* Other = new TTeThemeButton(Form.get());
+        Other->SetParent(Form.get());
+        Other->SetBounds(10, 50, 75, 25);
+        Other->SetTransparent(false);
+        Other->SetCaption(Button->Caption());
+        Other->Font()->Assign(Button->Font());
+        Other->HandleNeeded();
+        return Other;
+    };
+    Button->SetCaption("A &much wider caption");
+    EXPECT_TRUE(SameFace(*Button, *Fresh()));
+    Button->Font()->SetHeight(-20);
+    EXPECT_TRUE(SameFace(*Button, *Fresh()));
+    Button->Font()->SetStyle({TFontStyle::fsBold});
+    EXPECT_TRUE(SameFace(*Button, *Fresh()));
+    Button->Font()->SetName("Courier New");
+    EXPECT_TRUE(SameFace(*Button, *Fresh()));
+    // The colour alone keeps the measurements but still shows.
+    Button->Font()->SetColor(clRed);
+    EXPECT_TRUE(SameFace(*Button, *Fresh()));
+    // A glyph beside the caption takes the caption's measured width.
+    auto Glyph = GlyphOf(16, 16, clGreen);
+    Button->SetGlyph(Glyph.get());
+    TTeThemeButton* WithGlyph = Fresh();
+    WithGlyph->SetGlyph(Glyph.get());
+    EXPECT_TRUE(SameFace(*Button, *WithGlyph));
+}
+
 TEST_F(Buttons, WithoutAnAvailableThemeTheFaceIsThePlainOne) {
     auto Engine = std::make_unique<TTeThemeEngine>(nullptr);
     Engine->SetThemeClass(TTeTheme::Class);

@@ -133,10 +133,11 @@ void TFont::Assign(TPersistent* Source) {
         if (Other == this)
             return;
         // Controls copy their font before every paint: the host font is only built again
-        // when something it is made of differs.
+        // when something it is made of differs. Listeners hear of every copy, as before.
         FPixelsPerInch = Other->FPixelsPerInch;
+        FColor = Other->FColor;
         if (SameHostFont(*Other)) {
-            SetColor(Other->FColor);
+            Changed();
             return;
         }
         FName = Other->FName;
@@ -144,7 +145,6 @@ void TFont::Assign(TPersistent* Source) {
         FStyle = Other->FStyle;
         FCharset = Other->FCharset;
         FPitch = Other->FPitch;
-        FColor = Other->FColor;
         AttributesChanged();
         return;
     }

@@ -5,16 +5,22 @@
 #include "framework/windows/WinControl.h"
 
 #include <map>
+#include <unordered_map>
 
 namespace {
 
-constexpr wchar_t ControlProperty[] = L"Snapvale.Control";
+// The control behind each window. It is looked up for every message, so it is kept in the
+// process rather than in a window property, which the host may keep out of the process.
+std::unordered_map<HWND, TWinControl*>& BoundControls() {
+    static std::unordered_map<HWND, TWinControl*> Controls;
+    return Controls;
+}
 
 // The control whose window is being created; bound at the window's first message.
 TWinControl* CreatingControl = nullptr;
 
 void BindControl(HWND Window, TWinControl* Control) {
-    SetPropW(Window, ControlProperty, reinterpret_cast<HANDLE>(Control));
+    BoundControls()[Window] = Control;
 }
 
 LRESULT CALLBACK ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
@@ -35,6 +41,9 @@ LRESULT CALLBACK ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM 
     } catch (...) {
         Application->HandleException(Control);
     }
+    // The window's last message: its handle may soon name another window.
+    if (Msg == WM_NCDESTROY)
+        UnbindControlWindow(Window);
     return Message.Result;
 }
 
@@ -81,7 +90,9 @@ WNDPROC RegisterControlClass(const TCreateParams& Params) {
 TWinControl* FindControl(HWND Window) {
     if (!Window)
         return nullptr;
-    return reinterpret_cast<TWinControl*>(GetPropW(Window, ControlProperty));
+    const auto& Controls = BoundControls();
+    const auto Found = Controls.find(Window);
+    return Found != Controls.end() ? Found->second : nullptr;
 }
 
 HWND CreateControlWindow(TWinControl& Control, const TCreateParams& Params, WNDPROC& DefaultProc) {
@@ -100,5 +111,5 @@ HWND CreateControlWindow(TWinControl& Control, const TCreateParams& Params, WNDP
 }
 
 void UnbindControlWindow(HWND Window) {
-    RemovePropW(Window, ControlProperty);
+    BoundControls().erase(Window);
 }

@@ -406,6 +406,7 @@ void TControl::InvalidateControlArea(bool Erase) {
     if (!FParent || !FParent->HandleAllocated() || !FVisible)
         return;
     const RECT Rect = BoundsRect();
+    FParent->NoteRepaintRequest();
     InvalidateRect(FParent->Handle(), &Rect, Erase ? TRUE : FALSE);
 }
 

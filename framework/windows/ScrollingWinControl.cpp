@@ -330,6 +330,7 @@ void TScrollingWinControl::ScrollBy(int DeltaX, int DeltaY) {
     if (HandleAllocated()) {
         HostSetScrollPos(Handle(), SB_HORZ, FHorzScrollBar->FPosition);
         HostSetScrollPos(Handle(), SB_VERT, FVertScrollBar->FPosition);
+        NoteRepaintRequest();
         InvalidateRect(Handle(), nullptr, TRUE);
     }
 }

@@ -309,6 +309,7 @@ void TWinControl::UpdateBoundsFromWindow() {
 }
 
 void TWinControl::Invalidate() {
+    NoteRepaintRequest();
     if (FHandle)
         InvalidateRect(FHandle, nullptr, !FControlStyle.Contains(TControlStyleFlag::csOpaque));
 }
@@ -319,6 +320,7 @@ void TWinControl::Update() {
 }
 
 void TWinControl::Repaint() {
+    NoteRepaintRequest();
     if (!FHandle)
         return;
     RedrawWindow(FHandle, nullptr, nullptr,
@@ -392,6 +394,8 @@ void TWinControl::VisibleChanged() {
 }
 
 void TWinControl::WndProc(TMessage& Message) {
+    if (Message.Msg == WM_PAINT)
+        NoteRepaintRequest();
     if (Message.Msg == WM_MOUSEMOVE || Message.Msg == WM_MOUSELEAVE)
         MouseTracker().Refresh();
     if (IsMouseMessage(Message.Msg)) {

@@ -55,6 +55,12 @@ public:
     // Paints the control, its graphic children and its windowed children into DC with the
     // control's top-left corner at (X, Y).
     void PaintTo(HDC DC, int X, int Y);
+    // Counts the control's paints and the requests for one made through the framework.
+    // Whatever changes the control's looks asks for a paint, so a child that keeps what
+    // lay behind it when this count was read can tell that it may be out of date.
+    unsigned RepaintCount() const { return FRepaintCount; }
+    // For code that asks the host directly to paint the control again.
+    void NoteRepaintRequest() { ++FRepaintCount; }
 
     // Keyboard focus.
     virtual bool CanFocus() const;
@@ -152,4 +158,5 @@ private:
     int FAlignLevel = 0;
     bool FAligning = false;
     SIZE FAnchorClient{-1, -1};
+    unsigned FRepaintCount = 0;
 };

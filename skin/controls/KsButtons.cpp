@@ -127,6 +127,7 @@ void TKsCustomButton::SetGlyph(TBitmap* Value) {
 }
 
 void TKsCustomButton::GlyphChanged(TObject*) {
+    ++FGlyphChanges;
     const int W = FGlyph->Width();
     const int H = FGlyph->Height();
     if (H != 0 && W % H == 0) {
@@ -302,6 +303,22 @@ void TKsCustomButton::PaintControl() {
     DrawFace();
     DrawCaption();
     DrawGlyph();
+}
+
+void TKsCustomButton::DescribeAppearance(TKsAppearance& Appearance) const {
+    TKsCustomControl::DescribeAppearance(Appearance);
+    Appearance.Add(Caption());
+    Appearance.Add(DrawTextBiDiModeFlags(DT_CENTER));
+    Appearance.Add(FDown);
+    Appearance.Add(FActiveDefault);
+    Appearance.Add(FLayout);
+    Appearance.Add(FSpacing);
+    Appearance.Add(FNumGlyphs);
+    Appearance.Add(FBlackAndWhiteGlyph);
+    Appearance.Add(FGlyphChanges);
+    // The plain face and the disabled caption are drawn in these.
+    Appearance.AddColor(clBtnHighlight);
+    Appearance.AddColor(clBtnShadow);
 }
 
 void TKsCustomButton::DrawFace() {

@@ -94,6 +94,9 @@ protected:
     // The plain bevelled face.
     void DrawPlainFace();
 
+    bool KeepsRenderedImage() const override { return true; }
+    void DescribeAppearance(TKsAppearance& Appearance) const override;
+
     void DoMouseEnter() override;
     void DoMouseLeave() override;
     void KeyDown(TKey& Key, TShiftState Shift) override;
@@ -123,4 +126,6 @@ private:
     bool FBlackAndWhiteGlyph = false;
     bool FCancel = false;
     TKsCaptionMetrics FCaptionMetrics;
+    // Counts the glyph's changes, which show in the image.
+    unsigned FGlyphChanges = 0;
 };

@@ -13,6 +13,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/windows/CustomControls.h"
 #include "framework/windows/WinControl.h"
+#include "skin/controls/KsAppearance.h"
 #include "skin/graphics/KsUtils.h"
 
 #include <cstdint>
@@ -112,6 +113,8 @@ protected:
     // transparent and CaptureWhenTransparent), the decorations, the content.
     void Compose(bool CaptureWhenTransparent);
     void MarkDirty() { FDirty = true; }
+    // The surface shows what it should without a new render.
+    void MarkRendered() { FDirty = false; }
     // The size the control had at its last resize.
     int ControlWidth() const { return FWidth; }
     int ControlHeight() const { return FHeight; }
@@ -199,12 +202,23 @@ protected:
     // Target.
     void CaptureParentBackground(TKsBitmap& Target);
 
+    // Whether DescribeAppearance lists everything that shows in the control's image, so
+    // that an image whose appearance did not change is shown again instead of rendered.
+    virtual bool KeepsRenderedImage() const { return false; }
+    // Lists what shows in the image: the base lists size, colours, font, border, focus,
+    // enabled and mouse state and, when transparent, where it stands on its parent and how
+    // often the parent and its own parents have been painted or asked to paint.
+    virtual void DescribeAppearance(TKsAppearance& Appearance) const;
+
 private:
     void SurfaceFreeing(TObject* Sender);
     void SurfaceChanged(TObject* Sender);
     void WMPaint(TMessage& Message);
     void WMEraseBkgnd(TMessage& Message);
     void WMWindowPosChanging(TMessage& Message);
+    // Whether the last render can be kept now: what the control lists is all that shows,
+    // nothing behind it is blended in or painted into its surface afterwards.
+    bool CanKeepRenderedImage() const;
     void FreeScrollBars();
     TKsCustomScrollBar* MakeScrollBar(bool Vertical);
     void PlaceScrollBars();
@@ -226,6 +240,9 @@ private:
     TKsCustomScrollBar* FVertScrollBar = nullptr;
     TKsScrollBarStyle FScrollBarStyle = TKsScrollBarStyle::kssNone;
     bool FScrollLock = false;
+    // The appearance of the image in the surface, when it is known.
+    TKsAppearance FRendered;
+    bool FRenderedKnown = false;
 };
 
 class TKsGraphicControl : public TKsSkinnedControl<TGraphicControl> {

@@ -47,6 +47,7 @@ TKsCustomControl::~TKsCustomControl() {
 }
 
 void TKsCustomControl::SurfaceFreeing(TObject*) {
+    FRenderedKnown = false;
     FCanvas->SetHandle(nullptr);
 }
 
@@ -108,7 +109,52 @@ void TKsCustomControl::RenderSurface() {
         return;
     if (!IsDesigning() && !Dirty() && !IsOwnerBlended())
         return;
+    const bool Keep = CanKeepRenderedImage();
+    TKsAppearance Appearance;
+    if (Keep)
+        DescribeAppearance(Appearance);
+    if (Keep && FRenderedKnown && Appearance == FRendered) {
+        MarkRendered();
+        return;
+    }
+    // A render that fails half-way leaves an image of no known appearance.
+    FRenderedKnown = false;
     Compose(true);
+    FRendered = std::move(Appearance);
+    FRenderedKnown = Keep;
+}
+
+bool TKsCustomControl::CanKeepRenderedImage() const {
+    if (!KeepsRenderedImage() || IsDesigning() || Blend())
+        return false;
+    for (int I = 0; I < ControlCount(); ++I)
+        if (!dynamic_cast<TWinControl*>(Controls(I)))
+            return false;
+    return !IsOwnerBlended();
+}
+
+void TKsCustomControl::DescribeAppearance(TKsAppearance& Appearance) const {
+    Appearance.Add(ControlWidth());
+    Appearance.Add(ControlHeight());
+    Appearance.AddColor(Color());
+    Appearance.AddFont(*Font());
+    Appearance.Add(Enabled());
+    Appearance.Add(FFocused);
+    Appearance.Add(MouseInside());
+    Appearance.Add(FScrollBarStyle);
+    Appearance.Add(FBorderStyle);
+    if (FBorderStyle != TBorderStyle::bsNone)
+        for (const TColor Edge : {clBtnShadow, clBtnHighlight, cl3DDkShadow, cl3DLight})
+            Appearance.AddColor(Edge);
+    Appearance.Add(Transparent());
+    if (!Transparent())
+        return;
+    Appearance.Add(Parent());
+    Appearance.Add(Left());
+    Appearance.Add(Top());
+    // A parent that shows through itself shows its own parent's looks, and so on up.
+    for (const TWinControl* Behind = Parent(); Behind; Behind = Behind->Parent())
+        Appearance.Add(Behind->RepaintCount());
 }
 
 void TKsCustomControl::DrawDecorations() {
@@ -192,6 +238,11 @@ void TKsCustomControl::Dispatch(TMessage& Message) {
         break;
     case WM_WINDOWPOSCHANGING:
         WMWindowPosChanging(Message);
+        break;
+    case WM_THEMECHANGED:
+        // The host's visual style may show in the image, and it lists nowhere.
+        FRenderedKnown = false;
+        TKsSkinnedControl<TWinControl>::Dispatch(Message);
         break;
     default:
         TKsSkinnedControl<TWinControl>::Dispatch(Message);

@@ -38,6 +38,18 @@ bool TTeThemeButton::ThemeAvailable() const {
     return FThemeLink.AvailableTheme() != nullptr;
 }
 
+void TTeThemeButton::DescribeAppearance(TKsAppearance& Appearance) const {
+    TKsCustomButton::DescribeAppearance(Appearance);
+    const TTeTheme* Theme = FThemeLink.AvailableTheme();
+    Appearance.Add(Theme);
+    if (!Theme)
+        return;
+    // A new theme object may take the place of a freed one.
+    Appearance.Add(&Theme->ThemeClass());
+    Appearance.Add(Theme->Hue());
+    Appearance.Add(Theme->Brightness());
+}
+
 void TTeThemeButton::DrawFace() {
     TTeTheme* Theme = FThemeLink.AvailableTheme();
     if (!Theme) {

@@ -26,6 +26,7 @@ public:
 
 protected:
     void DrawFace() override;
+    void DescribeAppearance(TKsAppearance& Appearance) const override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:

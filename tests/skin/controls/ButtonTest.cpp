@@ -6,6 +6,7 @@
 
 #include "framework/core/LayoutReader.h"
 #include "framework/windows/Actions.h"
+#include "framework/windows/ExtCtrls.h"
 #include "framework/windows/ImageLists.h"
 #include "skin/controls/KsControlsRegistration.h"
 #include "skin/controls/KsThemeButtons.h"
@@ -246,6 +247,99 @@ TEST_F(Buttons, TheCaptionIsPlacedAfreshWhenItOrItsFontChanges) {
     TTeThemeButton* WithGlyph = Fresh();
     WithGlyph->SetGlyph(Glyph.get());
     EXPECT_TRUE(SameFace(*Button, *WithGlyph));
+}
+
+TEST_F(Buttons, AnUnchangedButtonShowsItsLastRenderAgain) {
+    TTeThemeEngine Engine(nullptr);
+    Engine.SetTheme(std::make_unique<TRecordingTheme>());
+    auto& Theme = dynamic_cast<TRecordingTheme&>(*Engine.Theme());
+    Button->SetThemeEngine(&Engine);
+    Button->HandleNeeded();
+    ValidateRect(Form->Handle(), nullptr);
+    // Whether asking for a repaint drew the face again.
+    const auto Rendered = [&] {
+        const size_t Before = Theme.States.size();
+        Button->Invalidate();
+        Button->RenderSurface();
+        EXPECT_FALSE(Button->Dirty());
+        return Theme.States.size() != Before;
+    };
+    EXPECT_TRUE(Rendered());
+    EXPECT_FALSE(Rendered());
+    Button->Perform(WM_PAINT, reinterpret_cast<uintptr_t>(Button->Surface().DC()), 0);
+    EXPECT_FALSE(Rendered());
+
+    // Each change of what shows renders once.
+    const std::vector<std::pair<const char*, std::function<void()>>> Changes{
+        {"caption", [&] { Button->SetCaption("Other"); }},
+        {"font", [&] { Button->Font()->SetHeight(-19); }},
+        {"font colour", [&] { Button->Font()->SetColor(clRed); }},
+        {"colour", [&] { Button->SetColor(clYellow); }},
+        {"mouse over it", [&] { Button->Perform(CM_MOUSEENTER); }},
+        {"pressed", [&] { Button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)); }},
+        {"released", [&] { Button->Perform(WM_LBUTTONUP, 0, MAKELPARAM(500, 500)); }},
+        {"mouse gone", [&] { Button->Perform(CM_MOUSELEAVE); }},
+        {"focused", [&] { Button->Perform(CM_ENTER); }},
+        {"disabled", [&] { Button->SetEnabled(false); }},
+        {"glyph", [&] { Button->SetGlyph(GlyphOf(16, 16, clGreen).get()); }},
+        {"glyph drawn on", [&] { Button->Glyph()->Canvas()->SetPixels(3, 3, clBlack); }},
+        {"layout", [&] { Button->SetLayout(TButtonLayout::blGlyphTop); }},
+        {"size", [&] { Button->SetBounds(10, 10, 80, 25); }},
+        {"moved over the parent", [&] { Button->SetBounds(12, 10, 80, 25); }},
+        {"parent painted", [&] { Form->Perform(WM_PAINT, 0, 0); }},
+        {"theme hue", [&] { Engine.SetDeltaHue(40); }},
+    };
+    for (const auto& [What, Change] : Changes) {
+        Change();
+        ValidateRect(Form->Handle(), nullptr);
+        EXPECT_TRUE(Rendered()) << What;
+        EXPECT_FALSE(Rendered()) << What;
+    }
+    // What lies behind changes: the parent, a graphic control under the button, or the
+    // parent's own parent asks to be painted.
+    auto* Under = new TShape(Form.get());
+    Under->SetParent(Form.get());
+    Under->SetBounds(0, 0, 40, 40);
+    auto* Panel = new TPanel(Form.get());
+    Panel->SetParent(Form.get());
+    Panel->SetBounds(0, 100, 200, 60);
+    auto* OnPanel = new TTeThemeButton(Form.get());
+    OnPanel->SetParent(Panel);
+    OnPanel->SetThemeEngine(&Engine);
+    OnPanel->HandleNeeded();
+    OnPanel->RenderSurface();
+    const auto PanelButtonRendered = [&] {
+        const size_t Before = Theme.States.size();
+        OnPanel->Invalidate();
+        OnPanel->RenderSurface();
+        return Theme.States.size() != Before;
+    };
+    EXPECT_FALSE(PanelButtonRendered());
+    Form->Invalidate();
+    EXPECT_TRUE(Rendered());
+    EXPECT_TRUE(PanelButtonRendered());
+    Under->Brush()->SetColor(clRed);
+    EXPECT_TRUE(Rendered());
+    PanelButtonRendered();
+    Panel->Invalidate();
+    EXPECT_FALSE(Rendered());
+    EXPECT_TRUE(PanelButtonRendered());
+    Form->Repaint();
+    EXPECT_TRUE(Rendered());
+    EXPECT_TRUE(PanelButtonRendered());
+    // The host's visual style changed: it shows in a theme's face but lists nowhere.
+    Button->Perform(WM_THEMECHANGED);
+    EXPECT_TRUE(Rendered());
+    // An opaque button shows nothing of what lies behind.
+    Button->SetTransparent(false);
+    EXPECT_TRUE(Rendered());
+    Form->Invalidate();
+    EXPECT_FALSE(Rendered());
+
+    Engine.SetTheme(std::make_unique<TRecordingTheme>());
+    Button->Invalidate();
+    Button->RenderSurface();
+    EXPECT_EQ(dynamic_cast<TRecordingTheme&>(*Engine.Theme()).States.size(), 1u);
 }
 
 TEST_F(Buttons, WithoutAnAvailableThemeTheFaceIsThePlainOne) {

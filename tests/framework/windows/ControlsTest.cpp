@@ -2,11 +2,13 @@
 
 #include "framework/core/TextConv.h"
 #include "framework/windows/ExtCtrls.h"
+#include "framework/windows/ScrollBox.h"
 #include "framework/windows/StdCtrls.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -201,6 +203,30 @@ TEST(WindowHandles, RecreateWndKeepsCaptionBoundsAndChildren) {
     EXPECT_EQ(Graphic.Parent(), &Form);
 }
 
+TEST(WindowHandles, AWindowNamesItsControlOnlyWhileItLives) {
+    TForm Form(nullptr);
+    TButton Button(nullptr);
+    Button.SetParent(&Form);
+    Form.HandleNeeded();
+    const HWND Window = Button.Handle();
+    EXPECT_EQ(FindControl(Window), &Button);
+    EXPECT_EQ(FindControl(nullptr), nullptr);
+
+    // Destroyed by the host, as a parent's destruction does: the handle names nothing,
+    // also not when the host hands the same value to a window of another kind.
+    DestroyWindow(Window);
+    EXPECT_EQ(FindControl(Window), nullptr);
+    const HWND Plain = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                       nullptr, nullptr);
+    EXPECT_EQ(FindControl(Plain), nullptr);
+    DestroyWindow(Plain);
+
+    Form.RecreateWnd();
+    Button.HandleNeeded();
+    EXPECT_EQ(FindControl(Button.Handle()), &Button);
+    EXPECT_EQ(FindControl(Form.Handle()), &Form);
+}
+
 TEST(WindowHandles, TextSetThroughTheHostReachesTheControl) {
     TForm Form(nullptr);
     Form.HandleNeeded();
@@ -363,6 +389,33 @@ TEST(GraphicChildren, PaintControlsDrawsEachChildAtItsPlaceClippedToItsBounds) {
     Form.PaintControls(Partial.DC(), &Blue);
     EXPECT_EQ(Partial.Pixel(12, 12), 0xFFFFFFu);
     EXPECT_EQ(Partial.Pixel(27, 27), 0x0000FFu);
+}
+
+TEST(GraphicChildren, EveryWayOfAskingAParentToPaintCounts) {
+    TForm Form(nullptr);
+    Form.SetBounds(0, 0, 200, 200);
+    TProbeControl Child(nullptr, clRed);
+    Child.SetBounds(10, 10, 20, 20);
+    Child.SetParent(&Form);
+    TScrollBox Box(nullptr);
+    Box.SetParent(&Form);
+    Box.SetBounds(0, 50, 100, 100);
+    Form.HandleNeeded();
+    // Whether the step counted as a request to paint the control.
+    const auto Counted = [](TWinControl& Control, const std::function<void()>& Step) {
+        const unsigned Before = Control.RepaintCount();
+        Step();
+        return Control.RepaintCount() > Before;
+    };
+    EXPECT_TRUE(Counted(Form, [&] { Form.Invalidate(); }));
+    EXPECT_TRUE(Counted(Form, [&] { Form.Repaint(); }));
+    EXPECT_TRUE(Counted(Form, [&] { Form.Perform(WM_PAINT, 0, 0); }));
+    EXPECT_TRUE(Counted(Form, [&] { Child.Invalidate(); }));
+    EXPECT_TRUE(Counted(Form, [&] { Form.SetColor(clYellow); }));
+    EXPECT_FALSE(Counted(Form, [&] { Form.Perform(WM_ERASEBKGND, 0, 0); }));
+    EXPECT_FALSE(Counted(Form, [&] { Box.Invalidate(); }));
+    // Scrolled content moves under the windows on it.
+    EXPECT_TRUE(Counted(Box, [&] { Box.ScrollBy(0, 10); }));
 }
 
 TEST(GraphicChildren, PaintToDrawsTheBackgroundAndWindowedChildrenAtTheirPlaces) {

@@ -54,6 +54,14 @@ public:
             ++OtherClicks;
     }
 
+    // Gives Engine a recording theme and links the button, with its window, to it.
+    TRecordingTheme& LinkRecordingTheme(TTeThemeEngine& Engine) {
+        Engine.SetTheme(std::make_unique<TRecordingTheme>());
+        Button->SetThemeEngine(&Engine);
+        Button->HandleNeeded();
+        return dynamic_cast<TRecordingTheme&>(*Engine.Theme());
+    }
+
     std::unique_ptr<TForm> Form;
     TTeThemeButton* Button = nullptr;
     void ActionRun(TObject*) { ++ActionRuns; }
@@ -171,10 +179,7 @@ TEST_F(Buttons, CancelSetsTheCancelResultAndClickHandsItToTheForm) {
 
 TEST_F(Buttons, TheThemedFaceShowsTheStateInItsOrder) {
     TTeThemeEngine Engine(nullptr);
-    Engine.SetTheme(std::make_unique<TRecordingTheme>());
-    auto& Theme = dynamic_cast<TRecordingTheme&>(*Engine.Theme());
-    Button->SetThemeEngine(&Engine);
-    Button->HandleNeeded();
+    TRecordingTheme& Theme = LinkRecordingTheme(Engine);
     const auto FaceNow = [&] {
         Button->Invalidate();
         Button->RenderSurface();
@@ -251,10 +256,7 @@ TEST_F(Buttons, TheCaptionIsPlacedAfreshWhenItOrItsFontChanges) {
 
 TEST_F(Buttons, AnUnchangedButtonShowsItsLastRenderAgain) {
     TTeThemeEngine Engine(nullptr);
-    Engine.SetTheme(std::make_unique<TRecordingTheme>());
-    auto& Theme = dynamic_cast<TRecordingTheme&>(*Engine.Theme());
-    Button->SetThemeEngine(&Engine);
-    Button->HandleNeeded();
+    TRecordingTheme& Theme = LinkRecordingTheme(Engine);
     ValidateRect(Form->Handle(), nullptr);
     // Whether asking for a repaint drew the face again.
     const auto Rendered = [&] {

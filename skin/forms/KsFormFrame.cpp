@@ -341,13 +341,16 @@ void TKsCustomForm::UpdateFrame() {
         const TFlagScope Updating(FUpdatingFrame, true);
         const int ClientW = Owner->ClientWidth();
         const int ClientH = Owner->ClientHeight();
-        // A height change makes the host ask for the non-client area again.
+        // A height change makes the host ask for the non-client area again; the next change
+        // gives the client its size back (and the height its pixel). Each change lays the
+        // frame out, so there are two, not three.
         Owner->SetHeight(Owner->Height() + 1);
-        Owner->SetHeight(Owner->Height() - 1);
-        if (ClientW != 0 && (Owner->ClientWidth() != ClientW || Owner->ClientHeight() != ClientH))
+        if (ClientW != 0)
             Owner->SetBounds(Owner->Left(), Owner->Top(),
                              Owner->Width() + ClientW - Owner->ClientWidth(),
                              Owner->Height() + ClientH - Owner->ClientHeight());
+        else
+            Owner->SetHeight(Owner->Height() - 1);
     }
     const RECT Window{0, 0, FWindowWidth, FWindowHeight};
     RedrawWindow(Owner->Handle(), &Window, nullptr,
@@ -359,6 +362,8 @@ void TKsCustomForm::WindowRecreated() {
         return;
     // The window kept its bounds; asking for the non-client area again at that size gives
     // back the client size it had before, which the re-layout then keeps.
+    // The new window has no region yet.
+    FShaped = false;
     SetWindowPos(Form()->Handle(), nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     UpdateFrame();
@@ -525,11 +530,18 @@ void TKsCustomForm::UpdateRegion() {
         Surface->FillRect(RECT{0, 0, FWindowWidth, FWindowHeight}, KsTransparent);
     if (!Attached())
         return;
+    TGdiObject<HRGN> Region = CreateShapeRegion();
+    // A window without a shape keeps having none: telling the host so again would only
+    // cost it a redraw on every resize.
+    if (!Region.Get() && !FShaped)
+        return;
     const TFlagScope Suspended(FPaintEnabled, false);
     // The host owns a region it took; one it refused is still ours to free.
-    TGdiObject<HRGN> Region = CreateShapeRegion();
-    if (SetWindowRgn(Form()->Handle(), Region.Get(), TRUE))
+    const bool Shaped = Region.Get() != nullptr;
+    if (SetWindowRgn(Form()->Handle(), Region.Get(), TRUE)) {
         Region.Release();
+        FShaped = Shaped;
+    }
 }
 
 TGdiObject<HRGN> TKsCustomForm::CreateShapeRegion() {

@@ -326,6 +326,8 @@ private:
     bool FCaptionActive = false;
     bool FHostCaptionHidden = false;
     bool FPaintEnabled = true;
+    // The window has a region of ours.
+    bool FShaped = false;
     bool FUpdatingFrame = false;
     std::unique_ptr<TKsBitmap> FBuffer;
     std::unique_ptr<TKsBitmap> FBackground;

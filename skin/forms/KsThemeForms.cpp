@@ -91,7 +91,9 @@ void TTeThemeForm::SetThemeEngine(TTeThemeEngine* Value) {
 
 void TTeThemeForm::Notification(TComponent* AComponent, TOperation Operation) {
     TKsCustomForm::Notification(AComponent, Operation);
-    FThemeLink.EngineRemoved(AComponent, Operation);
+    // A freed engine leaves the plain frame, laid out and shaped again.
+    if (FThemeLink.EngineRemoved(AComponent, Operation) && !IsDestroying())
+        ThemeEngineChanged();
 }
 
 TKsCustomItem* TTeThemeForm::CreateSysMenuItem(TComponent* AOwner) {

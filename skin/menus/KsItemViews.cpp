@@ -84,8 +84,13 @@ void TKsItemView::ClampTopIndex() {
 }
 
 void TKsItemView::Layout() {
+    if (FItem)
+        SetContentSize(ContentSize());
+}
+
+POINT TKsItemView::ContentSize() {
     if (!FItem)
-        return;
+        return {};
     ClampTopIndex();
     POINT Size{};
     for (int I = 0; I < FItem->Count(); ++I) {
@@ -104,7 +109,7 @@ void TKsItemView::Layout() {
                 Size.y += H;
         }
     }
-    SetContentSize(Size);
+    return Size;
 }
 
 RECT TKsItemView::ButtonItemRect(TKsCustomItem& Item) {

@@ -76,6 +76,8 @@ public:
 
     // Measures the visible sub-items and asks for the content size.
     void Layout();
+    // The size the visible sub-items of the scroll window take together.
+    POINT ContentSize();
     // Item's rectangle in the control's client coordinates; empty for nullptr, an invisible
     // item and an item scrolled out of view.
     RECT GetItemRect(TKsCustomItem* Item);

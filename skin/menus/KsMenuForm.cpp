@@ -170,9 +170,18 @@ void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView) {
     } else {
         FForm->SetShowAnimation(TKsAnimation::kaNone);
     }
-    FForm->Loaded();
     // A translucent frame composes in a surface of its own, made by the settings above.
     FView->SetBitmap(FForm->GetSurface());
+    // The window's client area is made the content's size: the frame keeps that client size
+    // when it takes the window and sizes the window around it with its insets and the
+    // shadow, so that the popup is sized by the frame's first layout rather than by one more
+    // afterwards.
+    const POINT Content = FView->ContentSize();
+    HandleNeeded();
+    const RECT Client = ClientRect();
+    SetBounds(Left(), Top(), Width() + Content.x - Client.right,
+              Height() + Content.y - Client.bottom);
+    FForm->Loaded();
     SetCursor(crDefault);
 }
 

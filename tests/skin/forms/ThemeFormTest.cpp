@@ -119,7 +119,15 @@ TEST_F(ThemedForms, TheHostsStyleChangeSwitchesThemesOnlyWhenAskedTo) {
 
 TEST_F(ThemedForms, WithoutAnEngineTheFrameIsThePlainOne) {
     const RECT Themed = Controller->GetClientBounds();
+    const auto HasRegion = [this] {
+        const TGdiObject<HRGN> Region(CreateRectRgn(0, 0, 0, 0));
+        return GetWindowRgn(Form->Handle(), Region.Get()) != ERROR;
+    };
+    // The theme rounds the caption's corners; the plain frame is a rectangle without a
+    // region, and the window gives the theme's up.
+    EXPECT_TRUE(HasRegion());
     delete Engine;
+    EXPECT_FALSE(HasRegion());
     EXPECT_EQ(Controller->ThemeEngine(), nullptr);
     EXPECT_FALSE(Controller->ThemeAvailable());
     const RECT Plain = Controller->GetClientBounds();

@@ -187,7 +187,10 @@ void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView) {
 
 void TKsPopupWindow::CreateParams(TCreateParams& Params) {
     TForm::CreateParams(Params);
+    // Above every window, and never a button on the taskbar (which a form of a program
+    // without a main form would otherwise get).
     Params.ExStyle |= WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+    Params.ExStyle &= ~static_cast<DWORD>(WS_EX_APPWINDOW);
 }
 
 void TKsPopupWindow::Dispatch(TMessage& Message) {

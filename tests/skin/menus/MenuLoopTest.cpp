@@ -154,20 +154,25 @@ TEST_F(MenuLoop, ASecondPopupWhileAMenuIsOpenClosesItInsteadOfNestingALoop) {
     EXPECT_EQ(TKsCustomPopupMenu::ActivePopupMenu(), nullptr);
 }
 
-TEST_F(MenuLoop, APopupNearTheBottomRightCornerOpensLeftOfAndAboveThePoint) {
+TEST_F(MenuLoop, APopupIsATopMostToolWindowAndNearTheBottomRightOpensLeftOfAndAboveThePoint) {
     AddItem(Form, Root(), "&Open", &Log);
     AddItem(Form, Root(), "&Save", &Log);
     const int Right = GetSystemMetrics(SM_CXSCREEN);
     const int Bottom = GetSystemMetrics(SM_CYSCREEN);
     RECT Shown{};
+    DWORD ExStyle = 0;
     const TInsideMenu Measure([&] {
         GetWindowRect(KsCaptureWindow(), &Shown);
+        ExStyle = GetWindowLongW(KsCaptureWindow(), GWL_EXSTYLE);
         TKsItemView::TrackingView()->CloseAll();
     });
     const TMenuWatchdog Watchdog;
     Menu->Popup(Right - 5, Bottom - 5);
     EXPECT_EQ(Shown.right, Right - 5);
     EXPECT_EQ(Shown.bottom, Bottom - 5);
+    // A top-most tool window that never shows on the taskbar.
+    EXPECT_EQ(ExStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_APPWINDOW),
+              static_cast<DWORD>(WS_EX_TOPMOST | WS_EX_TOOLWINDOW));
     EXPECT_GT(Shown.right - Shown.left, 74);
 }
 

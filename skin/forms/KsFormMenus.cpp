@@ -52,7 +52,6 @@ TKsCustomItem* TKsCustomForm::CreateSysMenuItem(TComponent* AOwner) {
 }
 
 void TKsCustomForm::BuildSysMenu() {
-    FSysMenu.reset();
     FSysMenu.reset(CreateSysMenuItem(this));
     FSysMenu->SetImages(&KsSysMenuImages());
     using S = TKsWindowState;

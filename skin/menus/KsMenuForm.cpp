@@ -97,24 +97,20 @@ void TKsPopupForm::PaintClient(TKsBitmap& Bitmap) {
 }
 
 void TKsPopupForm::Dispatch(TMessage& Message) {
-    switch (Message.Msg) {
-    case WM_MOUSEACTIVATE:
-        // A popup never takes the activation: the form that owns the menu keeps it and its
-        // caption stays drawn active.
-        if (FNotifyWindow && FNotifyWindow->HandleAllocated())
-            SendMessageW(FNotifyWindow->Handle(), WM_NCACTIVATE, 1, 0);
-        Message.Result = MA_NOACTIVATE;
-        MarkHandled();
-        break;
-    case WM_ACTIVATE:
-        if (FNotifyWindow && FNotifyWindow->HandleAllocated())
-            SendMessageW(FNotifyWindow->Handle(), WM_NCACTIVATE, 1, 0);
+    if (Message.Msg != WM_MOUSEACTIVATE && Message.Msg != WM_ACTIVATE) {
         TKsCustomForm::Dispatch(Message);
-        break;
-    default:
-        TKsCustomForm::Dispatch(Message);
-        break;
+        return;
     }
+    // The form that owns the menu keeps its caption drawn active while the popup is used.
+    if (FNotifyWindow && FNotifyWindow->HandleAllocated())
+        SendMessageW(FNotifyWindow->Handle(), WM_NCACTIVATE, 1, 0);
+    if (Message.Msg == WM_ACTIVATE) {
+        TKsCustomForm::Dispatch(Message);
+        return;
+    }
+    // A popup never takes the activation.
+    Message.Result = MA_NOACTIVATE;
+    MarkHandled();
 }
 
 // ---- Window ----

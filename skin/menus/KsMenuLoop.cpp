@@ -204,7 +204,8 @@ void TKsItemView::HandleKey(WPARAM Key, const MSG& Message) {
         if (!Hot)
             break;
         Hot->Click();
-        if (!*Alive || FItem->IndexOf(Hot) < 0)
+        // A command run at once (no click handler yet) may have freed the menu's items.
+        if (!*Alive || !FItem || FItem->IndexOf(Hot) < 0)
             break;
         if (!OpenSubMenu() && *Alive && !Hot->IsSeparator() && Hot->Enabled())
             CloseAll();

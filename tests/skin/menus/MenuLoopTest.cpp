@@ -161,9 +161,13 @@ TEST_F(MenuLoop, APopupIsATopMostToolWindowAndNearTheBottomRightOpensLeftOfAndAb
     const int Bottom = GetSystemMetrics(SM_CYSCREEN);
     RECT Shown{};
     DWORD ExStyle = 0;
+    LRESULT Activation = 0;
     const TInsideMenu Measure([&] {
         GetWindowRect(KsCaptureWindow(), &Shown);
         ExStyle = GetWindowLongW(KsCaptureWindow(), GWL_EXSTYLE);
+        Activation = SendMessageW(KsCaptureWindow(), WM_MOUSEACTIVATE,
+                                  reinterpret_cast<WPARAM>(Form.Handle()),
+                                  MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
         TKsItemView::TrackingView()->CloseAll();
     });
     const TMenuWatchdog Watchdog;
@@ -173,6 +177,8 @@ TEST_F(MenuLoop, APopupIsATopMostToolWindowAndNearTheBottomRightOpensLeftOfAndAb
     // A top-most tool window that never shows on the taskbar.
     EXPECT_EQ(ExStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_APPWINDOW),
               static_cast<DWORD>(WS_EX_TOPMOST | WS_EX_TOOLWINDOW));
+    // A click on it never makes it the active window.
+    EXPECT_EQ(Activation, MA_NOACTIVATE);
     EXPECT_GT(Shown.right - Shown.left, 74);
 }
 

@@ -1,11 +1,22 @@
-# Configures (once) and builds the cross build folder. Sourced by tools/test and tools/run.
+# Configures (once) and builds an architecture's cross build folder. Sourced by the tools
+# that build; ccache, when installed, keeps rebuilds and the second architecture's shared
+# parts quick.
+#   snapvale_build 32|64 [CMAKE --build ARGS...]
+source "$(dirname "${BASH_SOURCE[0]}")/arch.sh"
+
 snapvale_build() {
-    local root="$1" build="$2"
-    shift 2
+    local arch="$1"
+    shift
+    local build
+    build="$(arch_build_dir "$arch")"
     if [[ ! -f "$build/CMakeCache.txt" ]]; then
-        cmake -S "$root" -B "$build" \
-            -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-w64-mingw32.cmake" \
-            -DCMAKE_BUILD_TYPE=Release >/dev/null
+        local launcher=()
+        if command -v ccache >/dev/null; then
+            launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        fi
+        cmake -S "$SNAPVALE_ROOT" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$(arch_toolchain "$arch")" \
+            -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
     fi
-    cmake --build "$build" -j"$(nproc)" "$@"
+    CCACHE_BASEDIR="$SNAPVALE_ROOT" CCACHE_NOHASHDIR=1 \
+        cmake --build "$build" -j"$(nproc)" "$@"
 }

@@ -1,26 +1,29 @@
-# Shared by the Wine launcher and the test driver: where the project's Wine prefix lives,
-# how it is prepared, and how a private Xvfb display is started and stopped.
-# Sourced, not run.
+# Shared by the Wine launchers and the test driver: where the project's Wine prefix of each
+# architecture lives, how it is prepared, and how a private Xvfb display is started and
+# stopped. Sourced, not run; call arch_select first.
 
-SNAPVALE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-SNAPVALE_BUILD="${SNAPVALE_BUILD:-$SNAPVALE_ROOT/build}"
+source "$(dirname "${BASH_SOURCE[0]}")/arch.sh"
+
 SNAPVALE_DESKTOP_SIZE="${SNAPVALE_DESKTOP_SIZE:-1280x1024}"
 SNAPVALE_DESKTOP_DEPTH=24
 
-export WINEPREFIX="${WINEPREFIX:-$SNAPVALE_BUILD/wineprefix}"
-export WINEARCH=win32
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installers: the product needs neither.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
+# Runs a Windows program with the loader of the architecture arch_select chose.
+wine_env_run() {
+    "$WINELOADER" "$@"
+}
+
 # Takes the prefix's lock for this process tree, unless an outer launcher holds it.
 # Descendants see SNAPVALE_WINE_LOCKED and do not wait for it again.
 wine_env_lock() {
-    if [[ -n "${SNAPVALE_WINE_LOCKED:-}" ]]; then return; fi
+    if [[ "${SNAPVALE_WINE_LOCKED:-}" == "$SNAPVALE_BUILD" ]]; then return; fi
     mkdir -p "$SNAPVALE_BUILD"
     exec 9>"$SNAPVALE_BUILD/wineprefix.lock"
     flock 9
-    export SNAPVALE_WINE_LOCKED=1
+    export SNAPVALE_WINE_LOCKED="$SNAPVALE_BUILD"
 }
 
 # The version of the prefix's set-up, written into its ready marker. Raise it whenever the
@@ -51,8 +54,8 @@ wine_env_prepare_prefix() {
     else
         echo "wine-run: preparing the Wine prefix $WINEPREFIX" >&2
         mkdir -p "$WINEPREFIX"
-        wineboot --init 9>&- >/dev/null 2>&1
-        wineserver -w 9>&-
+        wine_env_run wineboot --init 9>&- >/dev/null 2>&1
+        "$WINESERVER" -w 9>&-
     fi
 
     # Wine's own fonts (Marlett for DrawFrameControl glyphs, Tahoma, ...).
@@ -87,8 +90,9 @@ wine_env_prepare_prefix() {
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
         printf '"Decorated"="N"\r\n"Managed"="N"\r\n\r\n'
     } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
-    wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" 9>&- >/dev/null 2>&1
-    wineserver -w 9>&-
+    wine_env_run regedit /S "$(wine_env_run winepath -w "$reg" 2>/dev/null 9>&-)" 9>&- \
+        >/dev/null 2>&1
+    "$WINESERVER" -w 9>&-
     rm -f "$reg"
     echo "$SNAPVALE_PREFIX_VERSION" >"$ready"
 }
@@ -125,8 +129,8 @@ wine_env_start_display() {
 # lives on that display), then Xvfb.
 wine_env_stop_display() {
     if [[ -z "$SNAPVALE_XVFB_PID" ]]; then return 0; fi
-    wineserver -k 9>&- 2>/dev/null || true
-    wineserver -w 9>&- 2>/dev/null || true
+    "$WINESERVER" -k 9>&- 2>/dev/null || true
+    "$WINESERVER" -w 9>&- 2>/dev/null || true
     kill "$SNAPVALE_XVFB_PID" 2>/dev/null || true
     wait "$SNAPVALE_XVFB_PID" 2>/dev/null || true
     SNAPVALE_XVFB_PID=""
@@ -136,7 +140,7 @@ wine_env_stop_display() {
 # Starts Wine's server and desktop with no inherited output, so that a program's caller
 # (CTest, a pipe) is not kept waiting by Wine's helper processes after the program ends.
 wine_env_warm_up() {
-    if [[ -n "${SNAPVALE_WINE_WARM:-}" ]]; then return 0; fi
-    wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
-    export SNAPVALE_WINE_WARM=1
+    if [[ "${SNAPVALE_WINE_WARM:-}" == "$WINEPREFIX" ]]; then return 0; fi
+    wine_env_run cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
+    export SNAPVALE_WINE_WARM="$WINEPREFIX"
 }

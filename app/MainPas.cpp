@@ -60,18 +60,18 @@ void TMainFrm::CaptureScreen(TImage* Target) {
     // Asking the host for the screen's size is slow on some systems: once each is enough.
     const int ScreenWidth = Screen->Width();
     const int ScreenHeight = Screen->Height();
-    TBitmap Bitmap;
-    Bitmap.SetWidth(ScreenWidth);
-    Bitmap.SetHeight(ScreenHeight);
+    // The screen goes straight into the picture's own bitmap, which keeps its memory from one
+    // capture to the next while the screen's size stays the same: no second copy.
+    TBitmap* Bitmap = Target->Picture()->Bitmap();
+    Bitmap->SetSize(ScreenWidth, ScreenHeight);
     {
         TScreenDC ScreenDC;
         TBorrowedCanvas ScreenCanvas(ScreenDC.Get());
         const RECT Whole{0, 0, ScreenWidth, ScreenHeight};
-        Bitmap.Canvas()->CopyRect(Whole, ScreenCanvas.Canvas(), Whole);
+        Bitmap->Canvas()->CopyRect(Whole, ScreenCanvas.Canvas(), Whole);
     }
-    Target->Picture()->Assign(&Bitmap);
-    Target->SetWidth(Bitmap.Width());
-    Target->SetHeight(Bitmap.Height());
+    Target->SetWidth(Bitmap->Width());
+    Target->SetHeight(Bitmap->Height());
 }
 
 void TMainFrm::GetOutOfTheWay() {

@@ -2,11 +2,15 @@
 // without the command's fixed 100 ms pause: the main window gets out of the way, the screen
 // is grabbed into the window's picture, the main window comes back and the captured-image
 // window is shown and painted. Reports the median of 20 runs at the desktop's size, and the
-// median of each of those four steps.
+// median of each of those four steps beside the floors the host sets in the same run: a bare
+// BitBlt of the screen into a DIB section of the same size for the grab, and creating,
+// showing and painting a plain window that shows the same picture for the window.
 #include "app/ApplicationWindows.h"
 #include "app/LastImgPas.h"
 #include "app/MainPas.h"
 
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Picture.h"
 #include "framework/windows/Application.h"
 #include "framework/windows/Screen.h"
 
@@ -54,6 +58,68 @@ TStepTimes OneCapture() {
     return Steps;
 }
 
+// The floor of the grab: one BitBlt of the whole screen into a DIB section made for it.
+double BareGrab(int Width, int Height) {
+    const double Start = Now();
+    BITMAPINFO Info{};
+    Info.bmiHeader = {sizeof(BITMAPINFOHEADER), Width, -Height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* Bits = nullptr;
+    HDC Screen = GetDC(nullptr);
+    HDC Memory = CreateCompatibleDC(Screen);
+    HBITMAP Section = CreateDIBSection(Screen, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
+    HGDIOBJ Old = SelectObject(Memory, Section);
+    BitBlt(Memory, 0, 0, Width, Height, Screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const double Elapsed = Now() - Start;
+    SelectObject(Memory, Old);
+    DeleteObject(Section);
+    DeleteDC(Memory);
+    ReleaseDC(nullptr, Screen);
+    return Elapsed;
+}
+
+// The picture the plain window paints, in a memory device context.
+HDC PlainPicture = nullptr;
+
+LRESULT CALLBACK PlainWindowProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam) {
+    if (Message == WM_PAINT) {
+        PAINTSTRUCT Paint;
+        HDC DC = BeginPaint(Window, &Paint);
+        RECT Client;
+        GetClientRect(Window, &Client);
+        BitBlt(DC, 0, 0, Client.right, Client.bottom, PlainPicture, 0, 0, SRCCOPY);
+        EndPaint(Window, &Paint);
+        return 0;
+    }
+    return DefWindowProcW(Window, Message, WParam, LParam);
+}
+
+// The floor of the captured-image window: a plain top-level window of the same size made,
+// shown and painted with the same picture.
+double PlainWindow(const RECT& Bounds) {
+    static const ATOM Class = [] {
+        WNDCLASSW WindowClass{};
+        WindowClass.lpfnWndProc = PlainWindowProc;
+        WindowClass.hInstance = GetModuleHandleW(nullptr);
+        WindowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+        WindowClass.lpszClassName = L"SnapvaleBenchPlainWindow";
+        return RegisterClassW(&WindowClass);
+    }();
+    const double Start = Now();
+    HWND Window = CreateWindowExW(0, MAKEINTATOM(Class), L"plain", WS_OVERLAPPEDWINDOW,
+                                  Bounds.left, Bounds.top, Bounds.right - Bounds.left,
+                                  Bounds.bottom - Bounds.top, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(Window, SW_SHOW);
+    UpdateWindow(Window);
+    Application->ProcessMessages();
+    GdiFlush();
+    const double Elapsed = Now() - Start;
+    DestroyWindow(Window);
+    Application->ProcessMessages();
+    return Elapsed;
+}
+
 double Median(std::vector<double> Values) {
     std::sort(Values.begin(), Values.end());
     const size_t Middle = Values.size() / 2;
@@ -84,7 +150,25 @@ int main() {
     std::printf("full-screen capture at %d x %d: median %.1f ms beyond the 100 ms pause "
                 "(fastest %.1f, slowest %.1f; goal under 40 ms)\n",
                 Screen->Width(), Screen->Height(), Median(Totals), Totals.front(), Totals.back());
-    for (size_t Step = 0; Step < StepNames.size(); ++Step)
-        std::printf("  %-22s median %.1f ms\n", StepNames[Step], Median(PerStep[Step]));
+    // The floors, measured in the same run with the picture the capture took.
+    const int Width = Screen->Width(), Height = Screen->Height();
+    TBitmap* Picture = LastImgFrm->Image1->Picture()->Bitmap();
+    PlainPicture = Picture->Canvas()->Handle();
+    const RECT Bounds = LastImgFrm->BoundsRect();
+    std::vector<double> GrabFloor, WindowFloor;
+    for (int Run = 0; Run < Runs; ++Run) {
+        GrabFloor.push_back(BareGrab(Width, Height));
+        WindowFloor.push_back(PlainWindow(Bounds));
+    }
+    const std::array<double, StepNames.size()> Floors{0, Median(GrabFloor), 0, Median(WindowFloor)};
+    const std::array<const char*, StepNames.size()> FloorNames{
+        "", "bare BitBlt into a DIB section", "", "plain window painting the picture"};
+    for (size_t Step = 0; Step < StepNames.size(); ++Step) {
+        std::printf("  %-22s median %5.1f ms", StepNames[Step], Median(PerStep[Step]));
+        if (Floors[Step] > 0)
+            std::printf("  (floor, %s: %.1f ms, ratio %.2f)", FloorNames[Step], Floors[Step],
+                        Median(PerStep[Step]) / Floors[Step]);
+        std::printf("\n");
+    }
     return 0;
 }

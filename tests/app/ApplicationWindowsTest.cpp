@@ -8,6 +8,7 @@
 #include "app/Unit2.h"
 
 #include "framework/core/TextConv.h"
+#include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Picture.h"
 #include "framework/windows/Application.h"
 #include "framework/windows/Dialogs.h"
@@ -263,4 +264,62 @@ TEST_F(ApplicationWindows, CaptureScreenTakesThePrimaryScreensSize) {
     EXPECT_EQ(LastImgFrm->Image1->Picture()->Height(), GetSystemMetrics(SM_CYSCREEN));
     EXPECT_EQ(LastImgFrm->Image1->Width(), GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(LastImgFrm->Image1->Height(), GetSystemMetrics(SM_CYSCREEN));
+}
+
+namespace {
+
+// A plain top-most square of one colour in the middle of the screen, for captures to find.
+class TColourSquare {
+public:
+    explicit TColourSquare(COLORREF Colour) : FBrush(CreateSolidBrush(Colour)) {
+        WNDCLASSW Class{};
+        Class.lpfnWndProc = DefWindowProcW;
+        Class.hInstance = GetModuleHandleW(nullptr);
+        Class.lpszClassName = L"SnapvaleTestColourSquare";
+        RegisterClassW(&Class);
+        const int Left = GetSystemMetrics(SM_CXSCREEN) / 2 - Side / 2;
+        const int Top = GetSystemMetrics(SM_CYSCREEN) / 2 - Side / 2;
+        FWindow = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, Class.lpszClassName, L"",
+                                  WS_POPUP, Left, Top, Side, Side, nullptr, nullptr,
+                                  Class.hInstance, nullptr);
+        SetClassLongPtrW(FWindow, GCLP_HBRBACKGROUND, LONG_PTR(FBrush));
+        ShowWindow(FWindow, SW_SHOWNOACTIVATE);
+        UpdateWindow(FWindow);
+        GdiFlush();
+    }
+    ~TColourSquare() {
+        DestroyWindow(FWindow);
+        DeleteObject(FBrush);
+    }
+    TColourSquare(const TColourSquare&) = delete;
+    TColourSquare& operator=(const TColourSquare&) = delete;
+
+private:
+    static constexpr int Side = 40;
+    HBRUSH FBrush;
+    HWND FWindow = nullptr;
+};
+
+TColor CapturedCentre() {
+    TBitmap* Picture = LastImgFrm->Image1->Picture()->Bitmap();
+    return Picture->Canvas()->Pixels(Picture->Width() / 2, Picture->Height() / 2);
+}
+
+} // namespace
+
+// Captures reuse the picture's memory; each must still show the screen as it is then, and a
+// picture of another size is replaced by one of the screen's.
+TEST_F(ApplicationWindows, EachCaptureShowsTheScreenAsItIsThen) {
+    LastImgFrm->Image1->Picture()->Bitmap()->SetSize(10, 10);
+    {
+        const TColourSquare Red(RGB(255, 0, 0));
+        MainFrm->CaptureScreen(LastImgFrm->Image1);
+    }
+    EXPECT_EQ(LastImgFrm->Image1->Picture()->Width(), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(CapturedCentre(), TColor(RGB(255, 0, 0)));
+    {
+        const TColourSquare Blue(RGB(0, 0, 255));
+        MainFrm->CaptureScreen(LastImgFrm->Image1);
+    }
+    EXPECT_EQ(CapturedCentre(), TColor(RGB(0, 0, 255)));
 }

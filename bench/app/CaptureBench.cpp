@@ -95,8 +95,9 @@ LRESULT CALLBACK PlainWindowProc(HWND Window, UINT Message, WPARAM WParam, LPARA
 }
 
 // The floor of the captured-image window: a plain top-level window of the same size made,
-// shown and painted with the same picture.
-double PlainWindow(const RECT& Bounds) {
+// shown and painted with the same picture, with scroll bars over the picture's size as the
+// captured-image window has them when the picture does not fit.
+double PlainWindow(const RECT& Bounds, SIZE Picture) {
     static const ATOM Class = [] {
         WNDCLASSW WindowClass{};
         WindowClass.lpfnWndProc = PlainWindowProc;
@@ -106,10 +107,19 @@ double PlainWindow(const RECT& Bounds) {
         return RegisterClassW(&WindowClass);
     }();
     const double Start = Now();
-    HWND Window = CreateWindowExW(0, MAKEINTATOM(Class), L"plain", WS_OVERLAPPEDWINDOW,
-                                  Bounds.left, Bounds.top, Bounds.right - Bounds.left,
+    HWND Window = CreateWindowExW(0, MAKEINTATOM(Class), L"plain",
+                                  WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL, Bounds.left,
+                                  Bounds.top, Bounds.right - Bounds.left,
                                   Bounds.bottom - Bounds.top, nullptr, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
+    RECT Client;
+    GetClientRect(Window, &Client);
+    const SCROLLINFO Across{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, 0, Picture.cx - 1,
+                            UINT(Client.right), 0, 0};
+    const SCROLLINFO Down{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, 0, Picture.cy - 1,
+                          UINT(Client.bottom), 0, 0};
+    SetScrollInfo(Window, SB_HORZ, &Across, FALSE);
+    SetScrollInfo(Window, SB_VERT, &Down, FALSE);
     ShowWindow(Window, SW_SHOW);
     UpdateWindow(Window);
     Application->ProcessMessages();
@@ -158,11 +168,11 @@ int main() {
     std::vector<double> GrabFloor, WindowFloor;
     for (int Run = 0; Run < Runs; ++Run) {
         GrabFloor.push_back(BareGrab(Width, Height));
-        WindowFloor.push_back(PlainWindow(Bounds));
+        WindowFloor.push_back(PlainWindow(Bounds, {Picture->Width(), Picture->Height()}));
     }
     const std::array<double, StepNames.size()> Floors{0, Median(GrabFloor), 0, Median(WindowFloor)};
     const std::array<const char*, StepNames.size()> FloorNames{
-        "", "bare BitBlt into a DIB section", "", "plain window painting the picture"};
+        "", "bare BitBlt into a DIB section", "", "plain window with scroll bars painting the picture"};
     for (size_t Step = 0; Step < StepNames.size(); ++Step) {
         std::printf("  %-22s median %5.1f ms", StepNames[Step], Median(PerStep[Step]));
         if (Floors[Step] > 0)

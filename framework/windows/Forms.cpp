@@ -489,11 +489,15 @@ void TCustomForm::CMShowingChanged() {
     }
 }
 
-void TCustomForm::FocusActiveOrFirstControl() {
+TWinControl* TCustomForm::ActiveOrFirstControl() {
     TWinControl* Target = FActiveControl;
     if (!Target || !Target->CanFocus())
         Target = FindNextControl(nullptr, true, true);
-    if (Target)
+    return Target;
+}
+
+void TCustomForm::FocusActiveOrFirstControl() {
+    if (TWinControl* Target = ActiveOrFirstControl())
         FocusControl(Target);
 }
 
@@ -517,12 +521,18 @@ void TCustomForm::CMDialogKey(TMessage& Message) {
 }
 
 void TCustomForm::WMActivate(TMessage& Message) {
-    DefaultHandler(Message);
     const bool Active = LOWORD(Message.WParam) != WA_INACTIVE;
+    const bool Minimized = HIWORD(Message.WParam) != 0;
+    // The host's answer gives the focus to the form itself, from where it would move on at
+    // once to the control: the focus goes straight there instead, since every move costs
+    // a round of focus and input-method messages.
+    TWinControl* Target = Active && !Minimized ? ActiveOrFirstControl() : nullptr;
+    if (!Target)
+        DefaultHandler(Message);
     if (Active) {
         FFormState.Include(TFormStateFlag::fsActivated);
-        if (!HIWORD(Message.WParam))
-            FocusActiveOrFirstControl();
+        if (Target)
+            FocusControl(Target);
         if (OnActivate)
             OnActivate(this);
     } else if (OnDeactivate) {

@@ -152,6 +152,9 @@ private:
     void ApplyIcon();
     void IconChanged(TObject* Sender);
     void ApplyWindowState();
+    // The control that takes the focus when the form does: the active one while it can,
+    // else the first in tab order; none when no control can.
+    TWinControl* ActiveOrFirstControl();
     void FocusActiveOrFirstControl();
     void ModalLoop();
     void CloseModal();

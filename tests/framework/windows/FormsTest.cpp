@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -244,6 +245,58 @@ TEST(FormWindows, WindowStateFollowsTheHostAndAppliesWhenShown) {
     ShowWindow(Form.Handle(), SW_MAXIMIZE);
     EXPECT_EQ(Form.WindowState(), TWindowState::wsMaximized);
     Form.Hide();
+}
+
+// Every window that gains the focus while a form is shown and activated, in order.
+class TFocusRecorder {
+public:
+    TFocusRecorder() {
+        Current = this;
+        FHook = SetWindowsHookExW(WH_CALLWNDPROC, Record, nullptr, GetCurrentThreadId());
+    }
+    ~TFocusRecorder() {
+        UnhookWindowsHookEx(FHook);
+        Current = nullptr;
+    }
+    TFocusRecorder(const TFocusRecorder&) = delete;
+    TFocusRecorder& operator=(const TFocusRecorder&) = delete;
+    std::vector<HWND> Gained;
+
+private:
+    static LRESULT CALLBACK Record(int Code, WPARAM WParam, LPARAM LParam) {
+        const auto* Message = reinterpret_cast<const CWPSTRUCT*>(LParam);
+        if (Code == HC_ACTION && Message->message == WM_SETFOCUS && Current)
+            Current->Gained.push_back(Message->hwnd);
+        return CallNextHookEx(nullptr, Code, WParam, LParam);
+    }
+    static inline TFocusRecorder* Current = nullptr;
+    HHOOK FHook;
+};
+
+TEST(FormWindows, ActivationFocusesTheControlStraightAwayOrElseTheForm) {
+    TForm WithButtons(nullptr);
+    WithButtons.SetBounds(100, 100, 300, 200);
+    auto* First = new TButton(&WithButtons);
+    auto* Second = new TButton(&WithButtons);
+    for (TButton* Button : {First, Second})
+        Button->SetParent(&WithButtons);
+    WithButtons.SetActiveControl(Second);
+    {
+        TFocusRecorder Focus;
+        WithButtons.Show();
+        ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Second->Handle(); }));
+        PumpMessagesFor(50);
+        EXPECT_EQ(std::count(Focus.Gained.begin(), Focus.Gained.end(), WithButtons.Handle()), 0)
+            << "the focus passed through the form on its way to the control";
+    }
+    WithButtons.Hide();
+
+    TForm Empty(nullptr);
+    Empty.SetBounds(100, 100, 300, 200);
+    Empty.Show();
+    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == Empty.Handle(); }))
+        << "a form without controls takes the focus itself";
+    Empty.Hide();
 }
 
 TEST(FormClosing, CloseQueryAndCloseActionsDecide) {

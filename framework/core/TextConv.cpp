@@ -115,3 +115,20 @@ std::string WideToUtf8(std::wstring_view Text) {
     }
     return Result;
 }
+
+std::u32string Utf8ToUtf32(std::string_view Text) {
+    std::u32string Result;
+    Result.reserve(Text.size());
+    size_t Pos = 0;
+    while (Pos < Text.size())
+        Result.push_back(DecodeUtf8(Text, Pos));
+    return Result;
+}
+
+std::string Utf32ToUtf8(std::u32string_view Text) {
+    std::string Result;
+    Result.reserve(Text.size());
+    for (const char32_t C : Text)
+        AppendUtf8(Result, C);
+    return Result;
+}

@@ -12,6 +12,11 @@ std::wstring Utf8ToWide(std::string_view Text);
 // Wide text (UTF-16 or UTF-32, after the size of wchar_t) to UTF-8.
 std::string WideToUtf8(std::wstring_view Text);
 
+// UTF-8 to code points and back: text counted in characters, as a user sees them typed,
+// never in bytes or halves of a surrogate pair.
+std::u32string Utf8ToUtf32(std::string_view Text);
+std::string Utf32ToUtf8(std::u32string_view Text);
+
 // Appends the UTF-8 form of one code point (U+FFFD for values outside Unicode or surrogates).
 void AppendUtf8(std::string& Dest, char32_t CodePoint);
 

@@ -1,10 +1,13 @@
 #include "framework/graphics/Clipboard.h"
 
+#include "framework/core/TextConv.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GdiHandles.h"
 #include "framework/graphics/Picture.h"
 
+#include <cstring>
+#include <cwchar>
 #include <memory>
 
 namespace {
@@ -24,6 +27,44 @@ public:
     TClipboardSession(const TClipboardSession&) = delete;
     TClipboardSession& operator=(const TClipboardSession&) = delete;
     ~TClipboardSession() { CloseClipboard(); }
+};
+
+// Global memory locked for reading or writing, unlocked at scope end.
+class TLockedGlobal {
+public:
+    explicit TLockedGlobal(HGLOBAL Memory) : FMemory(Memory), FData(GlobalLock(Memory)) {}
+    TLockedGlobal(const TLockedGlobal&) = delete;
+    TLockedGlobal& operator=(const TLockedGlobal&) = delete;
+    ~TLockedGlobal() {
+        if (FData)
+            GlobalUnlock(FMemory);
+    }
+    void* Data() const { return FData; }
+    SIZE_T Size() const { return FData ? GlobalSize(FMemory) : 0; }
+
+private:
+    HGLOBAL FMemory;
+    void* FData;
+};
+
+// Movable global memory that is freed at scope end unless handed to the clipboard.
+class TOwnedGlobal {
+public:
+    explicit TOwnedGlobal(SIZE_T Bytes) : FMemory(GlobalAlloc(GMEM_MOVEABLE, Bytes)) {
+        if (!FMemory)
+            throw EOutOfResources("Out of system resources");
+    }
+    TOwnedGlobal(const TOwnedGlobal&) = delete;
+    TOwnedGlobal& operator=(const TOwnedGlobal&) = delete;
+    ~TOwnedGlobal() {
+        if (FMemory)
+            GlobalFree(FMemory);
+    }
+    HGLOBAL Get() const { return FMemory; }
+    void Release() { FMemory = nullptr; }
+
+private:
+    HGLOBAL FMemory;
 };
 
 } // namespace
@@ -54,6 +95,37 @@ bool TClipboard::HasFormat(UINT Format) const {
 void TClipboard::Clear() {
     const TClipboardSession Session(Window());
     EmptyClipboard();
+}
+
+std::string TClipboard::AsText() {
+    const TClipboardSession Session(Window());
+    const auto Held = static_cast<HGLOBAL>(GetClipboardData(CF_UNICODETEXT));
+    if (!Held)
+        return {};
+    const TLockedGlobal Locked(Held);
+    const auto* Chars = static_cast<const wchar_t*>(Locked.Data());
+    if (!Chars)
+        return {};
+    // Another program's text need not end in NUL: never read past its memory.
+    const size_t Limit = Locked.Size() / sizeof(wchar_t);
+    return WideToUtf8(std::wstring_view(Chars, wcsnlen(Chars, Limit)));
+}
+
+void TClipboard::SetAsText(const std::string& Value) {
+    const std::wstring Wide = Utf8ToWide(Value);
+    const SIZE_T Bytes = (Wide.size() + 1) * sizeof(wchar_t);
+    TOwnedGlobal Memory(Bytes);
+    {
+        const TLockedGlobal Locked(Memory.Get());
+        if (!Locked.Data())
+            throw EOutOfResources("Out of system resources");
+        std::memcpy(Locked.Data(), Wide.c_str(), Bytes);
+    }
+    const TClipboardSession Session(Window());
+    EmptyClipboard();
+    if (!SetClipboardData(CF_UNICODETEXT, Memory.Get()))
+        throw Exception("Cannot put the text on the clipboard");
+    Memory.Release();
 }
 
 void TClipboard::PutBitmap(TBitmap& Bitmap) {

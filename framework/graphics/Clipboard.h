@@ -1,9 +1,11 @@
-// The clipboard object: puts pictures on the host clipboard and reads them back. Each
-// operation opens the clipboard, and closes it again on every path, errors included.
+// The clipboard object: puts pictures and text on the host clipboard and reads them back.
+// Each operation opens the clipboard, and closes it again on every path, errors included.
 #pragma once
 
 #include "framework/core/Objects.h"
 #include "framework/graphics/WinApi.h"
+
+#include <string>
 
 class TBitmap;
 class TGraphic;
@@ -23,6 +25,15 @@ public:
 
     bool HasFormat(UINT Format) const;
     void Clear();
+
+    // Text goes there and comes back as Unicode text (the host offers it in the other text
+    // formats too), so every script survives whatever the system code page.
+    bool HasText() const { return HasFormat(CF_UNICODETEXT); }
+    // The clipboard's text up to its first NUL character; empty when it holds none.
+    std::string AsText();
+    // Replaces the clipboard's contents with Value. Raises Exception "Cannot open clipboard"
+    // as Assign does.
+    void SetAsText(const std::string& Value);
 
 protected:
     // Into a bitmap or a picture: the clipboard's bitmap. Raises EInvalidGraphic

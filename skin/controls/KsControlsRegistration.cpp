@@ -1,6 +1,7 @@
 #include "skin/controls/KsControlsRegistration.h"
 
 #include "framework/core/ClassRegistry.h"
+#include "skin/controls/KsEdits.h"
 #include "skin/controls/KsScrollBars.h"
 #include "skin/controls/KsSpeedButtons.h"
 #include "skin/controls/KsThemeButtons.h"
@@ -12,5 +13,5 @@ void RegisterSkinControls() {
         return;
     Registered = true;
     RegisterClasses({&TTeThemeButton::Class, &TKsSpeedContainer::Class, &TKsSpeedDivider::Class,
-                     &TKsScrollBar::Class, &TTeThemeScrollBar::Class});
+                     &TKsScrollBar::Class, &TTeThemeScrollBar::Class, &TKsEdit::Class});
 }

@@ -1,0 +1,263 @@
+// The edit's measuring and painting: the text line's layout, the background, the selection,
+// the text and the glyphs of hidden text.
+#include "skin/controls/KsEdits.h"
+
+#include "framework/core/TextConv.h"
+#include "framework/graphics/GdiHandles.h"
+#include "framework/windows/PaintScopes.h"
+#include "skin/graphics/KsBitmap.h"
+#include "skin/graphics/KsUtils.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr UINT TextFormat = DT_NOPREFIX | DT_SINGLELINE;
+
+TKsColor Opaque(TColor Color) {
+    return ColorToKsColor(Color, 255);
+}
+
+// A memory device context with Font selected, for measuring text.
+class TMeasuringDC {
+public:
+    explicit TMeasuringDC(const TFont& Font) : FSelected(FDC.Get(), Font.Handle()) {}
+    HDC Get() const { return FDC.Get(); }
+
+private:
+    TMemoryDC FDC;
+    TSelectedObject FSelected;
+};
+
+SIZE TextExtent(const TFont& Font, const std::wstring& Text) {
+    const TMeasuringDC DC(Font);
+    SIZE Size{0, 0};
+    GetTextExtentPoint32W(DC.Get(), Text.c_str(), static_cast<int>(Text.size()), &Size);
+    return Size;
+}
+
+// Extents[I]: the width of the first I characters of Text, measured in one call.
+std::vector<int> MeasureExtents(const TFont& Font, const std::u32string& Chars) {
+    std::vector<int> Result(Chars.size() + 1, 0);
+    if (Chars.empty())
+        return Result;
+    const std::wstring Wide = Utf8ToWide(Utf32ToUtf8(Chars));
+    std::vector<int> UnitExtents(Wide.size(), 0);
+    const TMeasuringDC DC(Font);
+    SIZE Whole{0, 0};
+    GetTextExtentExPointW(DC.Get(), Wide.c_str(), static_cast<int>(Wide.size()), 0, nullptr,
+                          UnitExtents.data(), &Whole);
+    // A character of two UTF-16 units ends where its second unit does.
+    size_t Unit = 0;
+    for (size_t I = 0; I < Chars.size(); ++I) {
+        Unit += Chars[I] >= 0x10000 ? 2 : 1;
+        Result[I + 1] = UnitExtents[std::min(Unit, Wide.size()) - 1];
+    }
+    return Result;
+}
+
+} // namespace
+
+// ---- Measuring ----
+
+void TKsCustomEdit::ForgetMetrics() {
+    ForgetExtents();
+    FLineHeight = 0;
+}
+
+int TKsCustomEdit::LineHeight() const {
+    if (FLineHeight == 0)
+        FLineHeight = TextExtent(*Font(), L"Pq").cy;
+    return FLineHeight;
+}
+
+int TKsCustomEdit::AutoSizeHeight() const {
+    return 2 * GetTextRect().top + LineHeight();
+}
+
+RECT TKsCustomEdit::GetTextRect() const {
+    RECT Rect = InflateRectBy(ClientRect(), -2);
+    Rect.bottom = Rect.top + LineHeight();
+    return Rect;
+}
+
+int TKsCustomEdit::GetPasswordCharWidth() const {
+    int Width = 10;
+    switch (FPasswordKind) {
+    case TPasswordKind::pkChar:
+        Width = TextExtent(*Font(), Utf8ToWide(Utf32ToUtf8(std::u32string(1, FPasswordChar)))).cx;
+        break;
+    case TPasswordKind::pkRect:
+    case TPasswordKind::pkRoundRect:
+    case TPasswordKind::pkCircle:
+    case TPasswordKind::pkTriangle:
+        Width = TextExtent(*Font(), L"W").cx;
+        break;
+    default:
+        break;
+    }
+    return std::max(Width, 1);
+}
+
+const std::vector<int>& TKsCustomEdit::Extents() const {
+    if (FExtentsValid && FExtentsText == Text())
+        return FExtents;
+    const std::u32string Characters = Chars();
+    if (Hidden()) {
+        const int Glyph = GetPasswordCharWidth();
+        FExtents.resize(Characters.size() + 1);
+        for (size_t I = 0; I < FExtents.size(); ++I)
+            FExtents[I] = static_cast<int>(I) * Glyph;
+    } else {
+        FExtents = MeasureExtents(*Font(), Characters);
+    }
+    FExtentsText = Text();
+    FExtentsValid = true;
+    return FExtents;
+}
+
+TKsEditLine TKsCustomEdit::Line() const {
+    TKsEditLine Result;
+    Result.TextRect = GetTextRect();
+    Result.Alignment = FTextAlignment;
+    Result.FirstVisible = FFirstVisible;
+    Result.Extents = Extents();
+    Result.GlyphWidth = Hidden() ? GetPasswordCharWidth() : 0;
+    return Result;
+}
+
+RECT TKsCustomEdit::GetSelectionRect() const {
+    const TKsEditLine Layout = Line();
+    RECT Rect = Layout.TextRect;
+    Rect.left = Layout.CharToX(SelStart());
+    Rect.right = Layout.CharToX(SelStart() + SelLength());
+    RECT Visible{};
+    IntersectRect(&Visible, &Rect, &Layout.TextRect);
+    return Visible;
+}
+
+// ---- Painting ----
+
+TColor TKsCustomEdit::TextColor() const {
+    return Enabled() ? Font()->Color() : clGrayText;
+}
+
+void TKsCustomEdit::PaintControl() {
+    TKsCustomControl::PaintControl();
+    TKsBitmap& Image = Surface();
+    Image.SetFont(DrawFont());
+    Image.Font()->SetColor(TextColor());
+    RECT Background = GetTextRect();
+    Background.bottom = ControlHeight() - Background.top;
+    Background = InflateRectBy(Background, 1);
+    Background.bottom += 1;
+    PaintBackground(Background, Image);
+    const bool ShowSelection = HasFocus() || !FHideSelection;
+    if (ShowSelection)
+        Image.FillRect(GetSelectionRect(), Opaque(clHighlight));
+    PaintText();
+    if (ShowSelection)
+        PaintSelectedText();
+}
+
+void TKsCustomEdit::PaintBackground(const RECT& Rect, TKsBitmap& Target) {
+    if (!Transparent())
+        Target.FillRect(Rect, Opaque(Color()));
+}
+
+void TKsCustomEdit::PaintText() {
+    const TKsEditLine Layout = Line();
+    const int First = FFirstVisible - 1;
+    const std::u32string Characters = Chars();
+    if (!Hidden()) {
+        RECT Rect = Layout.TextRect;
+        Rect.left = Layout.CharToX(First);
+        Surface().DrawText(Utf32ToUtf8(Characters.substr(static_cast<size_t>(First))), Rect,
+                           TextFormat);
+        return;
+    }
+    for (int I = First; I < Layout.Length(); ++I) {
+        const int X = Layout.CharToX(I);
+        if (X >= Layout.TextRect.right)
+            break;
+        PaintPasswordGlyph(
+            RECT{X, Layout.TextRect.top, X + Layout.GlyphWidth, Layout.TextRect.bottom}, false);
+    }
+}
+
+void TKsCustomEdit::PaintSelectedText() {
+    const RECT Selection = GetSelectionRect();
+    if (IsRectEmpty(&Selection))
+        return;
+    const TKsEditLine Layout = Line();
+    const int From = std::max(SelStart(), FFirstVisible - 1);
+    const int To = SelStart() + SelLength();
+    if (Hidden()) {
+        for (int I = From; I < To; ++I) {
+            const int X = Layout.CharToX(I);
+            if (X >= Selection.right)
+                break;
+            PaintPasswordGlyph(RECT{X, Selection.top, X + Layout.GlyphWidth, Selection.bottom},
+                               true);
+        }
+        return;
+    }
+    TKsBitmap& Image = Surface();
+    const TColor Normal = Image.Font()->Color();
+    Image.Font()->SetColor(clHighlightText);
+    RECT Rect = Selection;
+    Rect.left = Layout.CharToX(From);
+    const std::u32string Characters = Chars();
+    Image.DrawText(Utf32ToUtf8(Characters.substr(static_cast<size_t>(From),
+                                                 static_cast<size_t>(std::max(To - From, 0)))),
+                   Rect, TextFormat);
+    Image.Font()->SetColor(Normal);
+}
+
+void TKsCustomEdit::PaintPasswordGlyph(const RECT& Rect, bool Selected) {
+    TKsBitmap& Image = Surface();
+    RECT Cell{};
+    const RECT TextRect = GetTextRect();
+    IntersectRect(&Cell, &Rect, &TextRect);
+    if (IsRectEmpty(&Cell))
+        return;
+    const TSavedDCState Saved(Image.DC());
+    IntersectClipRect(Image.DC(), Cell.left, Cell.top, Cell.right, Cell.bottom);
+    const TColor Ink = Selected ? clHighlightText : Image.Font()->Color();
+    const TKsColor Pixel = Opaque(Ink);
+    RECT Inner = Rect;
+    InflateRect(&Inner, -2, -3);
+    const int Side = RectWidth(Inner);
+    RECT Square = CenterRect(RECT{0, 0, Side, Side}, Rect);
+    switch (FPasswordKind) {
+    case TPasswordKind::pkChar: {
+        const TColor Normal = Image.Font()->Color();
+        Image.Font()->SetColor(Ink);
+        Image.DrawText(Utf32ToUtf8(std::u32string(1, FPasswordChar)), Rect, DT_NOPREFIX);
+        Image.Font()->SetColor(Normal);
+        break;
+    }
+    case TPasswordKind::pkRect: {
+        RECT Filled{};
+        IntersectRect(&Filled, &Inner, &Cell);
+        Image.FillRect(Filled, Pixel);
+        break;
+    }
+    case TPasswordKind::pkRoundRect:
+        Image.FillRoundRect(Inner, 2, Pixel);
+        break;
+    case TPasswordKind::pkCircle:
+        Image.FillRoundRect(Square, Side / 2 + 1, Pixel);
+        break;
+    case TPasswordKind::pkTriangle: {
+        if (Side % 2 == 0)
+            Square.right += 1;
+        Image.FillPolygon({POINT{Square.left + Side / 2 + 1, Square.top},
+                           POINT{Square.right, Square.bottom}, POINT{Square.left, Square.bottom}},
+                          Pixel);
+        break;
+    }
+    default:
+        break;
+    }
+}

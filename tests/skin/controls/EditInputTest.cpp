@@ -1,0 +1,205 @@
+// The edit on a window under real input (SendInput on the Wine desktop): typing Chinese and
+// characters beyond the 16-bit range, Backspace and undo by the character, selections by
+// Shift and the mouse held within the text, the clipboard as Unicode text, MaxLength,
+// ReadOnly and hidden text, text set from code, and the context menu of an edit made in code.
+#include "ControlTestSupport.h"
+#include "WindowTestSupport.h"
+
+#include "framework/core/TextConv.h"
+#include "framework/graphics/Clipboard.h"
+#include "skin/controls/KsControlsRegistration.h"
+#include "skin/controls/KsEdits.h"
+#include "skin/menus/KsItems.h"
+#include "tests/support/UserInput.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+// U+1F600, one character of two UTF-16 units.
+const std::string Smile = "\xF0\x9F\x98\x80";
+
+class EditInput : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegisterSkinControls();
+        Form = std::make_unique<TForm>(nullptr);
+        Form->SetBounds(200, 150, 360, 200);
+        Edit = new TKsEdit(Form.get());
+        Edit->SetParent(Form.get());
+        Edit->SetBounds(20, 20, 300, 21);
+        BringForward(*Form);
+        Edit->SetFocus();
+        ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Edit->Handle(); }));
+    }
+    void TearDown() override { Form.reset(); }
+
+    void Type(const std::string& Text) {
+        TypeText(Utf8ToWide(Text));
+        PumpMessagesFor(50);
+    }
+    void Key(WORD VirtualKey) {
+        PressKey(VirtualKey);
+        PumpMessagesFor(30);
+    }
+    void Chord(WORD Modifier, WORD VirtualKey) {
+        PressKeyWith(Modifier, VirtualKey);
+        PumpMessagesFor(30);
+    }
+
+    std::unique_ptr<TForm> Form;
+    TKsEdit* Edit = nullptr;
+};
+
+TEST_F(EditInput, CharactersAreTypedDeletedAndUndoneWhole) {
+    Type("截图" + Smile + "ok");
+    EXPECT_EQ(Edit->Text(), "截图" + Smile + "ok");
+    EXPECT_EQ(Edit->TextLength(), 5);
+    EXPECT_EQ(Edit->CaretPos(), 5);
+    Key(VK_LEFT);
+    Key(VK_LEFT);
+    Key(VK_BACK); // the character of two units goes as one
+    EXPECT_EQ(Edit->Text(), "截图ok");
+    EXPECT_EQ(Edit->CaretPos(), 2);
+    Chord(VK_CONTROL, 'Z');
+    EXPECT_EQ(Edit->Text(), "截图" + Smile + "ok");
+    Chord(VK_CONTROL, 'Z'); // the typing run goes in one step
+    EXPECT_EQ(Edit->Text(), "");
+}
+
+TEST_F(EditInput, ShiftSelectionsStayWithinTheText) {
+    Type("abc");
+    Key(VK_HOME);
+    Chord(VK_SHIFT, VK_LEFT); // nothing left of the first character
+    EXPECT_EQ(Edit->SelStart(), 0);
+    EXPECT_EQ(Edit->SelLength(), 0);
+    Chord(VK_SHIFT, VK_END);
+    Chord(VK_SHIFT, VK_RIGHT); // nothing right of the last
+    EXPECT_EQ(Edit->SelStart(), 0);
+    EXPECT_EQ(Edit->SelLength(), 3);
+    EXPECT_EQ(Edit->SelText(), "abc");
+    Edit->SetSelStart(-5);
+    Edit->SetSelLength(40);
+    EXPECT_EQ(Edit->SelStart(), 0);
+    EXPECT_EQ(Edit->SelLength(), 3);
+}
+
+TEST_F(EditInput, AMouseDragPastTheEndSelectsToTheEndOnly) {
+    Type("drag me");
+    const RECT Text = Edit->GetTextRect();
+    const POINT From = Edit->ClientToScreen(POINT{Text.left + 1, (Text.top + Text.bottom) / 2});
+    const POINT To = Edit->ClientToScreen(POINT{Text.right + 40, (Text.top + Text.bottom) / 2});
+    DragMouse(From, To);
+    PumpMessagesFor(50);
+    EXPECT_EQ(Edit->SelStart(), 0);
+    EXPECT_EQ(Edit->SelText(), "drag me");
+    Key(VK_DELETE);
+    EXPECT_EQ(Edit->Text(), "");
+}
+
+TEST_F(EditInput, TheClipboardCarriesUnicodeTextAndPasteTakesOneLine) {
+    Type("图片" + Smile);
+    Chord(VK_CONTROL, 'A'); // not a chord of the edit: nothing happens
+    Key(VK_HOME);
+    Chord(VK_SHIFT, VK_END);
+    Chord(VK_CONTROL, 'C');
+    EXPECT_EQ(Clipboard()->AsText(), "图片" + Smile);
+
+    Clipboard()->SetAsText("one\ttwo\r\nthree");
+    Key(VK_END);
+    Chord(VK_CONTROL, 'V');
+    EXPECT_EQ(Edit->Text(), "图片" + Smile + "onetwo");
+
+    // Nothing to paste: the selection stays.
+    Clipboard()->Clear();
+    Key(VK_HOME);
+    Chord(VK_SHIFT, VK_RIGHT);
+    Chord(VK_CONTROL, 'V');
+    EXPECT_EQ(Edit->Text(), "图片" + Smile + "onetwo");
+    EXPECT_EQ(Edit->SelLength(), 1);
+}
+
+TEST_F(EditInput, OnlyShiftDeleteCuts) {
+    Type("abcd");
+    Clipboard()->SetAsText("kept");
+    Key(VK_HOME);
+    Chord(VK_SHIFT, VK_RIGHT);
+    Chord(VK_SHIFT, VK_BACK);
+    EXPECT_EQ(Edit->Text(), "bcd");
+    EXPECT_EQ(Clipboard()->AsText(), "kept");
+    Chord(VK_SHIFT, VK_RIGHT);
+    Chord(VK_SHIFT, VK_DELETE);
+    EXPECT_EQ(Edit->Text(), "cd");
+    EXPECT_EQ(Clipboard()->AsText(), "b");
+}
+
+TEST_F(EditInput, HiddenTextIsNeverCopiedOrCut) {
+    Edit->SetPasswordKind(TPasswordKind::pkCircle);
+    Type("secret");
+    Clipboard()->SetAsText("kept");
+    Key(VK_HOME);
+    Chord(VK_SHIFT, VK_END);
+    Chord(VK_CONTROL, 'C');
+    Chord(VK_CONTROL, 'X');
+    EXPECT_EQ(Clipboard()->AsText(), "kept");
+    EXPECT_EQ(Edit->Text(), "secret");
+}
+
+TEST_F(EditInput, MaxLengthLimitsTypingPasteAndUndoAndNeverGoesNegative) {
+    Edit->SetMaxLength(5);
+    Type("abcdefg");
+    EXPECT_EQ(Edit->Text(), "abcde");
+    Clipboard()->SetAsText("XYZ");
+    Chord(VK_CONTROL, 'V');
+    EXPECT_EQ(Edit->Text(), "abcde");
+    // Text set from code may be longer than the limit; pasting then adds nothing.
+    Edit->SetText("abcdefgh");
+    Key(VK_END);
+    Chord(VK_CONTROL, 'V');
+    EXPECT_EQ(Edit->Text(), "abcdefgh");
+    Key(VK_BACK);
+    EXPECT_EQ(Edit->Text(), "abcdefg");
+}
+
+TEST_F(EditInput, TextFromCodeHoldsCaretAndSelectionAndStartsANewHistory) {
+    Type("a long piece of text");
+    Key(VK_HOME);
+    Chord(VK_SHIFT, VK_END);
+    Edit->SetText("short");
+    EXPECT_LE(Edit->CaretPos(), 5);
+    EXPECT_EQ(Edit->SelLength(), 0);
+    EXPECT_LE(Edit->FirstVisible(), 5);
+    EXPECT_TRUE(Edit->UndoStack().Empty());
+    Chord(VK_CONTROL, 'Z');
+    EXPECT_EQ(Edit->Text(), "short");
+}
+
+TEST_F(EditInput, ReadOnlyRefusesChangesUndoIncluded) {
+    Type("abc");
+    Edit->SetReadOnly(true);
+    Type("d");
+    Key(VK_BACK);
+    Chord(VK_CONTROL, 'Z');
+    EXPECT_EQ(Edit->Text(), "abc");
+    EXPECT_FALSE(Edit->CanUndo());
+    Key(VK_HOME);
+    Chord(VK_SHIFT, VK_END);
+    Chord(VK_CONTROL, 'C'); // copying still works
+    EXPECT_EQ(Clipboard()->AsText(), "abc");
+}
+
+TEST(EditMenu, AnEditMadeInCodeHasItsContextMenu) {
+    RegisterSkinControls();
+    TKsEdit Edit(nullptr);
+    TKsCustomPopupMenu& Menu = Edit.ContextMenu();
+    std::vector<std::string> Captions;
+    for (int I = 0; I < Menu.Items()->Count(); ++I)
+        Captions.push_back(Menu.Items()->Items(I)->Caption());
+    EXPECT_EQ(Captions, (std::vector<std::string>{"Undo", "-", "Cut", "Copy", "Paste", "Delete",
+                                                  "-", "Select All"}));
+}
+
+} // namespace

@@ -191,6 +191,33 @@ TEST_F(EditInput, ReadOnlyRefusesChangesUndoIncluded) {
     EXPECT_EQ(Clipboard()->AsText(), "abc");
 }
 
+// An edit that takes no digits.
+class TLettersEdit : public TKsEdit {
+public:
+    using TKsEdit::TKsEdit;
+
+protected:
+    bool ValidateText(const std::string& NewText) override {
+        return NewText.find_first_of("0123456789") == std::string::npos;
+    }
+};
+
+TEST_F(EditInput, ARefusedChangeLeavesNothingToUndo) {
+    auto* Letters = new TLettersEdit(Form.get());
+    Letters->SetParent(Form.get());
+    Letters->SetBounds(20, 60, 300, 21);
+    Letters->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Letters->Handle(); }));
+    Type("a1b");
+    EXPECT_EQ(Letters->Text(), "ab");
+    Clipboard()->SetAsText("22");
+    Chord(VK_CONTROL, 'V');
+    EXPECT_EQ(Letters->Text(), "ab");
+    Chord(VK_CONTROL, 'Z');
+    EXPECT_EQ(Letters->Text(), "");
+    EXPECT_TRUE(Letters->UndoStack().Empty());
+}
+
 TEST(EditMenu, AnEditMadeInCodeHasItsContextMenu) {
     RegisterSkinControls();
     TKsEdit Edit(nullptr);

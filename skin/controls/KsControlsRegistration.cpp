@@ -5,6 +5,7 @@
 #include "skin/controls/KsScrollBars.h"
 #include "skin/controls/KsSpeedButtons.h"
 #include "skin/controls/KsThemeButtons.h"
+#include "skin/controls/KsThemeEdits.h"
 #include "skin/controls/KsThemeScrollBars.h"
 
 void RegisterSkinControls() {
@@ -13,5 +14,6 @@ void RegisterSkinControls() {
         return;
     Registered = true;
     RegisterClasses({&TTeThemeButton::Class, &TKsSpeedContainer::Class, &TKsSpeedDivider::Class,
-                     &TKsScrollBar::Class, &TTeThemeScrollBar::Class, &TKsEdit::Class});
+                     &TKsScrollBar::Class, &TTeThemeScrollBar::Class, &TKsEdit::Class,
+                     &TTeThemeEdit::Class});
 }

@@ -30,6 +30,7 @@ const TMethodTable GalleryFrmMethods{
     P::Method("ToolWindowClick", &TGalleryFrm::ToolWindowClick),
     P::Method("TranslucentClick", &TGalleryFrm::TranslucentClick),
     P::Method("AnimationClick", &TGalleryFrm::AnimationClick),
+    P::Method("EditsClick", &TGalleryFrm::EditsClick),
     P::Method("SliderPanelKeyDown", &TGalleryFrm::SliderPanelKeyDown),
 };
 
@@ -152,6 +153,12 @@ void TGalleryFrm::AnimationClick(TObject* Sender) {
         FAnimation = new TGalleryAnimationFrm(this);
     FAnimation->SetAnimation(static_cast<TKsAnimation>(Button->Tag()));
     ShowAgain(*FAnimation);
+}
+
+void TGalleryFrm::EditsClick(TObject*) {
+    if (!FEdits)
+        FEdits = new TGalleryEditsFrm(this);
+    ShowAgain(*FEdits);
 }
 
 void TGalleryFrm::SliderPanelKeyDown(TObject* Sender, TKey& Key, TShiftState) {

@@ -11,6 +11,7 @@
 #include "framework/windows/Forms.h"
 
 class TGalleryAnimationFrm;
+class TGalleryEditsFrm;
 class TGalleryToolWindowFrm;
 class TGalleryTranslucentFrm;
 class TKsCustomMenuBar;
@@ -41,6 +42,7 @@ public:
     void TranslucentClick(TObject* Sender);
     // The sender's Tag is the show animation to play.
     void AnimationClick(TObject* Sender);
+    void EditsClick(TObject* Sender);
     // The focused slider panel steps its scroll bar with the arrow and page keys.
     void SliderPanelKeyDown(TObject* Sender, TKey& Key, TShiftState Shift);
 
@@ -60,6 +62,7 @@ private:
     TGalleryToolWindowFrm* FToolWindow = nullptr;
     TGalleryTranslucentFrm* FTranslucent = nullptr;
     TGalleryAnimationFrm* FAnimation = nullptr;
+    TGalleryEditsFrm* FEdits = nullptr;
 };
 
 extern TGalleryFrm* GalleryFrm;

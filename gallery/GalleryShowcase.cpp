@@ -24,6 +24,8 @@ const TComponentClassOf<TGalleryTranslucentFrm> TGalleryTranslucentFrm::Class{
     "TGalleryTranslucentFrm", TGalleryShowcaseFrm::Class};
 const TComponentClassOf<TGalleryAnimationFrm> TGalleryAnimationFrm::Class{
     "TGalleryAnimationFrm", TGalleryShowcaseFrm::Class};
+const TComponentClassOf<TGalleryEditsFrm> TGalleryEditsFrm::Class{"TGalleryEditsFrm",
+                                                                  TGalleryShowcaseFrm::Class};
 
 void TGalleryShowcaseFrm::CloseButtonClick(TObject*) {
     Close();
@@ -45,6 +47,10 @@ TGalleryTranslucentFrm::TGalleryTranslucentFrm(TComponent* AOwner) : TGallerySho
 }
 
 TGalleryAnimationFrm::TGalleryAnimationFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
+    ReadShowcaseLayout();
+}
+
+TGalleryEditsFrm::TGalleryEditsFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
     ReadShowcaseLayout();
 }
 

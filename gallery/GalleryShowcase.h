@@ -1,6 +1,7 @@
-// The gallery's other forms, each a showcase of one kind of skinned window: a tool-window
-// frame like Snapvale's About box, a translucent form, and a form shown with a chosen show
-// animation. Each has a Close button and a themed frame on the main window's engine.
+// The gallery's other forms, each a showcase of one kind of skinned window or control: a
+// tool-window frame like Snapvale's About box, a translucent form, a form shown with a
+// chosen show animation, and the skinned edits in each of their looks. Each has a Close
+// button and a themed frame on the main window's engine.
 #pragma once
 
 #include "framework/windows/Forms.h"
@@ -51,4 +52,12 @@ public:
 
     // The animation the next showing plays, named in the caption.
     void SetAnimation(TKsAnimation Animation);
+};
+
+class TGalleryEditsFrm : public TGalleryShowcaseFrm {
+public:
+    static const TComponentClassOf<TGalleryEditsFrm> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    explicit TGalleryEditsFrm(TComponent* AOwner);
 };

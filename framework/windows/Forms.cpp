@@ -374,6 +374,9 @@ void TCustomForm::SetModalResult(TModalResult Value) {
 TModalResult TCustomForm::ShowModal() {
     if (Visible() || !Enabled() || FFormState.Contains(TFormStateFlag::fsModal))
         throw EInvalidOperation("Cannot make a visible window modal");
+    // Its frame would be disabled with the program's other windows, and it with its frame.
+    if (FFormStyle == TFormStyle::fsMDIChild)
+        throw EInvalidOperation("Cannot make an MDI child form modal");
     SetCaptureControl(nullptr);
     const HWND PreviousActive = GetActiveWindow();
     FFormState.Include(TFormStateFlag::fsModal);

@@ -197,6 +197,11 @@ TEST(MDIChildren, AChildLivesInTheClientWindowOfItsParent) {
     TForm Orphan(nullptr);
     Orphan.SetFormStyle(TFormStyle::fsMDIChild);
     EXPECT_THROW(Orphan.HandleNeeded(), EInvalidOperation) << "no parent form to live in";
+
+    TForm* Hidden = new TForm(&Scene.Parent());
+    Hidden->SetFormStyle(TFormStyle::fsMDIChild);
+    EXPECT_THROW(Hidden->ShowModal(), EInvalidOperation) << "a child is never modal";
+    EXPECT_TRUE(IsWindowEnabled(Scene.Parent().Handle()));
 }
 
 TEST(MDIChildren, ActivationFollowsClicksAndTheSystemKeysAndReachesTheChildren) {

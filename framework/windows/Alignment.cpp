@@ -53,7 +53,7 @@ void PlaceAligned(TControl* Control, TAlign Align, RECT& Area) {
 
 } // namespace
 
-void AlignChildControls(const std::vector<TControl*>& Children, RECT Area) {
+RECT AlignChildControls(const std::vector<TControl*>& Children, RECT Area) {
     constexpr TAlign Order[] = {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight,
                                 TAlign::alClient};
     for (TAlign Align : Order) {
@@ -67,6 +67,7 @@ void AlignChildControls(const std::vector<TControl*>& Children, RECT Area) {
         for (TControl* Child : Group)
             PlaceAligned(Child, Align, Area);
     }
+    return Area;
 }
 
 void AnchorChildControls(const std::vector<TControl*>& Children, int DeltaWidth, int DeltaHeight) {

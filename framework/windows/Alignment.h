@@ -11,6 +11,8 @@
 
 class TControl;
 
-void AlignChildControls(const std::vector<TControl*>& Children, RECT Area);
+// Answers the part of Area that the controls aligned to its edges leave (client-aligned
+// controls fill it too).
+RECT AlignChildControls(const std::vector<TControl*>& Children, RECT Area);
 
 void AnchorChildControls(const std::vector<TControl*>& Children, int DeltaWidth, int DeltaHeight);

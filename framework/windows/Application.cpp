@@ -23,6 +23,15 @@ std::string ErrorBoxText(const std::string& Message) {
     return Message + ".";
 }
 
+// Ctrl+F4 and Ctrl+F6 typed into a multiple-document parent form close and switch its
+// children; the keys go to the form's client window rather than to the focused control.
+bool TranslateMDIKeys(MSG& Msg) {
+    if (Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN)
+        return false;
+    auto* Form = dynamic_cast<TCustomForm*>(FindControl(GetAncestor(Msg.hwnd, GA_ROOT)));
+    return Form && Form->ClientHandle() && TranslateMDISysAccel(Form->ClientHandle(), &Msg);
+}
+
 // The screen is made first so that it outlives the application and its forms.
 std::unique_ptr<TScreen> TheScreen = std::make_unique<TScreen>(nullptr);
 std::unique_ptr<TApplication> TheApplication = std::make_unique<TApplication>(nullptr);
@@ -94,6 +103,8 @@ bool TApplication::ProcessMessage() {
         if (Handled)
             return true;
     }
+    if (TranslateMDIKeys(Msg))
+        return true;
     TranslateMessage(&Msg);
     DispatchMessageW(&Msg);
     return true;

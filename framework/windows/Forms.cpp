@@ -22,6 +22,7 @@ const TEnumInfo PositionInfo{"TPosition",
                               "poScreenCenter", "poDesktopCenter", "poMainFormCenter",
                               "poOwnerFormCenter"}};
 const TEnumInfo WindowStateInfo{"TWindowState", {"wsNormal", "wsMinimized", "wsMaximized"}};
+const TEnumInfo TileModeInfo{"TTileMode", {"tbHorizontal", "tbVertical"}};
 
 namespace {
 
@@ -39,6 +40,7 @@ const TPropertyTable FormProperties{
     P::Enumeration("WindowState", WindowStateInfo, &TCustomForm::WindowState,
                    &TCustomForm::SetWindowState),
     P::Boolean("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled, true),
+    P::Enumeration("TileMode", TileModeInfo, &TCustomForm::TileMode, &TCustomForm::SetTileMode),
     P::Integer("ClientWidth", &TCustomForm::StoredClientWidth, &TCustomForm::SetClientWidth, 0,
                TStored::Always()),
     P::Integer("ClientHeight", &TCustomForm::StoredClientHeight, &TCustomForm::SetClientHeight, 0,
@@ -153,11 +155,15 @@ TCustomForm::TCustomForm(TComponent* AOwner)
 TCustomForm::~TCustomForm() {
     if (OnDestroy)
         OnDestroy(this);
+    // Children live in this form's client window; they go before it, whoever owns them.
+    while (!FMDIChildren.empty())
+        delete FMDIChildren.back();
     // Controls refer to their form; they go before the form's own parts.
     DestroyComponents();
     Application->FormDestroyed(this);
     Screen->RemoveForm(this);
     DestroyHandle();
+    LeaveMDIParent();
 }
 
 void TCustomForm::ReadFormLayout() {
@@ -175,6 +181,12 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
     Params.Style &= ~static_cast<DWORD>(WS_CHILD);
     Params.WndParent = nullptr;
     FormWindowStyles(FBorderStyle, FBorderIcons, Params.Style, Params.ExStyle);
+    if (IsMDIChildWindow()) {
+        Params.Style = (Params.Style & ~static_cast<DWORD>(WS_POPUP)) | WS_CHILD | WS_CLIPSIBLINGS;
+        Params.ExStyle |= WS_EX_MDICHILD;
+        Params.WndParent = FMDIParent->ClientHandle();
+        return;
+    }
     if (FFormStyle == TFormStyle::fsStayOnTop)
         Params.ExStyle |= WS_EX_TOPMOST;
     if (Application->MainForm() == this || !Application->MainForm())
@@ -182,7 +194,13 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
 }
 
 void TCustomForm::CreateWnd() {
+    if (FFormStyle == TFormStyle::fsMDIChild)
+        JoinMDIParent();
     TScrollingWinControl::CreateWnd();
+    if (FFormStyle == TFormStyle::fsMDIForm) {
+        CreateClientWindow();
+        ShowMDIChildrenAgain();
+    }
     ApplyIcon();
 }
 
@@ -216,10 +234,26 @@ void TCustomForm::SetBorderIcons(TBorderIcons Value) {
 void TCustomForm::SetFormStyle(TFormStyle Value) {
     if (Value == FFormStyle)
         return;
+    auto IsMDIStyle = [](TFormStyle Style) {
+        return Style == TFormStyle::fsMDIForm || Style == TFormStyle::fsMDIChild;
+    };
+    if (!IsMDIStyle(FFormStyle) && !IsMDIStyle(Value)) {
+        FFormStyle = Value;
+        if (HandleAllocated())
+            SetWindowPos(Handle(), Value == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST,
+                         0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return;
+    }
+    if (!FMDIChildren.empty())
+        throw EInvalidOperation("Cannot change the style of an MDI form that has children");
+    if (Value == TFormStyle::fsMDIChild && HandleAllocated() && !FindMDIParent())
+        throw EInvalidOperation("No MDI parent form to hold the child form");
+    // The host window changes kind: the old one goes (out of its client window while it is
+    // a child) and one of the new kind takes its place.
     FFormStyle = Value;
-    if (HandleAllocated())
-        SetWindowPos(Handle(), Value == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0,
-                     0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    RecreateWnd();
+    if (Value != TFormStyle::fsMDIChild)
+        LeaveMDIParent();
 }
 
 void TCustomForm::SetWindowState(TWindowState Value) {
@@ -322,7 +356,12 @@ void TCustomForm::ControlRemoved(TWinControl* Control) {
 
 void TCustomForm::Show() {
     SetVisible(true);
-    if (HandleAllocated())
+    if (!HandleAllocated())
+        return;
+    // A child window cannot be the foreground window: it becomes its client's active one.
+    if (IsMDIChildWindow())
+        FMDIParent->SendToClient(WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
+    else
         SetForegroundWindow(Handle());
 }
 
@@ -335,6 +374,9 @@ void TCustomForm::SetModalResult(TModalResult Value) {
 TModalResult TCustomForm::ShowModal() {
     if (Visible() || !Enabled() || FFormState.Contains(TFormStateFlag::fsModal))
         throw EInvalidOperation("Cannot make a visible window modal");
+    // Its frame would be disabled with the program's other windows, and it with its frame.
+    if (FFormStyle == TFormStyle::fsMDIChild)
+        throw EInvalidOperation("Cannot make an MDI child form modal");
     SetCaptureControl(nullptr);
     const HWND PreviousActive = GetActiveWindow();
     FFormState.Include(TFormStateFlag::fsModal);
@@ -404,7 +446,12 @@ void TCustomForm::Close() {
     }
     if (!CloseQuery())
         return;
+    // A hidden child would stay its client window's active child: it is minimised instead,
+    // or stays when it cannot be.
     TCloseAction Action = TCloseAction::caHide;
+    if (FFormStyle == TFormStyle::fsMDIChild)
+        Action = FBorderIcons.Contains(TBorderIcon::biMinimize) ? TCloseAction::caMinimize
+                                                                : TCloseAction::caNone;
     DoClose(Action);
     if (Action == TCloseAction::caNone)
         return;
@@ -468,6 +515,9 @@ void TCustomForm::ApplyPosition() {
     default:
         return;
     }
+    // A child's bounds are in its client window, the area it is centred in.
+    if (IsMDIChildWindow())
+        GetClientRect(FMDIParent->ClientHandle(), &Area);
     const int X = Area.left + (Area.right - Area.left - Width()) / 2;
     const int Y = Area.top + (Area.bottom - Area.top - Height()) / 2;
     SetBounds(X, Y, Width(), Height());
@@ -479,7 +529,8 @@ void TCustomForm::CMShowingChanged() {
         if (OnShow)
             OnShow(this);
         ApplyWindowState();
-        if (FWindowState != TWindowState::wsMinimized)
+        // A child takes the focus when its client window activates it.
+        if (FWindowState != TWindowState::wsMinimized && !IsMDIChildWindow())
             FocusActiveOrFirstControl();
     } else {
         if (OnHide)
@@ -525,10 +576,19 @@ void TCustomForm::WMActivate(TMessage& Message) {
     const bool Minimized = HIWORD(Message.WParam) != 0;
     // The host's answer gives the focus to the form itself, from where it would move on at
     // once to the control: the focus goes straight there instead, since every move costs
-    // a round of focus and input-method messages.
-    TWinControl* Target = Active && !Minimized ? ActiveOrFirstControl() : nullptr;
+    // a round of focus and input-method messages. A parent's active child is where the
+    // user works, though: the host's frame handling gives it the focus, and the child hears
+    // of the activation as a window of its own would.
+    TCustomForm* Child = ActiveMDIChild();
+    TWinControl* Target = Active && !Minimized && !Child ? ActiveOrFirstControl() : nullptr;
     if (!Target)
         DefaultHandler(Message);
+    ActivationChanged(Active, Target);
+    if (Child && Child->HandleAllocated())
+        SendMessageW(Child->Handle(), WM_ACTIVATE, Message.WParam, Message.LParam);
+}
+
+void TCustomForm::ActivationChanged(bool Active, TWinControl* Target) {
     if (Active) {
         FFormState.Include(TFormStateFlag::fsActivated);
         if (Target)
@@ -563,6 +623,10 @@ void TCustomForm::WMSize(TMessage& Message) {
     if (Application->MainForm() == this)
         Application->MainFormSized(FWindowState == TWindowState::wsMinimized);
     TScrollingWinControl::Dispatch(Message);
+    // The client area also changes without the window changing size (a frame drawn by
+    // other means): the client window follows it.
+    if (FClientHandle)
+        Realign();
 }
 
 void TCustomForm::Dispatch(TMessage& Message) {
@@ -577,6 +641,12 @@ void TCustomForm::Dispatch(TMessage& Message) {
     case WM_SIZE:
         WMSize(Message);
         return;
+    case WM_MDIACTIVATE:
+        WMMDIActivate(Message);
+        return;
+    case WM_NCDESTROY:
+        FClientHandle = nullptr;
+        break;
     case CM_SHOWINGCHANGED:
         CMShowingChanged();
         return;

@@ -4,6 +4,10 @@
 // and it keeps track of its active control, through which it moves the keyboard focus with
 // Tab and Shift+Tab and hands Return, Escape and Alt+letter to its controls.
 //
+// A multiple-document parent form (fsMDIForm) keeps its child forms (fsMDIChild) in a host
+// client window that fills its client area less the controls aligned to its edges; the
+// host's frame and child procedures do the default handling of the two kinds of window.
+//
 // A form class of the program is read from the layout resource named after its class: its
 // constructor calls ReadFormLayout() as its last step, which reads the layout into the form
 // and then raises OnCreate.
@@ -13,6 +17,7 @@
 #include "framework/windows/ScrollingWinControl.h"
 
 #include <memory>
+#include <vector>
 
 class TIcon;
 class TMonitor;
@@ -39,6 +44,7 @@ enum class TPosition : uint8_t {
     poOwnerFormCenter
 };
 enum class TWindowState : uint8_t { wsNormal, wsMinimized, wsMaximized };
+enum class TTileMode : uint8_t { tbHorizontal, tbVertical };
 enum class TFormStateFlag : uint8_t { fsCreating, fsVisible, fsShowing, fsModal, fsActivated };
 using TFormState = TSet<TFormStateFlag>;
 
@@ -50,6 +56,7 @@ extern const TEnumInfo BorderIconInfo;
 extern const TEnumInfo FormStyleInfo;
 extern const TEnumInfo PositionInfo;
 extern const TEnumInfo WindowStateInfo;
+extern const TEnumInfo TileModeInfo;
 
 // The host window styles of a border style and its icons.
 void FormWindowStyles(TFormBorderStyle BorderStyle, TBorderIcons Icons, DWORD& Style,
@@ -120,6 +127,26 @@ public:
     // Valid inside OnPaint.
     TCanvas* Canvas() const { return FCanvas.get(); }
 
+    // Multiple-document forms. A child lives in the client window of its owner when that is
+    // a parent form, else of the main form. A parent frees its children when it is freed.
+    // The parent's host client window (nullptr for other forms and before the window
+    // exists).
+    HWND ClientHandle() const { return FClientHandle; }
+    // A parent's children in the order they joined it; EListError outside the list.
+    int MDIChildCount() const { return static_cast<int>(FMDIChildren.size()); }
+    TCustomForm* MDIChildren(int Index) const;
+    // The child the parent's client window has active, or nullptr.
+    TCustomForm* ActiveMDIChild() const;
+    // Tile lays the children side by side (tbVertical) or one above the other.
+    TTileMode TileMode() const { return FTileMode; }
+    void SetTileMode(TTileMode Value) { FTileMode = Value; }
+    void Cascade();
+    void Tile();
+    void ArrangeIcons();
+    // Activates the child below (Next) or at the bottom (Previous) of the active one.
+    void Next();
+    void Previous();
+
     void Dispatch(TMessage& Message) override;
     void Loaded() override;
 
@@ -140,6 +167,9 @@ protected:
     void ReadFormLayout();
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
+    void DestroyWnd() override;
+    LRESULT CallDefWndProc(const TMessage& Message) override;
+    void ControlsAligned(const RECT& FreeArea) override;
     void PaintWindow(HDC DC) override;
     virtual void DoClose(TCloseAction& Action);
 
@@ -147,7 +177,22 @@ private:
     void CMShowingChanged();
     void CMDialogKey(TMessage& Message);
     void WMActivate(TMessage& Message);
+    void WMMDIActivate(TMessage& Message);
     void WMSize(TMessage& Message);
+    // Marks the form activated or not, moves the focus to Target when there is one and
+    // raises OnActivate or OnDeactivate.
+    void ActivationChanged(bool Active, TWinControl* Target);
+    bool IsMDIChildWindow() const { return FFormStyle == TFormStyle::fsMDIChild && FMDIParent; }
+    // The parent form a child form would live in now, or nullptr.
+    TCustomForm* FindMDIParent() const;
+    void JoinMDIParent();
+    void LeaveMDIParent();
+    void CreateClientWindow();
+    // Destroys the children's windows and the client window; the children stay, to be shown
+    // again when the parent's window is made anew.
+    void DestroyClientWindow();
+    void ShowMDIChildrenAgain();
+    intptr_t SendToClient(UINT Msg, WPARAM WParam, LPARAM LParam) const;
     void ApplyPosition();
     void ApplyIcon();
     void IconChanged(TObject* Sender);
@@ -172,6 +217,10 @@ private:
     TWinControl* FFocusedControl = nullptr;
     TModalResult FModalResult = mrNone;
     TFormState FFormState;
+    TTileMode FTileMode = TTileMode::tbHorizontal;
+    HWND FClientHandle = nullptr;
+    std::vector<TCustomForm*> FMDIChildren;
+    TCustomForm* FMDIParent = nullptr;
     std::unique_ptr<TCanvas> FCanvas;
     std::unique_ptr<TIcon> FIcon;
 };

@@ -252,7 +252,7 @@ void TScrollingWinControl::ApplyScrollBarStyles() {
     Api.SetProp(Handle(), WSB_PROP_VSTYLE, Mode(FVertScrollBar->Style()), TRUE);
 }
 
-void TScrollingWinControl::ControlsAligned() {
+void TScrollingWinControl::ControlsAligned(const RECT&) {
     UpdateScrollBars();
 }
 

@@ -90,7 +90,7 @@ public:
 
 protected:
     void CreateWnd() override;
-    void ControlsAligned() override;
+    void ControlsAligned(const RECT& FreeArea) override;
 
 private:
     friend class TControlScrollBar;

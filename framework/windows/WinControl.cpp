@@ -235,20 +235,21 @@ void TWinControl::Realign() {
     if (FAlignLevel > 0 || FAligning || IsLoading() || IsDestroying())
         return;
     FAligning = true;
+    RECT FreeArea{};
     try {
         ApplyAnchors();
         RECT Area = ClientRect();
         AdjustClientRect(Area);
-        AlignChildControls(FControls, Area);
+        FreeArea = AlignChildControls(FControls, Area);
     } catch (...) {
         FAligning = false;
         throw;
     }
     FAligning = false;
-    ControlsAligned();
+    ControlsAligned(FreeArea);
 }
 
-void TWinControl::ControlsAligned() {}
+void TWinControl::ControlsAligned(const RECT&) {}
 
 void TWinControl::ApplyAnchors() {
     const RECT Client = ClientRect();
@@ -526,8 +527,11 @@ void TWinControl::DefaultHandler(TMessage& Message) {
         return;
     if (Message.Msg >= CM_BASE && Message.Msg < CN_BASE + 0x400)
         return;
-    Message.Result =
-        CallWindowProcW(FDefWndProc, FHandle, Message.Msg, Message.WParam, Message.LParam);
+    Message.Result = CallDefWndProc(Message);
+}
+
+LRESULT TWinControl::CallDefWndProc(const TMessage& Message) {
+    return CallWindowProcW(FDefWndProc, FHandle, Message.Msg, Message.WParam, Message.LParam);
 }
 
 void TWinControl::WMPaint(TMessage& Message) {

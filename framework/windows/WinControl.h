@@ -89,7 +89,7 @@ public:
 
     void WndProc(TMessage& Message) override;
     void Dispatch(TMessage& Message) override;
-    // Unhandled messages go to the window class's own procedure.
+    // Unhandled messages go to the host's default handling (CallDefWndProc).
     void DefaultHandler(TMessage& Message) override;
 
     void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
@@ -103,14 +103,17 @@ public:
 
 protected:
     virtual void CreateParams(TCreateParams& Params);
+    // The host's default handling of a window message: the window class's own procedure.
+    virtual LRESULT CallDefWndProc(const TMessage& Message);
     // Creates the window from CreateParams.
     virtual void CreateWnd();
     virtual void DestroyWnd();
     // Creates the window and the windows of the visible windowed children.
     void CreateHandle();
     void DestroyHandle();
-    // Runs after the children have been laid out again.
-    virtual void ControlsAligned();
+    // Runs after the children have been laid out again; FreeArea is the part of the client
+    // area that the controls aligned to its edges leave.
+    virtual void ControlsAligned(const RECT& FreeArea);
     // The part of the client area that aligned children share.
     virtual void AdjustClientRect(RECT& Rect) const;
     // Paints the control itself into DC (graphic children follow); a window of a host class

@@ -130,11 +130,15 @@ void PressKey(WORD VirtualKey) {
 }
 
 void PressKeyWith(WORD Modifier, WORD VirtualKey) {
+    QueueKeyWith(Modifier, VirtualKey);
+    PumpMessagesFor(20);
+}
+
+void QueueKeyWith(WORD Modifier, WORD VirtualKey) {
     SendKey(Modifier, 0, 0);
     SendKey(VirtualKey, 0, 0);
     SendKey(VirtualKey, 0, KEYEVENTF_KEYUP);
     SendKey(Modifier, 0, KEYEVENTF_KEYUP);
-    PumpMessagesFor(20);
 }
 
 void PumpMessagesFor(DWORD Milliseconds) {

@@ -23,6 +23,9 @@ void TypeText(const std::wstring& Text);
 void PressKey(WORD VirtualKey);
 // Presses Key while Modifier (VK_MENU, VK_CONTROL, VK_SHIFT) is held.
 void PressKeyWith(WORD Modifier, WORD VirtualKey);
+// The same, leaving the messages to the caller's own message loop (one that translates keys
+// the plain loop would not).
+void QueueKeyWith(WORD Modifier, WORD VirtualKey);
 
 // Lets the input reach its windows: handles this thread's messages for a while.
 void PumpMessagesFor(DWORD Milliseconds);

@@ -84,4 +84,6 @@ void TSizeConstraints::Assign(TPersistent* Source) {
 void TSizeConstraints::Changed() {
     if (FControl)
         FControl->ConstraintsChanged();
+    if (OnChange)
+        OnChange(this);
 }

@@ -1,6 +1,7 @@
 // Limits on a control's size, published as a control's Constraints.
 #pragma once
 
+#include "framework/core/Events.h"
 #include "framework/core/Objects.h"
 
 class TControl;
@@ -25,6 +26,9 @@ public:
     // Width and height brought inside the limits.
     void Apply(int& Width, int& Height) const;
     void Assign(TPersistent* Source) override;
+
+    // Told after every change, besides the control: for an owner that is not a control.
+    TNotifyEvent OnChange;
 
 private:
     void Changed();

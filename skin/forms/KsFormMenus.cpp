@@ -52,6 +52,7 @@ TKsCustomItem* TKsCustomForm::CreateSysMenuItem(TComponent* AOwner) {
 }
 
 void TKsCustomForm::BuildSysMenu() {
+    FollowHostIconic();
     FSysMenu.reset(CreateSysMenuItem(this));
     FSysMenu->SetImages(&KsSysMenuImages());
     using S = TKsWindowState;

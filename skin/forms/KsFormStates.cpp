@@ -121,6 +121,10 @@ void TKsCustomForm::ApplyBounds(const RECT& Bounds) {
 // ---- State changes ----
 
 void TKsCustomForm::Maximize() {
+    // From the host's minimised window: first back to the state it left.
+    if (FWindowState == TKsWindowState::kwsMinimized && LeaveHostIconic() &&
+        FWindowState == TKsWindowState::kwsMaximized)
+        return;
     if (FWindowState == TKsWindowState::kwsMaximized) {
         Restore();
         return;
@@ -148,13 +152,21 @@ void TKsCustomForm::Minimize() {
     if (FPrevWindowState != TKsWindowState::kwsRollup &&
         FPrevWindowState != TKsWindowState::kwsMaximized)
         FRestoreBounds = FormBounds();
-    if (FMinimizeApplication)
+    if (FMinimizeApplication) {
         Application->Minimize();
-    else
+        // A form other than the main one goes down with the application.
+        const HWND Window = Form()->Handle();
+        if (IsWindowVisible(Window) && !IsIconic(Window))
+            ShowWindow(Window, SW_MINIMIZE);
+    } else {
         ApplyBounds(GetMinimizedBounds());
+    }
 }
 
 void TKsCustomForm::Rollup() {
+    if (FWindowState == TKsWindowState::kwsMinimized && LeaveHostIconic() &&
+        FWindowState == TKsWindowState::kwsRollup)
+        return;
     if (FWindowState == TKsWindowState::kwsRollup) {
         Restore();
         return;
@@ -219,6 +231,9 @@ void TKsCustomForm::Restore() {
         }
         break;
     case TKsWindowState::kwsMinimized:
+        // The host brings the window back with the rectangle of the state it left.
+        if (LeaveHostIconic() && FWindowState != TKsWindowState::kwsMinimized)
+            break;
         if (FPrevWindowState == TKsWindowState::kwsMaximized) {
             Maximize();
             FPrevWindowState = TKsWindowState::kwsNormal;
@@ -271,6 +286,78 @@ void TKsCustomForm::Restore() {
         break;
     }
     }
+}
+
+void TKsCustomForm::FollowHostIconic() {
+    if (!Attached())
+        return;
+    const bool Iconic = IsIconic(Form()->Handle()) != FALSE;
+    if (Iconic == FHostIconic)
+        return;
+    FHostIconic = Iconic;
+    using S = TKsWindowState;
+    if (Iconic) {
+        if (FWindowState == S::kwsMinimized || FWindowState == S::kwsTray)
+            return;
+        if (FWindowState == S::kwsNormal)
+            FRestoreBounds = HostNormalBounds();
+        FPrevWindowState = FWindowState;
+        FWindowState = S::kwsMinimized;
+        return;
+    }
+    // Back from the host's minimised window: the host put back the rectangle of the state
+    // the window was in before. A form minimised to its caption bar was that bar.
+    const RECT Bar = GetMinimizedBounds();
+    const RECT Bounds = FormBounds();
+    if (FWindowState != S::kwsMinimized || EqualRect(&Bar, &Bounds))
+        return;
+    FWindowState = FPrevWindowState;
+    FPrevWindowState = S::kwsNormal;
+    if (FWindowState == S::kwsMaximized) {
+        const RECT Max = GetMaximizedBounds();
+        if (!EqualRect(&Max, &Bounds))
+            ApplyBounds(Max);
+    }
+    RedrawFrame();
+}
+
+RECT TKsCustomForm::HostNormalBounds() const {
+    const HWND Window = Form()->Handle();
+    WINDOWPLACEMENT Placement{};
+    Placement.length = sizeof(Placement);
+    GetWindowPlacement(Window, &Placement);
+    RECT Bounds = Placement.rcNormalPosition;
+    // The host keeps it relative to the work area, except for a tool window.
+    MONITORINFO Monitor{};
+    Monitor.cbSize = sizeof(Monitor);
+    if (!(GetWindowLongW(Window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) &&
+        GetMonitorInfoW(MonitorFromWindow(Window, MONITOR_DEFAULTTONEAREST), &Monitor))
+        OffsetRect(&Bounds, Monitor.rcWork.left - Monitor.rcMonitor.left,
+                   Monitor.rcWork.top - Monitor.rcMonitor.top);
+    return Bounds;
+}
+
+bool TKsCustomForm::LeaveHostIconic() {
+    if (!Attached() || !IsIconic(Form()->Handle()))
+        return false;
+    if (FMinimizeApplication)
+        Application->Restore();
+    // A form other than the main one comes back by itself.
+    if (IsIconic(Form()->Handle()))
+        ShowWindow(Form()->Handle(), SW_RESTORE);
+    FollowHostIconic();
+    return true;
+}
+
+void TKsCustomForm::ConstraintsChanged(TObject*) {
+    if (!Attached() || IsLoading() || IsDesigning() || IsIconic(Form()->Handle()) ||
+        FWindowState == TKsWindowState::kwsTray)
+        return;
+    // The window-position handling brings every new size inside the limits.
+    RECT Window{};
+    GetWindowRect(Form()->Handle(), &Window);
+    SetWindowPos(Form()->Handle(), nullptr, 0, 0, RectWidth(Window), RectHeight(Window),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TKsCustomForm::SetWindowState(TKsWindowState Value) {
@@ -335,6 +422,8 @@ void TKsCustomForm::Help() {
 }
 
 void TKsCustomForm::WMSysCommand(TMessage& Message) {
+    using S = TKsWindowState;
+    FollowHostIconic();
     switch (Message.WParam & 0xFFF0) {
     case SC_KEYMENU:
         if (Message.LParam != ' ') {
@@ -345,6 +434,28 @@ void TKsCustomForm::WMSysCommand(TMessage& Message) {
     case SC_MOUSEMENU:
         // The skinned system menu answers the command: the host's own menu must not follow.
         ShowSysMenu();
+        Message.Result = 0;
+        MarkHandled();
+        break;
+    // The window states are the controller's: the host maximises no skinned form and
+    // every minimise and restore goes through the controller's own.
+    case SC_MINIMIZE:
+        if (FWindowState != S::kwsMinimized && FWindowState != S::kwsTray)
+            Minimize();
+        Message.Result = 0;
+        MarkHandled();
+        break;
+    case SC_MAXIMIZE:
+        if (FWindowState == S::kwsMinimized)
+            Restore();
+        if (FWindowState != S::kwsMaximized)
+            Maximize();
+        Message.Result = 0;
+        MarkHandled();
+        break;
+    case SC_RESTORE:
+        if (FWindowState != S::kwsNormal)
+            Restore();
         Message.Result = 0;
         MarkHandled();
         break;

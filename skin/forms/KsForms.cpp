@@ -102,6 +102,7 @@ TKsCustomForm::TKsCustomForm(TComponent* AOwner)
     : TKsHook(AOwner), FBorderIcons(DefaultBorderIcons),
       FConstraints(std::make_unique<TSizeConstraints>(nullptr)),
       FBackground(std::make_unique<TKsBitmap>()) {
+    FConstraints->OnChange = MakeEvent(this, &TKsCustomForm::ConstraintsChanged);
     if (auto* Owner = dynamic_cast<TCustomForm*>(AOwner)) {
         // The controller draws the frame: the form keeps a sizeable host frame, which the
         // controller's non-client handling replaces.
@@ -112,10 +113,12 @@ TKsCustomForm::TKsCustomForm(TComponent* AOwner)
 }
 
 TKsMessageWindow& TKsCustomForm::UtilityWindow() {
-    // Made when the tray icon first needs it: most forms, and every popup, never do.
+    // Made when the tray icon first needs it: most forms, and every popup, never do. It is
+    // a top-level window so that it hears of the session's end and takes the icon away.
     if (!FUtilityWindow)
         FUtilityWindow = std::make_unique<TKsMessageWindow>(
-            this, [this](TMessage& Message) { return UtilityMessage(Message); });
+            this, [this](TMessage& Message) { return UtilityMessage(Message); },
+            TKsMessageWindow::TKind::TopLevel);
     return *FUtilityWindow;
 }
 
@@ -215,9 +218,14 @@ void TKsCustomForm::Dispatch(TMessage& Message) {
     case WM_CAPTURECHANGED:
         CaptureLost(reinterpret_cast<HWND>(Message.LParam));
         break;
+    case WM_SIZE:
+        FollowHostIconic();
+        break;
     case WM_ACTIVATE:
+        // Activated while minimised: the controller follows the host; a window already
+        // minimised stays so (a click on its caption is not a restore).
         if (!FCaptionActive && HIWORD(Message.WParam) != 0)
-            Minimize();
+            FollowHostIconic();
         break;
     case KM_REFRESHFRAME:
         KMRefreshFrame(Message);

@@ -252,6 +252,15 @@ private:
     void MaskOutsideShape(TKsBitmap& Image);
 
     // States.
+    // Takes the state the host put the window in: minimised (by its own commands, the
+    // application or another program) or back from it, with the rectangle it had before.
+    void FollowHostIconic();
+    // The window's bounds in the normal state while the host keeps it minimised.
+    RECT HostNormalBounds() const;
+    // Brings a minimised window back through the host; false when it was not minimised.
+    bool LeaveHostIconic();
+    // The size limits changed: the window is brought inside them at once.
+    void ConstraintsChanged(TObject* Sender);
     void ApplyBounds(const RECT& Bounds);
     RECT FormBounds() const;
     bool ShownModally() const;
@@ -318,6 +327,8 @@ private:
     TKsWindowState FPrevWindowState = TKsWindowState::kwsNormal;
     TKsWindowState FLoadedWindowState = TKsWindowState::kwsNormal;
     RECT FRestoreBounds{};
+    // The host window was minimised when the controller last looked.
+    bool FHostIconic = false;
     bool FTrayIconShown = false;
     std::wstring FTrayTip;
     std::unique_ptr<TKsMessageWindow> FUtilityWindow;

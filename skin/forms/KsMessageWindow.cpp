@@ -20,11 +20,14 @@ void RegisterMessageWindowClass() {
 
 } // namespace
 
-TKsMessageWindow::TKsMessageWindow(TObject* Sender, THandler Handler)
+TKsMessageWindow::TKsMessageWindow(TObject* Sender, THandler Handler, TKind Kind)
     : FSender(Sender), FHandler(std::move(Handler)) {
     RegisterMessageWindowClass();
-    FHandle = CreateWindowExW(0, MessageWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+    // Never shown; as a tool window it would not reach a taskbar even then.
+    const bool TopLevel = Kind == TKind::TopLevel;
+    FHandle = CreateWindowExW(
+        TopLevel ? WS_EX_TOOLWINDOW : 0, MessageWindowClass, L"", TopLevel ? WS_POPUP : 0, 0, 0, 0,
+        0, TopLevel ? nullptr : HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!FHandle)
         throw EOutOfResources("Out of system resources");
     // The window answers with the host's default until it knows this object.

@@ -1,5 +1,6 @@
-// TKsMessageWindow: a hidden message-only window that receives requests posted to it and
-// hands each message to its handler. What the handler does not take goes to the host's
+// TKsMessageWindow: a hidden window that receives requests posted to it and hands each
+// message to its handler. It is message-only unless it must hear what the host tells every
+// top-level window (the end of the session). What the handler does not take goes to the host's
 // default procedure; what it raises is reported through the application object and never
 // leaves the window procedure.
 #pragma once
@@ -8,6 +9,7 @@
 #include "framework/core/Objects.h"
 #include "framework/graphics/WinApi.h"
 
+#include <cstdint>
 #include <functional>
 
 class TKsMessageWindow {
@@ -15,9 +17,15 @@ public:
     // Answers true when it took the message (its Result is then the window's answer).
     using THandler = std::function<bool(TMessage& Message)>;
 
+    enum class TKind : uint8_t {
+        MessageOnly,
+        // A hidden top-level window, which the host tells when the session ends.
+        TopLevel
+    };
+
     // Sender is what exceptions of the handler are reported with. Raises EOutOfResources
     // when the host refuses the window.
-    TKsMessageWindow(TObject* Sender, THandler Handler);
+    TKsMessageWindow(TObject* Sender, THandler Handler, TKind Kind = TKind::MessageOnly);
     TKsMessageWindow(const TKsMessageWindow&) = delete;
     TKsMessageWindow& operator=(const TKsMessageWindow&) = delete;
     ~TKsMessageWindow();

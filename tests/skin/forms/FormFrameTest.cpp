@@ -12,7 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include <shellapi.h>
+
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -271,6 +275,68 @@ TEST_F(SkinnedForms, TheTrayHidesTheFormAndRestoringBringsItBack) {
     EXPECT_EQ(Controller->WindowState(), TKsWindowState::kwsNormal);
     EXPECT_TRUE(IsWindowVisible(Form->Handle()));
     EXPECT_TRUE(EqualRect(WindowRect(), Before));
+}
+
+BOOL CALLBACK CollectWindow(HWND Window, LPARAM Found) {
+    reinterpret_cast<std::vector<HWND>*>(Found)->push_back(Window);
+    return TRUE;
+}
+
+TEST_F(SkinnedForms, TheTrayIconGoesWhenTheSessionEnds) {
+    Controller->SetMinimizeApplication(false);
+    Controller->MinimizeToTray();
+    ASSERT_EQ(Controller->WindowState(), TKsWindowState::kwsTray);
+    // The host tells every top-level window of the program, hidden ones too; a message-only
+    // window would hear nothing.
+    std::vector<HWND> Windows;
+    EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&Windows));
+    HWND Utility = nullptr;
+    for (HWND Window : Windows) {
+        wchar_t Class[64]{};
+        GetClassNameW(Window, Class, 64);
+        if (std::wstring(Class) == L"SnapvaleKsMessageWindow")
+            Utility = Window;
+    }
+    ASSERT_NE(Utility, nullptr) << "the tray icon's window hears nothing of the session";
+    EXPECT_FALSE(IsWindowVisible(Utility));
+    for (HWND Window : Windows)
+        EXPECT_NE(SendMessageW(Window, WM_QUERYENDSESSION, 0, 0), 0);
+    for (HWND Window : Windows)
+        SendMessageW(Window, WM_ENDSESSION, TRUE, 0);
+    // The icon is gone: the host knows it no more.
+    NOTIFYICONDATAW Data{};
+    Data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    Data.hWnd = Utility;
+    Data.uID = static_cast<UINT>(reinterpret_cast<uintptr_t>(Controller));
+    EXPECT_FALSE(Shell_NotifyIconW(NIM_DELETE, &Data));
+}
+
+TEST_F(SkinnedForms, NewSizeLimitsApplyAtOnce) {
+    const RECT Before = WindowRect();
+    Controller->Constraints()->SetMaxWidth(RectWidth(Before) - 40);
+    Controller->Constraints()->SetMaxHeight(RectHeight(Before) - 30);
+    PumpUntil([] { return false; }, 5);
+    RECT After = WindowRect();
+    EXPECT_EQ(RectWidth(After), RectWidth(Before) - 40);
+    EXPECT_EQ(RectHeight(After), RectHeight(Before) - 30);
+    EXPECT_EQ(After.left, Before.left);
+    EXPECT_EQ(After.top, Before.top);
+    EXPECT_EQ(Form->Width(), RectWidth(After)) << "the form knows its new size";
+
+    Controller->Constraints()->SetMaxWidth(0);
+    Controller->Constraints()->SetMaxHeight(0);
+    Controller->Constraints()->SetMinWidth(RectWidth(Before) + 20);
+    Controller->Constraints()->SetMinHeight(RectHeight(Before) + 10);
+    PumpUntil([] { return false; }, 5);
+    After = WindowRect();
+    EXPECT_EQ(RectWidth(After), RectWidth(Before) + 20);
+    EXPECT_EQ(RectHeight(After), RectHeight(Before) + 10);
+
+    // A rolled-up form keeps its height below the minimum.
+    Controller->Rollup();
+    const RECT Rolled = WindowRect();
+    Controller->Constraints()->SetMinHeight(RectHeight(Before) + 20);
+    EXPECT_TRUE(EqualRect(WindowRect(), Rolled));
 }
 
 TEST_F(SkinnedForms, TheCloseButtonClosesTheForm) {

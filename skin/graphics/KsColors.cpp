@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 TKsColor KsWindow = 0xFFEBEBEEu;
 TKsColor KsBtnFace = 0xFFD2D2D2u;
@@ -137,7 +138,8 @@ TKsColor KsColorDarken(TKsColor Pixel, std::uint8_t Amount) {
 
 TKsColor KsColorChangeHue(TKsColor Pixel, int Delta) {
     const THsl Hsl = ToHsl(Pixel);
-    int Hue = RoundToEven(Hsl.H * 255.0f) + Delta;
+    // In 64 bits, so that a delta near the integer limits cannot overflow the sum.
+    std::int64_t Hue = std::int64_t(RoundToEven(Hsl.H * 255.0f)) + Delta;
     // The wheel is 255 steps long here, so the wrap subtracts 255, not 256.
     if (Hue >= 256)
         Hue -= 255;
@@ -165,15 +167,15 @@ std::uint8_t WeightAt(int Step) {
     return 0;
 }
 
-int WheelStep(int Hue) {
-    return ((Hue % 255) + 255) % 255;
+int WheelStep(std::int64_t Hue) {
+    return int(((Hue % 255) + 255) % 255);
 }
 
 } // namespace
 
 TKsHueShift::TKsHueShift(int Delta) : FDelta(Delta), FExact(Delta >= -255 && Delta <= 255) {
     for (int Hue = 0; Hue < 256; ++Hue) {
-        int Turned = Hue + Delta;
+        std::int64_t Turned = std::int64_t(Hue) + Delta;
         if (Turned >= 256)
             Turned -= 255;
         if (Turned < 0)

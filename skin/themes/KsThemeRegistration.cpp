@@ -2,6 +2,9 @@
 
 #include "framework/core/ClassRegistry.h"
 #include "skin/themes/KsThemeEngine.h"
+#include "skin/themes/TeThemeFlat.h"
+#include "skin/themes/TeThemeHighlight.h"
+#include "skin/themes/TeThemeLines.h"
 #include "skin/themes/TeThemeLuna.h"
 #include "skin/themes/TeThemeXPImpl.h"
 
@@ -14,6 +17,9 @@ void RegisterSkinThemes() {
     // painting.
     VisualStyles();
     RegisterTheme(TTeThemeLuna::Class);
+    RegisterTheme(TTeThemeHighlight::Class);
+    RegisterTheme(TTeThemeLines::Class);
+    RegisterTheme(TTeThemeFlat::Class);
     RegisterTheme(TTeTheme::Class);
     RegisterClass(TTeThemeEngine::Class);
 }

@@ -83,6 +83,9 @@ public:
     // The flags adjusted to the theme's reading order.
     uint32_t DrawTextFlags(uint32_t Flags) const;
 
+    // The bitmap's font set to the theme's text element Index.
+    void SelectFont(TKsBitmap& Bitmap, uint8_t Index);
+
     // Re-applies Hue and Brightness to the theme's own resources.
     virtual void UpdateColors();
 
@@ -171,8 +174,6 @@ protected:
     // A base colour through the hue and brightness shifts, as every theme with its own
     // colours hands them out. The round trip is made even without shifts.
     TColor ShiftedColor(TColor Base) const;
-    // The bitmap's font set to the theme's text element Index.
-    void SelectFont(TKsBitmap& Bitmap, uint8_t Index);
 
 private:
     int FHue = 0;

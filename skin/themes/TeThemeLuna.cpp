@@ -1,13 +1,13 @@
 #include "skin/themes/TeThemeLuna.h"
 
 #include "framework/windows/ResourceStream.h"
-#include "framework/windows/ShortCuts.h"
 #include "skin/graphics/KsBitmap.h"
 #include "skin/graphics/KsColors.h"
 #include "skin/graphics/KsUtils.h"
-#include "skin/menus/KsItemPainting.h"
 #include "skin/menus/KsItems.h"
 #include "skin/themes/LunaSkinLayout.h"
+#include "skin/themes/TeThemeMenuItems.h"
+#include "skin/themes/TeThemeParts.h"
 
 #include <array>
 
@@ -147,20 +147,6 @@ void CopyCentred(TKsBitmap& Skin, TKsBitmap& Dest, const RECT& Rect, const TPiec
     Copy(Skin, Dest, Rect.left + (RectWidth(Rect) - Piece.Width) / 2,
          Rect.top + (RectHeight(Rect) - Piece.Height) / 2, PieceRect(Piece), Transparent);
 }
-
-// Menu text and glyph places: the glyph column of a popup item, where its caption starts,
-// and the area of the sub-menu arrow (from the item's right).
-constexpr int GlyphColumnWidth = 22;
-constexpr int CaptionIndent = 26;
-constexpr int ArrowAreaLeft = 34;
-constexpr int ArrowAreaRight = 2;
-// A menu-bar item is its caption plus this much; a popup item its texts plus this much.
-constexpr int MenuBarItemPadding = 12;
-constexpr int PopupItemPadding = 74;
-constexpr int SeparatorHeight = 9;
-// The separator line: this far below the item's top, this far in from either side.
-constexpr int SeparatorLineTop = 4;
-constexpr int SeparatorLineInset = 2;
 
 std::unique_ptr<TKsBitmap> LoadSkin(const char* ResourceName) {
     auto Skin = std::make_unique<TKsBitmap>();
@@ -327,17 +313,12 @@ void TTeThemeLuna::DrawMenuBarBackground(TKsBitmap& Bitmap, int Width, int Heigh
 
 void TTeThemeLuna::MeasureMenuBarItem(TKsBitmap& Bitmap, TKsCustomItem& Item, int& Width,
                                       int& Height) {
-    SelectFont(Bitmap, 2);
-    Width = Bitmap.TextWidth(Item.Caption()) + MenuBarItemPadding;
-    Height = GetMetric(14);
+    TeMeasureMenuBarItem(*this, Bitmap, Item, Width, Height);
 }
 
 void TTeThemeLuna::MeasurePopupItem(TKsBitmap& Bitmap, TKsCustomItem& Item, int& Width,
                                     int& Height) {
-    SelectFont(Bitmap, 3);
-    Height = Item.IsSeparator() ? SeparatorHeight : GetMetric(14);
-    Width = Bitmap.TextWidth(Item.Caption()) + Bitmap.TextWidth(ShortCutToText(Item.ShortCut())) +
-            PopupItemPadding;
+    TeMeasurePopupItem(*this, Bitmap, Item, Width, Height);
 }
 
 void TTeThemeLuna::DrawMenuBarItem(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect,
@@ -355,8 +336,7 @@ void TTeThemeLuna::DrawMenuBarItem(TKsBitmap& Bitmap, TKsCustomItem& Item, const
         Bitmap.FrameRect(Face, Pixel(13));
         TextColor = 19;
     }
-    Bitmap.Font()->SetColor(GetColor(TextColor));
-    Bitmap.DrawText(Item.Caption(), Face, DrawTextFlags(TeTextCenter));
+    TeDrawMenuBarCaption(*this, Bitmap, Item, Face, TextColor);
 }
 
 void TTeThemeLuna::DrawMDIButton(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect,
@@ -379,39 +359,13 @@ void TTeThemeLuna::DrawMDIButton(TKsBitmap& Bitmap, TKsCustomItem& Item, const R
 void TTeThemeLuna::DrawPopupItem(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect,
                                  bool Selected, bool) {
     if (Item.IsSeparator()) {
-        Bitmap.FillRect(Rect, Pixel(16));
-        const int Top = Rect.top + SeparatorLineTop;
-        Bitmap.FillRect(
-            RECT{Rect.left + SeparatorLineInset, Top, Rect.right - SeparatorLineInset, Top + 1},
-            ColorToKsColor(clBtnShadow, 255));
+        TeDrawPopupSeparator(*this, Bitmap, Rect);
         return;
     }
-    SelectFont(Bitmap, 3);
     Bitmap.FillRect(Rect, Pixel(Selected ? 17 : 16));
     if (Selected)
         Bitmap.FrameRect(Rect, Pixel(13));
-    Bitmap.Font()->SetColor(GetColor(Selected ? 21 : 20));
-    KsDrawItemGlyph(Bitmap, Item,
-                    RECT{Rect.left, Rect.top, Rect.left + GlyphColumnWidth, Rect.bottom});
-    DrawPopupItemText(Bitmap, Item, Rect);
-    const TKsColor Text = ColorToKsColor(Bitmap.Font()->Color(), 255);
-    if (Item.Count() > 0)
-        KsDrawSubMenuArrow(
-            Bitmap,
-            RECT{Rect.right - ArrowAreaLeft, Rect.top, Rect.right - ArrowAreaRight, Rect.bottom},
-            Text);
-    KsDrawScrollMarkers(Bitmap, Item, Rect, Text);
-}
-
-void TTeThemeLuna::DrawPopupItemText(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect) {
-    if (!Item.Enabled())
-        Bitmap.Font()->SetColor(GetColor(22));
-    RECT TextArea{Rect.left + CaptionIndent, Rect.top, Rect.right, Rect.bottom};
-    Bitmap.DrawText(Item.Caption(), TextArea, DrawTextFlags(TeTextLeft));
-    if (Item.ShortCut() == scNone)
-        return;
-    TextArea.right -= RectHeight(Rect);
-    Bitmap.DrawText(ShortCutToText(Item.ShortCut()), TextArea, DrawTextFlags(TeTextRight));
+    TeDrawPopupItemContent(*this, Bitmap, Item, Rect, Selected, TTeSubMenuMark::tsmArrow);
 }
 
 void TTeThemeLuna::DrawPopupBackground(TKsBitmap& Bitmap, int Width, int Height) {
@@ -496,35 +450,7 @@ void TTeThemeLuna::DrawProgressBarFrame(TKsBitmap& Bitmap, const RECT& Rect) {
 
 void TTeThemeLuna::DrawProgressBarChunks(TKsBitmap& Bitmap, const RECT& BarRect,
                                          const RECT& FilledRect, bool Vertical, bool Smooth) {
-    const TKsColor Fill = Pixel(8);
-    if (Smooth) {
-        Bitmap.FillRect(FilledRect, Fill);
-        return;
-    }
-    // An empty bar has no chunk size to step by.
-    if (IsRectEmpty(BarRect))
-        return;
-    // Chunks are about two thirds of the bar's thickness, rounded to the nearest pixel.
-    const auto Chunk = [](int Thickness) { return (Thickness * 64 + 50) / 100; };
-    if (!Vertical) {
-        const int C = Chunk(RectHeight(BarRect));
-        const int Count = RectWidth(FilledRect) / (C + 2);
-        for (int I = 0; Count > 0 && I <= Count; ++I) {
-            const int Left = BarRect.left + (C + 2) * I;
-            RECT Part{Left, BarRect.top, Left + C, BarRect.bottom};
-            IntersectRect(&Part, &Part, &BarRect);
-            Bitmap.FillRect(Part, Fill);
-        }
-        return;
-    }
-    const int C = Chunk(RectWidth(BarRect)) + 2;
-    const int Count = RectHeight(FilledRect) / C;
-    for (int I = 0; Count > 0 && I <= Count; ++I) {
-        RECT Part{BarRect.left, BarRect.bottom - C + 2 - C * I, BarRect.right,
-                  BarRect.bottom - C * I};
-        IntersectRect(&Part, &Part, &BarRect);
-        Bitmap.FillRect(Part, Fill);
-    }
+    TeDrawProgressChunks(Bitmap, BarRect, FilledRect, Vertical, Smooth, Pixel(8));
 }
 
 void TTeThemeLuna::DrawTaskGroupBackground(TKsBitmap& Bitmap, const RECT& Rect, bool) {

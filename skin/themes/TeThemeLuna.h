@@ -99,8 +99,6 @@ protected:
 
 private:
     void LoadSkins();
-    // The text of a popup item that is not a separator: caption and short-cut.
-    void DrawPopupItemText(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect);
     void DrawStandardFrame(TKsBitmap& Skin, TKsBitmap& Bitmap, int Width, int Height);
     void DrawToolWindowFrame(TKsBitmap& Skin, TKsBitmap& Bitmap, int Width, int Height);
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <random>
 #include <vector>
 
@@ -46,6 +47,19 @@ TEST(KsColors, HueWrapsByTwoHundredFiftyFive) {
     EXPECT_EQ(KsRedOf(Back), 255);
     EXPECT_EQ(KsGreenOf(Back), 0);
     EXPECT_EQ(KsBlueOf(Back), 6);
+}
+
+// Turns near the integer limits: the sum of hue and turn does not overflow, greys stay grey
+// and both ways of turning agree.
+TEST(KsColors, HueTurnsByTheLargestDeltasWithoutOverflow) {
+    for (const int Delta : {INT_MAX, INT_MAX - 1, INT_MIN, INT_MIN + 1}) {
+        EXPECT_EQ(KsColorChangeHue(0x40808080u, Delta), 0xFF808080u) << Delta;
+        const TKsHueShift Shift(Delta);
+        for (const TKsColor Pixel : {0xFF00FF00u, 0xFF0000FFu, 0xFFFF0000u, 0xFF3366CCu}) {
+            EXPECT_EQ(KsColorChangeHue(Pixel, Delta) >> 24, 0xFFu);
+            EXPECT_EQ(Shift.Apply(Pixel), KsColorChangeHue(Pixel, Delta)) << Delta;
+        }
+    }
 }
 
 // The integer hue change against the single-precision one on every colour, for turns that

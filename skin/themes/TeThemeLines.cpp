@@ -16,8 +16,6 @@ constexpr TColor Rgb(int R, int G, int B) {
     return static_cast<TColor>(R | G << 8 | B << 16);
 }
 
-constexpr TColor FallbackColor = static_cast<TColor>(0xFFFF0000u);
-
 constexpr std::array<int, 30> Metrics{4,  4,  23, 18, 10, 18, 15, 12, 10, 6,  6,  1, 6,  6,  22,
                                       17, 13, 13, 13, 13, 11, 22, 4,  22, 17, 17, 1, 21, 15, 11};
 
@@ -39,6 +37,7 @@ constexpr int FrameInnerBevel = 15;
 } // namespace
 
 TColor TTeThemeLines::BaseColor(int Index) {
+    // Only the colours that differ from the Flat theme's.
     switch (Index) {
     case 0:
     case 8:
@@ -47,11 +46,6 @@ TColor TTeThemeLines::BaseColor(int Index) {
         return Rgb(100, 160, 255);
     case 1:
         return Rgb(168, 168, 168);
-    case 2:
-    case 18:
-    case 20:
-    case 23:
-        return Rgb(0, 0, 0);
     case 3:
     case 5:
     case 19:
@@ -64,22 +58,12 @@ TColor TTeThemeLines::BaseColor(int Index) {
     case 7:
     case 13:
         return Rgb(0, 51, 153);
-    case 9:
-        return Rgb(254, 254, 251);
-    case 10:
-        return Rgb(197, 197, 177);
     case 11:
         return Rgb(210, 210, 210);
     case 12:
         return Rgb(248, 199, 81);
-    case 22:
-        return Rgb(128, 128, 128);
-    case 24:
-        return Rgb(149, 206, 255);
-    case 25:
-        return Rgb(49, 106, 197);
     default:
-        return FallbackColor;
+        return TTeThemeFlat::BaseColor(Index);
     }
 }
 

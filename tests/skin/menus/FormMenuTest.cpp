@@ -29,11 +29,7 @@ protected:
     void SetUp() override {
         RegisterSkinMenus();
         Form.SetBounds(120, 120, 420, 300);
-        // The pointer rests off the form, where no item is hot under it: an open bar takes
-        // its first item from the keys alone.
-        RECT Work{};
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &Work, 0);
-        SetCursorPos(Work.right - 2, Work.bottom - 2);
+        ParkPointer();
         Controller = new TKsCustomForm(&Form);
         Controller->Loaded();
         Form.HandleNeeded();

@@ -40,6 +40,7 @@ protected:
         Form.SetBounds(100, 100, 400, 300);
         Form.HandleNeeded();
         Menu = new TKsCustomPopupMenu(&Form);
+        ParkPointer();
     }
 
     void PopupWith(std::initializer_list<WPARAM> Keys) {

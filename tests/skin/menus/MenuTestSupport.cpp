@@ -74,3 +74,9 @@ void RunPendingClicks() {
     for (int I = 0; I < 5; ++I)
         Application->ProcessMessages();
 }
+
+void ParkPointer() {
+    RECT Work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &Work, 0);
+    SetCursorPos(Work.right - 2, Work.bottom - 2);
+}

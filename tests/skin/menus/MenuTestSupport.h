@@ -59,3 +59,7 @@ TKsCustomItem* AddItem(TComponent& Owner, TKsCustomItem& Parent, const std::stri
 void QueueKeys(HWND Window, std::initializer_list<WPARAM> Keys);
 // Runs the application's loop until queued clicks have run.
 void RunPendingClicks();
+
+// Rests the pointer in a corner of the work area, off every window the tests open, so that
+// no item is hot under it and menus take their items from the keys alone.
+void ParkPointer();

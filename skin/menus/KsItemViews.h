@@ -115,8 +115,15 @@ private:
     // The hot item's rectangle in screen coordinates (empty when none).
     RECT HotScreenRect();
     bool ScreenPointInHotItem(POINT Point);
-    // Whether the point lies on the hot item of this view or of a view above it.
+    // Whether the point lies on the hot item of the topmost open level under it or of a
+    // level that level was opened from.
     bool ScreenPointInChainHotItem(POINT Point);
+    // Whether a press or release at the point belongs to the open menu: it lies on an open
+    // popup or on a hot item of the chain (a menu bar's other places are outside).
+    bool ScreenPointOnMenu(POINT Point);
+    // The innermost open level, from this one outwards, whose window lies under the point;
+    // null when none does.
+    TKsItemView* TopLevelUnder(POINT Point);
     HWND ControlWindow() const;
     void PostKey(WPARAM Key) const;
     // Makes the sub-item at Index hot and scrolls it into view.

@@ -61,10 +61,26 @@ bool TKsItemView::ScreenPointInHotItem(POINT Point) {
 }
 
 bool TKsItemView::ScreenPointInChainHotItem(POINT Point) {
-    for (TKsItemView* View = this; View; View = View->FParentView)
+    TKsItemView* const Top = TopLevelUnder(Point);
+    for (TKsItemView* View = Top ? Top : this; View; View = View->FParentView)
         if (View->ScreenPointInHotItem(Point))
             return true;
     return false;
+}
+
+bool TKsItemView::ScreenPointOnMenu(POINT Point) {
+    const TKsItemView* const Top = TopLevelUnder(Point);
+    return (Top && !Top->FDropDown) || ScreenPointInChainHotItem(Point);
+}
+
+TKsItemView* TKsItemView::TopLevelUnder(POINT Point) {
+    for (TKsItemView* View = this; View; View = View->FParentView) {
+        RECT Window{};
+        if (const HWND Handle = View->ControlWindow();
+            Handle && GetWindowRect(Handle, &Window) && PtInRect(&Window, Point))
+            return View;
+    }
+    return nullptr;
 }
 
 bool TKsItemView::Track() {
@@ -139,16 +155,12 @@ bool TKsItemView::PeekStep(const MSG& Message) {
         FLeaveLoop = true;
         return false;
     }
-    if (Message.message == WM_LBUTTONDOWN) {
-        const POINT P = MessageScreenPoint(Message);
-        if (ScreenPointInHotItem(P))
-            PostKey(VK_RETURN);
-        else if (!ScreenPointInChainHotItem(P)) {
-            // Outside the menu: every level closes and the press goes to the window under it.
-            CloseAll();
-            FLeaveLoop = true;
-            return false;
-        }
+    // A press on the menu only takes it out of the queue: an item acts on the release.
+    if (Message.message == WM_LBUTTONDOWN && !ScreenPointOnMenu(MessageScreenPoint(Message))) {
+        // Outside the menu: every level closes and the press goes to the window under it.
+        CloseAll();
+        FLeaveLoop = true;
+        return false;
     }
     return true;
 }
@@ -260,9 +272,11 @@ void TKsItemView::HandleKey(WPARAM Key, const MSG& Message) {
 void TKsItemView::HandleMouseMove(POINT ScreenPoint) {
     if (ScreenPoint.x == LastMousePos.x && ScreenPoint.y == LastMousePos.y)
         return;
-    TKsItemView* Outermost = this;
-    while (Outermost->FParentView)
-        Outermost = Outermost->FParentView;
+    // A level whose window lies over the point hides the items of the levels beneath it.
+    TKsItemView* Outermost = TopLevelUnder(ScreenPoint);
+    if (!Outermost)
+        for (Outermost = this; Outermost->FParentView;)
+            Outermost = Outermost->FParentView;
     for (TKsItemView* View = Outermost; View; View = View->FChildView) {
         TKsCustomItem* WasHot = View->FHotItem;
         View->HotTrack(ScreenPoint);
@@ -288,6 +302,6 @@ void TKsItemView::HandleMouseMove(POINT ScreenPoint) {
 void TKsItemView::HandleButtonUp(POINT ScreenPoint) {
     if (ScreenPointInHotItem(ScreenPoint))
         PostKey(VK_RETURN);
-    else if (!ScreenPointInChainHotItem(ScreenPoint))
+    else if (!ScreenPointOnMenu(ScreenPoint))
         CloseAll();
 }

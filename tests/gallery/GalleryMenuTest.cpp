@@ -272,3 +272,75 @@ TEST_F(SkinGalleryMenus, SystemMenuOpensWithAltSpaceAndOnTheCaptionAndMaximisesA
     const RECT Restored = WaitForWindowRect(Main, Normal, false);
     EXPECT_TRUE(EqualRect(&Restored, &Normal));
 }
+
+TEST_F(SkinGalleryMenus, AClickOnASystemMenuItemOverTheMenuBarRunsItAndOpensNothingElse) {
+    // Alt+Space opens the system menu at the client area's top left, over the menu bar; its
+    // first item, "Mi&nimize", lies on the bar's first item.
+    PressWith(VK_MENU, VK_SPACE);
+    const std::vector<HWND> Menu = ExpectLevels(1);
+    ASSERT_EQ(Menu.size(), 1u);
+    const POINT Minimize = FirstItemOf(Menu[0]);
+    RECT Bar = ScreenRectOf(MenuBar);
+    ASSERT_TRUE(PtInRect(&Bar, Minimize)) << "the system menu does not cover the bar";
+    WaitUntilIdle(Main);
+    MoveMouseTo(Minimize.x, Minimize.y);
+    WaitUntilIdle(Main);
+    ClickAt(Minimize.x, Minimize.y);
+    EXPECT_TRUE(WaitForPopupCount(Gallery->ProcessId(), 0).empty()) << DescribeDesktop();
+    EXPECT_TRUE(IsIconic(Main));
+    // Nothing opened later either: the bar's item under the click stays closed.
+    WaitUntilIdle(Main);
+    EXPECT_TRUE(PopupWindowsOf(Gallery->ProcessId()).empty()) << DescribeDesktop();
+}
+
+TEST_F(SkinGalleryMenus, TheMinimisedWindowsSystemMenuAndDoubleClickBringItBack) {
+    const RECT Normal = ScreenRectOf(Main);
+    PressWith(VK_MENU, VK_SPACE);
+    ExpectLevels(1);
+    Press({'N'});
+    ExpectLevels(0);
+    const RECT Minimised = WaitForWindowRect(Main, Normal, true);
+    ASSERT_TRUE(IsIconic(Main)) << DescribeDesktop();
+    const POINT OnCaption{(Minimised.left + Minimised.right) / 2,
+                          Minimised.top + GetSystemMetrics(SM_CYCAPTION) / 2};
+
+    // A right click on the minimised caption offers "&Restore" first; a click on it restores.
+    WaitUntilIdle(Main);
+    ClickAt(OnCaption.x, OnCaption.y, VK_RBUTTON);
+    const std::vector<HWND> Menu = ExpectLevels(1);
+    ASSERT_EQ(Menu.size(), 1u);
+    const POINT Restore = FirstItemOf(Menu[0]);
+    WaitUntilIdle(Main);
+    MoveMouseTo(Restore.x, Restore.y);
+    WaitUntilIdle(Main);
+    ClickAt(Restore.x, Restore.y);
+    const RECT RestoredByMenu = WaitForWindowRect(Main, Normal, false);
+    EXPECT_TRUE(EqualRect(&Normal, &RestoredByMenu)) << DescribeDesktop();
+    EXPECT_FALSE(IsIconic(Main));
+
+    // Minimised again, a double click on its caption restores it.
+    PressWith(VK_MENU, VK_SPACE);
+    ExpectLevels(1);
+    Press({'N'});
+    ExpectLevels(0);
+    WaitForWindowRect(Main, Normal, true);
+    ASSERT_TRUE(IsIconic(Main));
+    const RECT Again = ScreenRectOf(Main);
+    const POINT Centre{(Again.left + Again.right) / 2,
+                       Again.top + GetSystemMetrics(SM_CYCAPTION) / 2};
+    WaitUntilIdle(Main);
+    MoveMouseTo(Centre.x, Centre.y);
+    ClickAt(Centre.x, Centre.y);
+    ClickAt(Centre.x, Centre.y);
+    const RECT RestoredByDoubleClick = WaitForWindowRect(Main, Normal, false);
+    EXPECT_TRUE(EqualRect(&Normal, &RestoredByDoubleClick)) << DescribeDesktop();
+    EXPECT_FALSE(IsIconic(Main));
+
+    // And the restored window's system menu offers what a normal window allows.
+    PressWith(VK_MENU, VK_SPACE);
+    ExpectLevels(1);
+    Press({'X'});
+    ExpectLevels(0);
+    const RECT Maximised = WaitForWindowRect(Main, Normal, true);
+    EXPECT_FALSE(EqualRect(&Normal, &Maximised)) << "Maximize was not offered";
+}

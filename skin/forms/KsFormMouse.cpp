@@ -17,6 +17,10 @@ bool IsDragZone(TKsFormZone Zone) {
     return Zone >= TKsFormZone::fzCaption && Zone <= TKsFormZone::fzBottomRight;
 }
 
+bool IsCaptionButton(TKsFormZone Zone) {
+    return Zone >= TKsFormZone::fzClose && Zone <= TKsFormZone::fzTray;
+}
+
 } // namespace
 
 void TKsCustomForm::NCMouse(TMessage& Message) {
@@ -50,6 +54,12 @@ void TKsCustomForm::NCMouse(TMessage& Message) {
         break;
     case WM_NCLBUTTONDBLCLK:
         P = ScreenPoint();
+        // A quick second click on a caption button is another press of it.
+        if (IsCaptionButton(HitTest(P.x, P.y))) {
+            FMouseShift = 8;
+            MouseDown(TMouseButton::mbLeft, Left, P.x, P.y);
+            break;
+        }
         MouseDown(TMouseButton::mbLeft, LeftDouble, P.x, P.y);
         MouseUp(TMouseButton::mbLeft, LeftDouble, P.x, P.y);
         FMouseShift = 0;

@@ -280,13 +280,15 @@ TEST_F(SkinGalleryMenus, AClickOnASystemMenuItemOverTheMenuBarRunsItAndOpensNoth
     const std::vector<HWND> Menu = ExpectLevels(1);
     ASSERT_EQ(Menu.size(), 1u);
     const POINT Minimize = FirstItemOf(Menu[0]);
-    RECT Bar = ScreenRectOf(MenuBar);
+    const RECT Bar = ScreenRectOf(MenuBar);
     ASSERT_TRUE(PtInRect(&Bar, Minimize)) << "the system menu does not cover the bar";
     WaitUntilIdle(Main);
     MoveMouseTo(Minimize.x, Minimize.y);
     WaitUntilIdle(Main);
+    const RECT Normal = ScreenRectOf(Main);
     ClickAt(Minimize.x, Minimize.y);
     EXPECT_TRUE(WaitForPopupCount(Gallery->ProcessId(), 0).empty()) << DescribeDesktop();
+    WaitForWindowRect(Main, Normal, true);
     EXPECT_TRUE(IsIconic(Main));
     // Nothing opened later either: the bar's item under the click stays closed.
     WaitUntilIdle(Main);

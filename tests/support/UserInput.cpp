@@ -44,9 +44,20 @@ LONG AbsoluteY(int Y) {
     return (Y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
 }
 
-void SendButton(int Button, bool Down) {
+void QueueButton(int Button, bool Down) {
     SendMouse(ButtonFlags(Button, Down) | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
               AbsoluteX(AimedPoint.x), AbsoluteY(AimedPoint.y));
+}
+
+void QueueMove(int X, int Y) {
+    // Absolute coordinates are in 1/65536 of the screen; aiming at the centre of the pixel
+    // lands on it whatever the rounding.
+    AimedPoint = {X, Y};
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, AbsoluteX(X), AbsoluteY(Y));
+}
+
+void SendButton(int Button, bool Down) {
+    QueueButton(Button, Down);
     PumpMessagesFor(10);
 }
 
@@ -85,10 +96,7 @@ BOOL CALLBACK MatchWindow(HWND Window, LPARAM Data) {
 } // namespace
 
 void MoveMouseTo(int X, int Y) {
-    // Absolute coordinates are in 1/65536 of the screen; aiming at the centre of the pixel
-    // lands on it whatever the rounding.
-    AimedPoint = {X, Y};
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, AbsoluteX(X), AbsoluteY(Y));
+    QueueMove(X, Y);
     PumpMessagesFor(10);
 }
 
@@ -104,6 +112,12 @@ void ClickAt(int X, int Y, int Button) {
     MoveMouseTo(X, Y);
     PressMouse(Button);
     ReleaseMouse(Button);
+}
+
+void QueueClickAt(int X, int Y, int Button) {
+    QueueMove(X, Y);
+    QueueButton(Button, true);
+    QueueButton(Button, false);
 }
 
 void DragMouse(POINT From, POINT To, int Button, int Steps) {

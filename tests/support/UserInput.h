@@ -15,6 +15,8 @@ void MoveMouseTo(int X, int Y);
 void PressMouse(int Button);
 void ReleaseMouse(int Button);
 void ClickAt(int X, int Y, int Button = VK_LBUTTON);
+// The same, leaving the messages to the caller's own message loop (a menu's, say).
+void QueueClickAt(int X, int Y, int Button = VK_LBUTTON);
 // Presses at From, moves to To in Steps moves with the button held, releases at To.
 void DragMouse(POINT From, POINT To, int Button = VK_LBUTTON, int Steps = 8);
 

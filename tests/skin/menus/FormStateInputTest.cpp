@@ -47,7 +47,7 @@ std::vector<std::string> SysMenuFor(S State) {
 }
 
 // Clicks the item of the open menu with Caption, as a user would: the pointer moves onto
-// it and the button goes down and up there.
+// it and the button goes down and up there, handled by the menu's own loop.
 std::function<void()> ClickMenuItem(const std::string& Caption) {
     return [Caption] {
         TKsItemView* View = TKsItemView::TrackingView();
@@ -57,8 +57,7 @@ std::function<void()> ClickMenuItem(const std::string& Caption) {
                 continue;
             const RECT R = View->GetItemRect(Item);
             const POINT At = View->Control()->ClientToScreen(CentreOf(R));
-            MoveMouseTo(At.x, At.y);
-            ClickAt(At.x, At.y);
+            QueueClickAt(At.x, At.y);
             return;
         }
         ADD_FAILURE() << "the menu has no item " << Caption;
@@ -208,4 +207,62 @@ TEST_F(FormStates, SystemCommandsFromOutsideAndTheHostsAndApplicationsMinimiseAr
     ExpectState(S::kwsMinimized);
     Application->Restore();
     ExpectState(S::kwsNormal, Normal);
+}
+
+TEST_F(FormStates, CaptionButtonsAndDoubleClicksGoThereAndBack) {
+    const RECT Maximised = Controller->GetMaximizedBounds();
+    const RECT RolledUp = Controller->GetRollupBounds();
+    ClickButton(TKsBorderIcon::kbiMaximize);
+    ExpectState(S::kwsMaximized, Maximised);
+    ClickButton(TKsBorderIcon::kbiMaximize);
+    ExpectState(S::kwsNormal, Normal);
+    ClickButton(TKsBorderIcon::kbiRollup);
+    ExpectState(S::kwsRollup, RolledUp);
+    ClickButton(TKsBorderIcon::kbiRollup);
+    ExpectState(S::kwsNormal, Normal);
+
+    DoubleClick(CaptionPoint());
+    ExpectState(S::kwsMaximized, Maximised);
+    DoubleClick(CaptionPoint());
+    ExpectState(S::kwsNormal, Normal);
+
+    // The minimised window has no buttons of its own here: a double click on its caption
+    // brings it back to the state it left.
+    ClickButton(TKsBorderIcon::kbiMinimize);
+    ExpectState(S::kwsMinimized);
+    DoubleClick(MinimisedCaption());
+    ExpectState(S::kwsNormal, Normal);
+    ClickButton(TKsBorderIcon::kbiMaximize);
+    ExpectState(S::kwsMaximized, Maximised);
+    ClickButton(TKsBorderIcon::kbiMinimize);
+    ExpectState(S::kwsMinimized);
+    DoubleClick(MinimisedCaption());
+    ExpectState(S::kwsMaximized, Maximised);
+}
+
+TEST_F(FormStates, TheSystemMenuByMouseAndByAltSpaceGoesThereAndBack) {
+    const RECT Maximised = Controller->GetMaximizedBounds();
+    const RECT RolledUp = Controller->GetRollupBounds();
+    const auto Caption = [this] { RightClickCaption(); };
+    const auto Keys = [this] { AltSpace(); };
+    const auto Minimised = [this] { RightClickMinimisedCaption(); };
+
+    ChooseFromSysMenu(Caption, "Ma&ximize", S::kwsMaximized);
+    ExpectState(S::kwsMaximized, Maximised);
+    ChooseFromSysMenu(Keys, "&Restore", S::kwsNormal);
+    ExpectState(S::kwsNormal, Normal);
+    ChooseFromSysMenu(Keys, "Ro&llup", S::kwsRollup);
+    ExpectState(S::kwsRollup, RolledUp);
+    ChooseFromSysMenu(Caption, "&Restore", S::kwsNormal);
+    ExpectState(S::kwsNormal, Normal);
+
+    ChooseFromSysMenu(Caption, "Mi&nimize", S::kwsMinimized);
+    ExpectState(S::kwsMinimized);
+    ChooseFromSysMenu(Minimised, "&Restore", S::kwsNormal);
+    ExpectState(S::kwsNormal, Normal);
+    ChooseFromSysMenu(Keys, "Ma&ximize", S::kwsMaximized);
+    ChooseFromSysMenu(Keys, "Mi&nimize", S::kwsMinimized);
+    ExpectState(S::kwsMinimized);
+    ChooseFromSysMenu(Keys, "&Restore", S::kwsMaximized);
+    ExpectState(S::kwsMaximized, Maximised);
 }

@@ -197,7 +197,7 @@ void TKsCustomControlBar::InsertBand(TControl* Control, RECT R, bool Moving, int
             int Bottom = INT_MIN;
             for (int I = RowStart; I < End; ++I)
                 if (const TKsBand& Band = *FBands[static_cast<size_t>(I)]; Band.Visible)
-                    Bottom = std::max<int>(Bottom, Band.TempPos.y + Band.Height);
+                    Bottom = std::max(Bottom, ClampToInt(int64_t{Band.TempPos.y} + Band.Height));
             if (Bottom <= Middle)
                 continue;
             Index = RowStart;
@@ -311,7 +311,7 @@ int TKsCustomControlBar::LayOutRow(int RowStart, int RowTop, const RECT& Rect, b
         }
         Slack += Left - X;
         Band.TempPos = POINT{Left, RowTop};
-        Bottom = std::max(Bottom, RowTop + Band.Height);
+        Bottom = std::max(Bottom, ClampToInt(int64_t{RowTop} + Band.Height));
         X = BandRight(Band);
         CopyPlaceToChain(Band);
         if (Band.Parent &&
@@ -431,11 +431,11 @@ bool TKsCustomControlBar::ApplyBands() {
         if (!Band->Visible || Band->Parent)
             continue;
         const RECT& Insets = Band->Insets;
-        RECT Bounds{Band->TempPos.x + Insets.left, Band->TempPos.y + Insets.top,
-                    BandRight(*Band) - Insets.right,
-                    Band->TempPos.y + Band->Height - Insets.bottom};
+        int64_t Bottom = int64_t{Band->TempPos.y} + Band->Height - Insets.bottom;
         for (const TKsBand* Below = Band->Next; Below; Below = Below->Next)
-            Bounds.bottom += Below->Height;
+            Bottom += Below->Height;
+        RECT Bounds{Band->TempPos.x + Insets.left, Band->TempPos.y + Insets.top,
+                    BandRight(*Band) - Insets.right, ClampToInt(Bottom)};
         Bounds.right = std::max(Bounds.right, Bounds.left);
         Bounds.bottom = std::max(Bounds.bottom, Bounds.top);
         const RECT Current = Band->Control->BoundsRect();

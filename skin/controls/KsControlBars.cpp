@@ -7,6 +7,9 @@
 #include "skin/graphics/KsBitmap.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -90,23 +93,21 @@ bool TKsCustomControlBar::CanAutoSize(int& NewWidth, int& NewHeight) {
     if (!HandleAllocated() || (!IsDesigning() && ControlCount() == 0))
         return true;
     const bool Columns = Align() == TAlign::alLeft || Align() == TAlign::alRight;
-    int Extent = 0;
+    int64_t Extent = 0;
     for (const auto& Band : FBands) {
         if (!Band->Visible || Band->Parent)
             continue;
         const TControl& Control = *Band->Control;
         const RECT& Insets = Band->Insets;
-        Extent = std::max<int>(Extent, Columns ? Band->TempPos.x + Insets.left + Control.Width() +
-                                                Insets.right
-                                          : Band->TempPos.y + Insets.top + Control.Height() +
-                                                Insets.bottom);
+        Extent = std::max(Extent, Columns ? int64_t{Band->TempPos.x} + Insets.left +
+                                                Control.Width() + Insets.right
+                                          : int64_t{Band->TempPos.y} + Insets.top +
+                                                Control.Height() + Insets.bottom);
     }
     // The client area may lie inside a border: what lies beyond it is added.
     const RECT Client = ClientRect();
-    if (Columns)
-        NewWidth = Extent + Width() - Client.right;
-    else
-        NewHeight = Extent + Height() - Client.bottom;
+    const int64_t Size = Extent + (Columns ? Width() - Client.right : Height() - Client.bottom);
+    (Columns ? NewWidth : NewHeight) = static_cast<int>(std::min<int64_t>(Size, INT_MAX));
     return true;
 }
 

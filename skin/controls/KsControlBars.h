@@ -93,6 +93,8 @@ public:
     TKsBand* BandAt(int X, int Y) const;
     // The control whose band the user is moving, or nullptr.
     TControl* MovingControl() const { return FDragControl; }
+    // The control whose band was last removed (a control that left the bar), or nullptr.
+    TControl* LastBandControl() const { return FLastBandControl; }
 
     // Every band takes the place its control stands at now.
     virtual void StickControls();

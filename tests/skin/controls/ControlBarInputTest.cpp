@@ -1,7 +1,7 @@
 // The control bar under real input (SendInput on the Wine desktop): bands moved by their grips
 // within a row and into a new one, a double click tearing a band's control off into a
-// floating window (unless OnBandDrag vetoes it), Ctrl held while moving doing the same, and a
-// floating control dragged by its window's caption back over the bar docking as a band.
+// floating window (unless OnBandDrag vetoes it), and a floating control dragged by its
+// window's caption back over the bar docking as a band.
 #include "ControlTestSupport.h"
 #include "WindowTestSupport.h"
 
@@ -19,14 +19,6 @@ namespace {
 
 constexpr int Inset = 2;
 constexpr int RowHeight = 22 + 2 * Inset;
-
-void SendKey(WORD VirtualKey, bool Down) {
-    INPUT Input{};
-    Input.type = INPUT_KEYBOARD;
-    Input.ki.wVk = VirtualKey;
-    Input.ki.dwFlags = Down ? 0 : KEYEVENTF_KEYUP;
-    SendInput(1, &Input, sizeof(Input));
-}
 
 class ControlBarInput : public ::testing::Test {
 public:
@@ -104,21 +96,6 @@ TEST_F(ControlBarInput, ADoubleClickTearsTheControlOffUnlessOnBandDragVetoesIt) 
     EXPECT_TRUE(IsWindowVisible(A->Parent()->Handle()));
     EXPECT_EQ(Bar->FindBand(A), nullptr);
     EXPECT_EQ(B->Left(), 200); // the band left behind keeps its place
-}
-
-TEST_F(ControlBarInput, CtrlHeldWhileMovingABandTearsItOff) {
-    const POINT From = GripOf(B);
-    MoveMouseTo(From.x, From.y);
-    PressMouse(VK_LBUTTON);
-    MoveMouseTo(From.x - 10, From.y);
-    ASSERT_TRUE(PumpUntil([&] { return Bar->MovingControl() == B; }));
-    SendKey(VK_CONTROL, true);
-    MoveMouseTo(From.x - 20, From.y + 2);
-    PumpUntil([&] { return Bar->MovingControl() == nullptr; });
-    SendKey(VK_CONTROL, false);
-    ReleaseMouse(VK_LBUTTON);
-    ASSERT_TRUE(PumpUntil([&] { return B->Floating(); }));
-    EXPECT_EQ(Bar->FindBand(B), nullptr);
 }
 
 TEST_F(ControlBarInput, AFloatingControlDraggedOverTheBarDocksAndMovesOnAsABand) {

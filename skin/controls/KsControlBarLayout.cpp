@@ -49,16 +49,18 @@ TKsBand* TKsCustomControlBar::FindBand(const TControl* Control) const {
     return nullptr;
 }
 
+RECT TKsCustomControlBar::BandArea(const TKsBand& Band) {
+    const RECT Bounds = Band.Control->BoundsRect();
+    return RECT{Bounds.left - Band.Insets.left, Bounds.top - Band.Insets.top,
+                Bounds.right + Band.Insets.right, Bounds.bottom + Band.Insets.bottom};
+}
+
 TKsBand* TKsCustomControlBar::BandAt(int X, int Y) const {
     const POINT Point{X, Y};
     for (const auto& Band : FBands) {
         if (!Band->Visible || Band->Parent)
             continue;
-        RECT Area = Band->Control->BoundsRect();
-        Area.left -= Band->Insets.left;
-        Area.top -= Band->Insets.top;
-        Area.right += Band->Insets.right;
-        Area.bottom += Band->Insets.bottom;
+        const RECT Area = BandArea(*Band);
         if (PtInRect(&Area, Point))
             return Band.get();
     }

@@ -175,12 +175,7 @@ void TKsCustomControlBar::PaintControl() {
     for (const auto& Band : FBands) {
         if (!Band->Visible || Band->Parent)
             continue;
-        RECT R = Band->Control->BoundsRect();
-        R.left -= Band->Insets.left;
-        R.top -= Band->Insets.top;
-        R.right += Band->Insets.right;
-        R.bottom += Band->Insets.bottom;
-        PaintBand(Surface(), Band->Control, R);
+        PaintBand(Surface(), Band->Control, BandArea(*Band));
     }
 }
 

@@ -153,6 +153,8 @@ private:
 
     // ---- Bands and layout (KsControlBarLayout.cpp) ----
     RECT DefaultBandInsets() const;
+    // The band as it stands: its control grown by its insets.
+    static RECT BandArea(const TKsBand& Band);
     // Brings the bands in line with the controls: new ones get bands, Control's bands are
     // made anew at its bounds (at its wanted place while it is being moved). Answers whether
     // Control was new.

@@ -6,7 +6,20 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
+
+// Asks Done again and again until it answers True; False when it never did within Timeout ms.
+bool WaitUntil(const std::function<bool()>& Done, DWORD TimeoutMs = 10000) {
+    const DWORD Start = GetTickCount();
+    while (!Done()) {
+        if (GetTickCount() - Start > TimeoutMs)
+            return false;
+        Sleep(10);
+    }
+    return true;
+}
 
 class SkinGalleryControlBar : public testing::Test {
 protected:
@@ -57,15 +70,12 @@ TEST_F(SkinGalleryControlBar, BandsMoveBetweenRowsTearOffAndDockBack) {
     // Shapes to the bar's left edge: ahead of the menu bar, in the same row.
     const RECT ShapesBefore = ScreenRectOf(Shapes);
     Drag(GripOf(Shapes), POINT{BarBounds.left + 4, GripOf(Shapes).y});
-    const RECT ShapesAfter = WaitForWindowRect(Shapes, ShapesBefore, true);
-    EXPECT_LT(ShapesAfter.left, ScreenRectOf(Menu).left);
-    EXPECT_EQ(ShapesAfter.top, ShapesBefore.top);
+    EXPECT_TRUE(WaitUntil([&] { return ScreenRectOf(Shapes).left < ScreenRectOf(Menu).left; }));
+    EXPECT_EQ(ScreenRectOf(Shapes).top, ShapesBefore.top);
 
     // Tools one row down: a row of its own, and the bar grows.
-    const RECT ToolsBefore = ScreenRectOf(Tools);
     Drag(GripOf(Tools), POINT{GripOf(Tools).x, GripOf(Tools).y + 26});
-    const RECT ToolsAfter = WaitForWindowRect(Tools, ToolsBefore, true);
-    EXPECT_GE(ToolsAfter.top, ScreenRectOf(Menu).bottom);
+    EXPECT_TRUE(WaitUntil([&] { return ScreenRectOf(Tools).top >= ScreenRectOf(Menu).bottom; }));
     EXPECT_GT(ScreenRectOf(Bar).bottom, BarBounds.bottom);
 
     // A double click on its grip floats Tools in a window of its own.

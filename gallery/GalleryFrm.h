@@ -11,6 +11,7 @@
 #include "framework/windows/Forms.h"
 
 class TGalleryAnimationFrm;
+class TGalleryControlBarFrm;
 class TGalleryEditsFrm;
 class TGalleryToolWindowFrm;
 class TGalleryTranslucentFrm;
@@ -43,6 +44,7 @@ public:
     // The sender's Tag is the show animation to play.
     void AnimationClick(TObject* Sender);
     void EditsClick(TObject* Sender);
+    void ControlBarClick(TObject* Sender);
     // The focused slider panel steps its scroll bar with the arrow and page keys.
     void SliderPanelKeyDown(TObject* Sender, TKey& Key, TShiftState Shift);
 
@@ -63,6 +65,7 @@ private:
     TGalleryTranslucentFrm* FTranslucent = nullptr;
     TGalleryAnimationFrm* FAnimation = nullptr;
     TGalleryEditsFrm* FEdits = nullptr;
+    TGalleryControlBarFrm* FControlBar = nullptr;
 };
 
 extern TGalleryFrm* GalleryFrm;

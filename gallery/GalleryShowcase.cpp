@@ -6,12 +6,19 @@
 #include "framework/core/Properties.h"
 #include "framework/windows/ControlClasses.h"
 #include "skin/forms/KsThemeForms.h"
+#include "skin/menus/KsMenus.h"
+#include "skin/menus/KsThemeItems.h"
 
 namespace {
 
 const TMethodTable ShowcaseMethods{
     TPublished<TGalleryShowcaseFrm>::Method("CloseButtonClick",
                                             &TGalleryShowcaseFrm::CloseButtonClick),
+};
+
+const TMethodTable ControlBarMethods{
+    TPublished<TGalleryControlBarFrm>::Method("BarCommandClick",
+                                              &TGalleryControlBarFrm::BarCommandClick),
 };
 
 } // namespace
@@ -26,6 +33,8 @@ const TComponentClassOf<TGalleryAnimationFrm> TGalleryAnimationFrm::Class{
     "TGalleryAnimationFrm", TGalleryShowcaseFrm::Class};
 const TComponentClassOf<TGalleryEditsFrm> TGalleryEditsFrm::Class{"TGalleryEditsFrm",
                                                                   TGalleryShowcaseFrm::Class};
+const TComponentClassOf<TGalleryControlBarFrm> TGalleryControlBarFrm::Class{
+    "TGalleryControlBarFrm", TGalleryShowcaseFrm::Class, nullptr, &ControlBarMethods};
 
 void TGalleryShowcaseFrm::CloseButtonClick(TObject*) {
     Close();
@@ -52,6 +61,22 @@ TGalleryAnimationFrm::TGalleryAnimationFrm(TComponent* AOwner) : TGalleryShowcas
 
 TGalleryEditsFrm::TGalleryEditsFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
     ReadShowcaseLayout();
+}
+
+TGalleryControlBarFrm::TGalleryControlBarFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
+    ReadShowcaseLayout();
+    // The bar's root is a plain item: its themed menus take the engine one by one.
+    TKsCustomItem& Root = *ComponentNamed<TKsCustomMenuBar>(*this, "BarMenu")->Items();
+    for (int I = 0; I < Root.Count(); ++I)
+        if (auto* Themed = dynamic_cast<TTeThemeItem*>(Root.Items(I)))
+            Themed->SetThemeEngine(Frame().ThemeEngine());
+}
+
+void TGalleryControlBarFrm::BarCommandClick(TObject* Sender) {
+    if (auto* Item = dynamic_cast<TKsCustomItem*>(Sender))
+        SetCaption("Control bar: " + Item->Caption());
+    else if (auto* Control = dynamic_cast<TControl*>(Sender))
+        SetCaption("Control bar: " + Control->Caption());
 }
 
 void TGalleryAnimationFrm::SetAnimation(TKsAnimation Animation) {

@@ -1,7 +1,8 @@
 // The gallery's other forms, each a showcase of one kind of skinned window or control: a
 // tool-window frame like Snapvale's About box, a translucent form, a form shown with a
-// chosen show animation, and the skinned edits in each of their looks. Each has a Close
-// button and a themed frame on the main window's engine.
+// chosen show animation, the skinned edits in each of their looks, and a control bar holding
+// a menu bar and two bands of buttons. Each has a Close button and a themed frame on the main
+// window's engine.
 #pragma once
 
 #include "framework/windows/Forms.h"
@@ -60,4 +61,16 @@ public:
     const TClass& ClassType() const override { return Class; }
 
     explicit TGalleryEditsFrm(TComponent* AOwner);
+};
+
+// A control bar at the top holding a skinned menu bar and two bands of themed buttons that
+// can be moved, torn off and docked again. The caption names the last command.
+class TGalleryControlBarFrm : public TGalleryShowcaseFrm {
+public:
+    static const TComponentClassOf<TGalleryControlBarFrm> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    explicit TGalleryControlBarFrm(TComponent* AOwner);
+
+    void BarCommandClick(TObject* Sender);
 };

@@ -47,6 +47,9 @@ constexpr uint32_t CM_SYSCOLORCHANGE = CM_BASE + 36;
 constexpr uint32_t CM_WININICHANGE = CM_BASE + 37;
 constexpr uint32_t CM_FONTCHANGE = CM_BASE + 38;
 constexpr uint32_t CM_TABSTOPCHANGED = CM_BASE + 40;
+// A child joined (LParam 1) or left (LParam 0) a windowed control; WParam is the child, which
+// may be in its destructor when it leaves.
+constexpr uint32_t CM_CONTROLLISTCHANGE = CM_BASE + 44;
 constexpr uint32_t CM_CHILDKEY = CM_BASE + 46;
 constexpr uint32_t CM_HINTSHOW = CM_BASE + 48;
 constexpr uint32_t CM_RECREATEWND = CM_BASE + 51;

@@ -19,6 +19,10 @@ void TControl::HandleMouseDown(TMessage& Message, TMouseButton Button, bool Doub
         if (Button == TMouseButton::mbLeft)
             DblClick();
     }
+    if (Button == TMouseButton::mbLeft && FDragMode == TDragMode::dmAutomatic && !IsDesigning()) {
+        BeginDrag(false);
+        return;
+    }
     if (Button == TMouseButton::mbLeft) {
         if (FControlStyle.Contains(TControlStyleFlag::csCaptureMouse))
             SetMouseCapture(true);

@@ -2,6 +2,7 @@
 
 #include "framework/core/Properties.h"
 #include "framework/windows/ControlActions.h"
+#include "framework/windows/DragDock.h"
 #include "framework/windows/Forms.h"
 #include "framework/windows/Menus.h"
 #include "framework/windows/MouseTracking.h"
@@ -70,6 +71,15 @@ const TPropertyTable ControlProperties{
     P::Event("OnMouseMove", &TControl::OnMouseMove),
     P::Event("OnMouseUp", &TControl::OnMouseUp),
     P::Event("OnResize", &TControl::OnResize),
+    P::Enumeration("DragKind", DragKindInfo, &TControl::DragKind, &TControl::SetDragKind),
+    P::Enumeration("DragMode", DragModeInfo, &TControl::DragMode, &TControl::SetDragMode),
+    P::Integer("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor, crDrag),
+    P::Event("OnDragOver", &TControl::OnDragOver),
+    P::Event("OnDragDrop", &TControl::OnDragDrop),
+    P::Event("OnStartDrag", &TControl::OnStartDrag),
+    P::Event("OnEndDrag", &TControl::OnEndDrag),
+    P::Event("OnStartDock", &TControl::OnStartDock),
+    P::Event("OnEndDock", &TControl::OnEndDock),
 };
 
 } // namespace
@@ -84,6 +94,7 @@ TControl::TControl(TComponent* AOwner)
 }
 
 TControl::~TControl() {
+    DragControlDestroyed(this);
     ForgetMouseCapture();
     MouseTracker().ControlDestroyed(this);
     if (FParent)
@@ -399,7 +410,7 @@ void TControl::Resize() {
 
 void TControl::RequestAlign() {
     if (FParent)
-        FParent->Realign();
+        FParent->AlignControl(this);
 }
 
 void TControl::InvalidateControlArea(bool Erase) {

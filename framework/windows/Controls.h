@@ -13,6 +13,7 @@
 #include "framework/graphics/WinApi.h"
 #include "framework/windows/BiDiMode.h"
 #include "framework/windows/ControlMessages.h"
+#include "framework/windows/DragTypes.h"
 #include "framework/windows/SizeConstraints.h"
 
 #include <cstdint>
@@ -82,6 +83,7 @@ constexpr TCursor crSizeNWSE = -8;
 constexpr TCursor crSizeWE = -9;
 constexpr TCursor crUpArrow = -10;
 constexpr TCursor crHourGlass = -11;
+constexpr TCursor crDrag = -12;
 constexpr TCursor crNo = -18;
 constexpr TCursor crAppStart = -19;
 constexpr TCursor crHelp = -20;
@@ -108,6 +110,7 @@ class TControl;
 
 class TControl : public TComponent {
     friend class TWinControl;
+    friend class TDragOperation;
 
 public:
     static const TComponentClassOf<TControl> Class;
@@ -249,12 +252,46 @@ public:
     // Whether the mouse message with this client point should go to this control.
     virtual bool HitTest(POINT Point);
 
+    // Dragging the control with the mouse (DragDock.h).
+    TDragKind DragKind() const { return FDragKind; }
+    void SetDragKind(TDragKind Value) { FDragKind = Value; }
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode Value) { FDragMode = Value; }
+    // The pointer shown while a plain drag of the control is over a control that takes it.
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+    // Starts a drag of the control while the left button is held: at once (Immediate), or
+    // once the pointer has moved Threshold pixels (the system's drag distance when
+    // negative). Nothing happens while another drag runs.
+    void BeginDrag(bool Immediate, int Threshold = -1);
+    // Ends the control's drag, dropped where the pointer is or cancelled.
+    void EndDrag(bool Drop);
+    bool Dragging() const;
+    // The control lives in a floating window of its own.
+    bool Floating() const;
+    // Moves the control into Site at Bounds (Site's client coordinates); a floating window
+    // it leaves goes.
+    void ManualDock(TWinControl* Site, const RECT& Bounds);
+    // Moves the control into a floating window of its own whose client area covers
+    // ScreenRect.
+    void ManualFloat(const RECT& ScreenRect);
+    // Asked while a plain drag of Source is over the control (X, Y in client coordinates):
+    // the control takes it when OnDragOver is assigned and does not refuse.
+    virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    virtual void DragDrop(TObject* Source, int X, int Y);
+
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
     TNotifyEvent OnResize;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TNotifyEvent OnStartDrag;
+    TEndDragEvent OnEndDrag;
+    TNotifyEvent OnStartDock;
+    TEndDragEvent OnEndDock;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -275,6 +312,9 @@ protected:
     // Takes or releases the mouse for this control (the parent's window for a graphic one).
     void SetMouseCapture(bool Value);
     virtual void VisibleChanged();
+    // A drag of the control starts, and ends on Target (nullptr when nothing took it).
+    virtual void DoStartDrag();
+    virtual void DoEndDrag(TObject* Target, int X, int Y);
     // Takes the parent's colour, font or reading order while ParentColor, ParentFont or
     // ParentBiDiMode is set.
     void TakeParentColor();
@@ -320,6 +360,9 @@ private:
     bool FShowHint = false;
     TPopupMenu* FPopupMenu = nullptr;
     std::unique_ptr<TControlActionLink> FActionLink;
+    TDragKind FDragKind = TDragKind::dkDrag;
+    TDragMode FDragMode = TDragMode::dmManual;
+    TCursor FDragCursor = crDrag;
 };
 
 // The control that holds the mouse capture (a graphic control's parent window holds the

@@ -23,6 +23,9 @@ const TPropertyTable WinControlProperties{
     P::Event("OnKeyDown", &TWinControl::OnKeyDown),
     P::Event("OnKeyUp", &TWinControl::OnKeyUp),
     P::Event("OnKeyPress", &TWinControl::OnKeyPress),
+    P::Boolean("DockSite", &TWinControl::DockSite, &TWinControl::SetDockSite),
+    P::Event("OnDockOver", &TWinControl::OnDockOver),
+    P::Event("OnDockDrop", &TWinControl::OnDockDrop),
 };
 
 bool IsWindowed(const TControl* Control) {
@@ -166,6 +169,7 @@ void TWinControl::InsertControl(TControl* AControl) {
     AControl->TakeParentFont();
     AControl->TakeParentBiDiMode();
     AControl->InvalidateControlArea(true);
+    Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<uintptr_t>(AControl), 1);
     Realign();
 }
 
@@ -186,6 +190,7 @@ void TWinControl::RemoveControl(TControl* AControl) {
     }
     FControls.erase(std::find(FControls.begin(), FControls.end(), AControl));
     AControl->FParent = nullptr;
+    Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<uintptr_t>(AControl), 0);
     Realign();
 }
 
@@ -227,26 +232,35 @@ void TWinControl::SetChildZOrder(TControl* AControl, bool TopMost) {
 }
 
 void TWinControl::EnableAlign() {
-    if (FAlignLevel > 0 && --FAlignLevel == 0)
+    if (FAlignLevel > 0 && --FAlignLevel == 0 &&
+        FControlState.Contains(TControlStateFlag::csAlignmentNeeded))
         Realign();
 }
 
-void TWinControl::Realign() {
-    if (FAlignLevel > 0 || FAligning || IsLoading() || IsDestroying())
+void TWinControl::AlignControl(TControl* AControl) {
+    if (FAlignLevel > 0) {
+        FControlState.Include(TControlStateFlag::csAlignmentNeeded);
         return;
+    }
+    if (FAligning || IsLoading() || IsDestroying())
+        return;
+    FControlState.Exclude(TControlStateFlag::csAlignmentNeeded);
     FAligning = true;
-    RECT FreeArea{};
+    RECT Area = ClientRect();
     try {
-        ApplyAnchors();
-        RECT Area = ClientRect();
         AdjustClientRect(Area);
-        FreeArea = AlignChildControls(FControls, Area);
+        AlignControls(AControl, Area);
     } catch (...) {
         FAligning = false;
         throw;
     }
     FAligning = false;
-    ControlsAligned(FreeArea);
+    ControlsAligned(Area);
+}
+
+void TWinControl::AlignControls(TControl*, RECT& Rect) {
+    ApplyAnchors();
+    Rect = AlignChildControls(FControls, Rect);
 }
 
 void TWinControl::ControlsAligned(const RECT&) {}

@@ -45,7 +45,10 @@ public:
     void SetChildZOrder(TControl* AControl, bool TopMost);
 
     // Lays out the aligned and anchored children again (deferred while disabled/loading).
-    void Realign();
+    void Realign() { AlignControl(nullptr); }
+    // The same, on behalf of AControl, whose bounds or visibility changed.
+    void AlignControl(TControl* AControl);
+    // A layout asked for while alignment is disabled runs when it is enabled again.
     void DisableAlign() { ++FAlignLevel; }
     void EnableAlign();
 
@@ -95,6 +98,18 @@ public:
     void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
     void Loaded() override;
 
+    // A dock site takes controls that a dock drag brings (DragDock.h).
+    bool DockSite() const { return FDockSite; }
+    void SetDockSite(bool Value) { FDockSite = Value; }
+    // Asked while a dock drag is over the site (X, Y in client coordinates); Accept comes in
+    // True and OnDockOver may refuse. The site may move Source's DockRect.
+    virtual void DockOver(TDragDockObject& Source, int X, int Y, TDragState State, bool& Accept);
+    // The drag was dropped on the site: the base docks the control at Source's DockRect,
+    // then raises OnDockDrop.
+    virtual void DockDrop(TDragDockObject& Source, int X, int Y);
+    TDockOverEvent OnDockOver;
+    TDockDropEvent OnDockDrop;
+
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
     TKeyEvent OnKeyDown;
@@ -111,6 +126,10 @@ protected:
     // Creates the window and the windows of the visible windowed children.
     void CreateHandle();
     void DestroyHandle();
+    // Lays out the children in Rect (the client area less AdjustClientRect) on behalf of
+    // AControl (nullptr when no one child asked); leaves in Rect the part that the controls
+    // aligned to its edges leave. The base moves the anchored and the aligned children.
+    virtual void AlignControls(TControl* AControl, RECT& Rect);
     // Runs after the children have been laid out again; FreeArea is the part of the client
     // area that the controls aligned to its edges leave.
     virtual void ControlsAligned(const RECT& FreeArea);
@@ -157,6 +176,7 @@ private:
     std::vector<TWinControl*> FTabList;
     bool FShowing = false;
     bool FTabStop = false;
+    bool FDockSite = false;
     int FLoadedTabOrder = -1;
     int FAlignLevel = 0;
     bool FAligning = false;

@@ -1,6 +1,7 @@
 #include "skin/controls/KsControlsRegistration.h"
 
 #include "framework/core/ClassRegistry.h"
+#include "skin/controls/KsControlBars.h"
 #include "skin/controls/KsEdits.h"
 #include "skin/controls/KsScrollBars.h"
 #include "skin/controls/KsSpeedButtons.h"
@@ -15,5 +16,5 @@ void RegisterSkinControls() {
     Registered = true;
     RegisterClasses({&TTeThemeButton::Class, &TKsSpeedContainer::Class, &TKsSpeedDivider::Class,
                      &TKsScrollBar::Class, &TTeThemeScrollBar::Class, &TKsEdit::Class,
-                     &TTeThemeEdit::Class});
+                     &TTeThemeEdit::Class, &TKsCustomControlBar::Class});
 }

@@ -6,6 +6,7 @@
 #include "framework/windows/ControlMessages.h"
 #include "framework/windows/Forms.h"
 #include "framework/windows/ImageLists.h"
+#include "skin/controls/KsControlBars.h"
 #include "skin/forms/KsFormScopes.h"
 #include "skin/forms/KsForms.h"
 #include "skin/graphics/KsBitmap.h"
@@ -166,8 +167,20 @@ void TKsCustomMenuBar::ItemsChanged(TKsCustomItem*) {
 
 void TKsCustomMenuBar::UpdateItems() {
     ApplySettings();
+    NoteControlBarParent();
     FView->Layout();
     Invalidate();
+}
+
+void TKsCustomMenuBar::SetParent(TWinControl* AParent) {
+    TKsMenuComponent::SetParent(AParent);
+    NoteControlBarParent();
+    Invalidate();
+}
+
+void TKsCustomMenuBar::NoteControlBarParent() {
+    // The themes draw the items of a bar on a control bar as tool buttons.
+    Items()->SetInControlBar(dynamic_cast<TKsCustomControlBar*>(Parent()) != nullptr);
 }
 
 void TKsCustomMenuBar::GetItemArea(RECT& Rect) {
@@ -181,6 +194,7 @@ void TKsCustomMenuBar::GetItemArea(RECT& Rect) {
 void TKsCustomMenuBar::Loaded() {
     TKsCustomControl::Loaded();
     ApplySettings();
+    NoteControlBarParent();
     if (!IsDesigning())
         if (auto* Form = dynamic_cast<TCustomForm*>(Owner());
             Form && Form->FormStyle() == TFormStyle::fsMDIForm)

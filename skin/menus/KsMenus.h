@@ -119,6 +119,8 @@ public:
     static void AddItem(TComponent& Container, TKsCustomItem& Item);
     void Loaded() override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // On a control bar the items are drawn as tool buttons.
+    void SetParent(TWinControl* AParent) override;
     void Dispatch(TMessage& Message) override;
 
 protected:
@@ -128,6 +130,8 @@ protected:
 
 private:
     void ItemsChanged(TKsCustomItem* Item);
+    // Tells the items whether the bar stands on a control bar.
+    void NoteControlBarParent();
     void MDIButtonClick(TObject* Sender);
     void CreateMDIButtons();
     void SetMDIButtonsVisible(bool Value);

@@ -3,10 +3,11 @@
 #include "framework/core/Streams.h"
 #include "skin/graphics/KsBitmap.h"
 #include "skin/graphics/KsColors.h"
+#include "skin/themes/TeThemeLuna.h"
+#include "skin/themes/TeThemePreview.h"
 #include "tools/artwork/GlyphArtwork.h"
 #include "tools/artwork/LunaSkinArtwork.h"
 #include "tools/artwork/LunaSkinPieces.h"
-#include "tools/artwork/LunaThemePreview.h"
 
 #include <algorithm>
 #include <memory>
@@ -175,7 +176,8 @@ TArtworkBytes MakeArtworkSheet() {
         GlyphCells.push_back(GlyphCellSize(Measure, Glyphs[I]));
         GlyphGroups.push_back(I > 0 && Glyphs[I].Background != Glyphs[I - 1].Background);
     }
-    const auto Preview = DrawLunaThemePreview();
+    TTeThemeLuna Luna;
+    const auto Preview = DrawThemePreview(Luna);
     const int PiecesTop = Gap * 2 + Preview->Height() * PreviewScale;
     const auto Nowhere = [](size_t, int, int) {};
     const int GlyphsTop = FlowCells(PieceCells, PieceGroups, PiecesTop, Nowhere) + Gap;

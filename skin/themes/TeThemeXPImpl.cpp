@@ -1,7 +1,5 @@
 #include "skin/themes/TeThemeXPImpl.h"
 
-#include "framework/windows/PaintScopes.h"
-
 namespace {
 
 template <class F> void Resolve(HMODULE Module, const char* Name, F& Entry) {
@@ -119,11 +117,9 @@ bool TTeVisualStyleClass::DrawBackground(HDC DC, int Part, int State, const RECT
     // host's stand-in fill.
     if (Api.IsThemePartDefined && !Api.IsThemePartDefined(FTheme, Part, 0))
         return false;
-    // Pictures drawn at their own size stand out of a smaller rectangle: nothing may reach
-    // past the element's own pixels.
-    const TSavedDCState Clipping(DC);
-    IntersectClipRect(DC, Rect.left, Rect.top, Rect.right, Rect.bottom);
-    const bool Drawn = SUCCEEDED(Api.DrawThemeBackground(FTheme, DC, Part, State, &Rect, nullptr));
+    // Pictures drawn at their own size stand out of a smaller rectangle: clipped to it,
+    // nothing reaches past the element's own pixels.
+    const bool Drawn = SUCCEEDED(Api.DrawThemeBackground(FTheme, DC, Part, State, &Rect, &Rect));
     GdiFlush();
     return Drawn;
 }

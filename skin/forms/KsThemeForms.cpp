@@ -7,10 +7,9 @@
 #include "skin/graphics/KsColors.h"
 #include "skin/graphics/KsUtils.h"
 #include "skin/menus/KsThemeItems.h"
+#include "skin/themes/TeThemeXP.h"
 
 namespace {
-
-constexpr const char* NativeThemeName = "XP ThemeAPI";
 
 using P = TPublished<TTeThemeForm>;
 const TPropertyTable ThemeFormProperties{
@@ -106,8 +105,9 @@ bool TTeThemeForm::ThemeAvailable() const {
     return FThemeLink.AvailableTheme() != nullptr;
 }
 
+// Known by name: a theme of another class under the host style's name is treated alike.
 bool TTeThemeForm::NativeTheme() const {
-    return Theme().ThemeClass().GetName() == NativeThemeName;
+    return Theme().ThemeClass().GetName() == TTeThemeXP::GetName();
 }
 
 void TTeThemeForm::ThemeEngineChanged() {
@@ -152,8 +152,7 @@ void TTeThemeForm::Dispatch(TMessage& Message) {
     if (Message.Msg == WM_THEMECHANGED) {
         TTeThemeEngine* Engine = FThemeLink.Engine();
         if (Engine && Engine->UseNativeXPTheme())
-            if (const TTeThemeClass* Native = FindThemeClass(NativeThemeName))
-                Engine->SetThemeClass(*Native);
+            Engine->SetThemeClass(TTeThemeXP::Class);
         Message.Result = 0;
         MarkHandled();
         return;

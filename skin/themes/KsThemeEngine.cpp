@@ -6,6 +6,7 @@
 #include "framework/windows/Forms.h"
 #include "framework/windows/Screen.h"
 #include "skin/themes/TeThemeLuna.h"
+#include "skin/themes/TeThemeXP.h"
 #include "skin/themes/TeThemeXPImpl.h"
 
 #include <cstring>
@@ -16,10 +17,6 @@ std::vector<const TTeThemeClass*>& ThemeRegistry() {
     static std::vector<const TTeThemeClass*> Registry;
     return Registry;
 }
-
-// The display name of the XP theme, which switches in when the engine asks for the host's
-// own visual style.
-constexpr const char* NativeThemeName = "XP ThemeAPI";
 
 // A stored theme name is a display name; none is longer than this.
 constexpr int32_t MaxThemeNameLength = 255;
@@ -122,10 +119,8 @@ void TTeThemeEngine::SetDeltaBrightness(int Value) {
 
 void TTeThemeEngine::Loaded() {
     TComponent::Loaded();
-    if (!FUseNativeXPTheme || !VisualStylesActive())
-        return;
-    if (const TTeThemeClass* Native = FindThemeClass(NativeThemeName))
-        SetThemeClass(*Native);
+    if (FUseNativeXPTheme && VisualStylesActive())
+        SetThemeClass(TTeThemeXP::Class);
 }
 
 void TTeThemeEngine::NotifyThemeChange() {

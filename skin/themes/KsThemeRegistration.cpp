@@ -6,7 +6,17 @@
 #include "skin/themes/TeThemeHighlight.h"
 #include "skin/themes/TeThemeLines.h"
 #include "skin/themes/TeThemeLuna.h"
+#include "skin/themes/TeThemeXP.h"
 #include "skin/themes/TeThemeXPImpl.h"
+
+std::vector<const TTeThemeClass*> SkinThemeClasses(bool VisualStylesLoaded) {
+    std::vector<const TTeThemeClass*> Classes{&TTeThemeLuna::Class, &TTeThemeHighlight::Class,
+                                              &TTeThemeLines::Class, &TTeThemeFlat::Class,
+                                              &TTeTheme::Class};
+    if (VisualStylesLoaded)
+        Classes.insert(Classes.begin(), &TTeThemeXP::Class);
+    return Classes;
+}
 
 void RegisterSkinThemes() {
     static bool Registered = false;
@@ -15,11 +25,7 @@ void RegisterSkinThemes() {
     Registered = true;
     // The host's visual-styles library is looked up once, now, rather than in the middle of
     // painting.
-    VisualStyles();
-    RegisterTheme(TTeThemeLuna::Class);
-    RegisterTheme(TTeThemeHighlight::Class);
-    RegisterTheme(TTeThemeLines::Class);
-    RegisterTheme(TTeThemeFlat::Class);
-    RegisterTheme(TTeTheme::Class);
+    for (const TTeThemeClass* Theme : SkinThemeClasses(VisualStylesLoaded()))
+        RegisterTheme(*Theme);
     RegisterClass(TTeThemeEngine::Class);
 }

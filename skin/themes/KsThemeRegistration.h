@@ -4,4 +4,13 @@
 // later calls do nothing.
 #pragma once
 
+#include <vector>
+
+class TTeThemeClass;
+
 void RegisterSkinThemes();
+
+// The theme classes in the order they are registered: the host's own visual style first,
+// only where its library is there to draw with, then Luna, Highlight, Lines, Flat and
+// "No Theme".
+std::vector<const TTeThemeClass*> SkinThemeClasses(bool VisualStylesLoaded);

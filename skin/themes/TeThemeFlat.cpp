@@ -200,18 +200,28 @@ void TTeThemeFlat::DrawCaptionGlyph(TKsBitmap& Bitmap, const RECT& Rect, TTeCapt
     const RECT Area{Rect.left + CaptionGlyphInsetX, Rect.top + CaptionGlyphInsetY,
                     Rect.right - CaptionGlyphInsetX, Rect.bottom - CaptionGlyphInsetY};
     const auto KindIndex = static_cast<size_t>(Kind);
-    std::unique_ptr<TKsBitmap> Glyph;
-    if (KindIndex < CaptionSymbols.size())
-        Glyph = TeRenderFrameControl(RectWidth(Area), RectHeight(Area), DFC_CAPTION,
-                                     CaptionSymbols[KindIndex] | (Pressed ? DFCS_PUSHED : 0));
-    else if (Kind <= TTeCaptionButtonKind::cbkTray)
-        Glyph = RenderShapeButton(RectWidth(Area), RectHeight(Area), Kind, Pressed);
-    if (Glyph)
-        TeDrawGlyphInk(Bitmap, *Glyph, Area.left, Area.top, KsBlack);
+    if (KindIndex < CaptionSymbols.size()) {
+        const auto Symbol =
+            TeRenderFrameControl(RectWidth(Area), RectHeight(Area), DFC_CAPTION,
+                                 CaptionSymbols[KindIndex] | (Pressed ? DFCS_PUSHED : 0));
+        if (Symbol)
+            TeDrawSymbolInk(Bitmap, *Symbol, Area.left, Area.top, KsBlack);
+        return;
+    }
+    if (Kind > TTeCaptionButtonKind::cbkTray)
+        return;
+    const auto Shape = RenderShapeButton(RectWidth(Area), RectHeight(Area), Kind, Pressed);
+    if (Shape)
+        TeDrawGlyphInk(Bitmap, *Shape, Area.left, Area.top, KsBlack);
 }
 
 void TTeThemeFlat::DrawDisabledButton(TKsBitmap& Bitmap, int Width, int Height) {
-    TeRoundFrame(Bitmap, RECT{0, 0, Width, Height}, ButtonCorner, Pixel(9));
+    const RECT Face{0, 0, Width, Height};
+    if (IsRectEmpty(Face))
+        return;
+    // The disabled fill, so that the face shows as a button and not as the window behind it.
+    Bitmap.FillRoundRect(Face, ButtonCorner, ButtonFill(TTeDrawState::tdsDisabled));
+    Bitmap.RoundFrame(Face, ButtonCorner, Pixel(9));
 }
 
 TKsColor TTeThemeFlat::ButtonFill(TTeDrawState State) {
@@ -346,10 +356,7 @@ void TTeThemeFlat::DrawMDIButton(TKsBitmap& Bitmap, TKsCustomItem& Item, const R
 }
 
 void TTeThemeFlat::DrawPopupBackground(TKsBitmap& Bitmap, int Width, int Height) {
-    const RECT Outer{0, 0, Width, Height};
-    Bitmap.FrameRect(Outer, Pixel(13));
-    Bitmap.FrameRect(InflateRectBy(Outer, -1), Pixel(16));
-    Bitmap.FrameRect(InflateRectBy(Outer, -2), Pixel(16));
+    TeDrawPopupFrames(*this, Bitmap, Width, Height);
 }
 
 void TTeThemeFlat::DrawPopupItem(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect,

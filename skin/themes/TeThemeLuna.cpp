@@ -184,8 +184,20 @@ void TTeThemeLuna::UpdateColors() {
     }
 }
 
-int TTeThemeLuna::GetMetric(uint8_t Index) {
+int TTeThemeLuna::Metric(uint8_t Index) {
     return Index < Metrics.size() ? Metrics[Index] : 0;
+}
+
+int TTeThemeLuna::FontSize(uint8_t Index) {
+    return Index == 0 ? 10 : 8;
+}
+
+TFontStyles TTeThemeLuna::FontStyle(uint8_t Index) {
+    return Index <= 1 ? TFontStyles{TFontStyle::fsBold} : TFontStyles{};
+}
+
+int TTeThemeLuna::GetMetric(uint8_t Index) {
+    return Metric(Index);
 }
 
 TColor TTeThemeLuna::GetColor(int Index) {
@@ -201,11 +213,11 @@ std::string TTeThemeLuna::GetFontName(uint8_t) {
 }
 
 int TTeThemeLuna::GetFontSize(uint8_t Index) {
-    return Index == 0 ? 10 : 8;
+    return FontSize(Index);
 }
 
 TFontStyles TTeThemeLuna::GetFontStyle(uint8_t Index) {
-    return Index <= 1 ? TFontStyles{TFontStyle::fsBold} : TFontStyles{};
+    return FontStyle(Index);
 }
 
 // ---- Forms ----
@@ -323,20 +335,7 @@ void TTeThemeLuna::MeasurePopupItem(TKsBitmap& Bitmap, TKsCustomItem& Item, int&
 
 void TTeThemeLuna::DrawMenuBarItem(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect,
                                    bool Selected, bool NotTracking) {
-    SelectFont(Bitmap, 2);
-    Bitmap.FillRect(Rect, Pixel(Item.InControlBar() ? 11 : 14));
-    const RECT Face = InflateRectBy(Rect, -1);
-    int TextColor = 18;
-    if (Selected && Item.InControlBar()) {
-        DrawToolButton(Bitmap, Face,
-                       NotTracking ? TTeDrawState::tdsNormal : TTeDrawState::tdsPressed, false,
-                       false);
-    } else if (Selected) {
-        Bitmap.FillRect(Face, Pixel(15));
-        Bitmap.FrameRect(Face, Pixel(13));
-        TextColor = 19;
-    }
-    TeDrawMenuBarCaption(*this, Bitmap, Item, Face, TextColor);
+    TeDrawSolidMenuBarItem(*this, Bitmap, Item, Rect, Selected, NotTracking, true);
 }
 
 void TTeThemeLuna::DrawMDIButton(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect,
@@ -358,21 +357,11 @@ void TTeThemeLuna::DrawMDIButton(TKsBitmap& Bitmap, TKsCustomItem& Item, const R
 
 void TTeThemeLuna::DrawPopupItem(TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect,
                                  bool Selected, bool) {
-    if (Item.IsSeparator()) {
-        TeDrawPopupSeparator(*this, Bitmap, Rect);
-        return;
-    }
-    Bitmap.FillRect(Rect, Pixel(Selected ? 17 : 16));
-    if (Selected)
-        Bitmap.FrameRect(Rect, Pixel(13));
-    TeDrawPopupItemContent(*this, Bitmap, Item, Rect, Selected, TTeSubMenuMark::tsmArrow);
+    TeDrawSolidPopupItem(*this, Bitmap, Item, Rect, Selected);
 }
 
 void TTeThemeLuna::DrawPopupBackground(TKsBitmap& Bitmap, int Width, int Height) {
-    const RECT Outer{0, 0, Width, Height};
-    Bitmap.FrameRect(Outer, Pixel(13));
-    Bitmap.FrameRect(InflateRectBy(Outer, -1), Pixel(16));
-    Bitmap.FrameRect(InflateRectBy(Outer, -2), Pixel(16));
+    TeDrawPopupFrames(*this, Bitmap, Width, Height);
 }
 
 // ---- Controls ----

@@ -18,6 +18,11 @@ public:
 
     static std::string GetName() { return "Luna"; }
     static bool IsAvailable() { return true; }
+    // The theme's sizes and text sizes and styles, which need no skin; a theme that cannot
+    // read a size of its own answers these.
+    static int Metric(uint8_t Index);
+    static int FontSize(uint8_t Index);
+    static TFontStyles FontStyle(uint8_t Index);
 
     // Loads both skins; a missing resource raises the framework's resource error.
     TTeThemeLuna();

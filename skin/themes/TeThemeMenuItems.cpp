@@ -65,6 +65,10 @@ void TeMeasurePopupItem(TTeTheme& Theme, TKsBitmap& Bitmap, TKsCustomItem& Item,
 
 void TeDrawPopupSeparator(TTeTheme& Theme, TKsBitmap& Bitmap, const RECT& Rect) {
     Bitmap.FillRect(Rect, Pixel(Theme, 16));
+    TeDrawSeparatorLine(Bitmap, Rect);
+}
+
+void TeDrawSeparatorLine(TKsBitmap& Bitmap, const RECT& Rect) {
     const int Top = Rect.top + SeparatorLineTop;
     Bitmap.FillRect(
         RECT{Rect.left + SeparatorLineInset, Top, Rect.right - SeparatorLineInset, Top + 1},
@@ -90,9 +94,48 @@ void TeDrawPopupItemContent(TTeTheme& Theme, TKsBitmap& Bitmap, TKsCustomItem& I
     KsDrawScrollMarkers(Bitmap, Item, Rect, Text);
 }
 
-void TeDrawMenuBarCaption(TTeTheme& Theme, TKsBitmap& Bitmap, TKsCustomItem& Item,
-                          const RECT& Face, int TextColor) {
+void TeDrawMenuBarCaption(TTeTheme& Theme, TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Face,
+                          int TextColor) {
     Theme.SelectFont(Bitmap, 2);
     Bitmap.Font()->SetColor(Theme.GetColor(TextColor));
     Bitmap.DrawText(Item.Caption(), Face, Theme.DrawTextFlags(TeTextCenter));
+}
+
+void TeDrawPopupFrames(TTeTheme& Theme, TKsBitmap& Bitmap, int Width, int Height) {
+    const RECT Outer{0, 0, Width, Height};
+    Bitmap.FrameRect(Outer, Pixel(Theme, 13));
+    Bitmap.FrameRect(InflateRectBy(Outer, -1), Pixel(Theme, 16));
+    Bitmap.FrameRect(InflateRectBy(Outer, -2), Pixel(Theme, 16));
+}
+
+void TeDrawSolidMenuBarItem(TTeTheme& Theme, TKsBitmap& Bitmap, TKsCustomItem& Item,
+                            const RECT& Rect, bool Selected, bool NotTracking,
+                            bool OutlineSelection) {
+    Theme.SelectFont(Bitmap, 2);
+    Bitmap.FillRect(Rect, Pixel(Theme, Item.InControlBar() ? 11 : 14));
+    const RECT Face = InflateRectBy(Rect, -1);
+    int TextColor = 18;
+    if (Selected && Item.InControlBar()) {
+        Theme.DrawToolButton(Bitmap, Face,
+                             NotTracking ? TTeDrawState::tdsNormal : TTeDrawState::tdsPressed,
+                             false, false);
+    } else if (Selected) {
+        Bitmap.FillRect(Face, Pixel(Theme, 15));
+        if (OutlineSelection)
+            Bitmap.FrameRect(Face, Pixel(Theme, 13));
+        TextColor = 19;
+    }
+    TeDrawMenuBarCaption(Theme, Bitmap, Item, Face, TextColor);
+}
+
+void TeDrawSolidPopupItem(TTeTheme& Theme, TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect,
+                          bool Selected) {
+    if (Item.IsSeparator()) {
+        TeDrawPopupSeparator(Theme, Bitmap, Rect);
+        return;
+    }
+    Bitmap.FillRect(Rect, Pixel(Theme, Selected ? 17 : 16));
+    if (Selected)
+        Bitmap.FrameRect(Rect, Pixel(Theme, 13));
+    TeDrawPopupItemContent(Theme, Bitmap, Item, Rect, Selected, TTeSubMenuMark::tsmArrow);
 }

@@ -21,6 +21,8 @@ void TeMeasurePopupItem(TTeTheme& Theme, TKsBitmap& Bitmap, TKsCustomItem& Item,
 
 // A separator item: the popup's item colour with a shadow line across.
 void TeDrawPopupSeparator(TTeTheme& Theme, TKsBitmap& Bitmap, const RECT& Rect);
+// Only the separator's shadow line, over whatever the item's background is.
+void TeDrawSeparatorLine(TKsBitmap& Bitmap, const RECT& Rect);
 
 // How a theme marks an item that opens a sub-menu: the host's menu arrow, or a small round
 // dot outlined in the selection outline colour.
@@ -32,5 +34,20 @@ void TeDrawPopupItemContent(TTeTheme& Theme, TKsBitmap& Bitmap, TKsCustomItem& I
                             const RECT& Rect, bool Selected, TTeSubMenuMark Mark);
 
 // A menu-bar item's caption centred in Face, in font 2 and the colour of index TextColor.
-void TeDrawMenuBarCaption(TTeTheme& Theme, TKsBitmap& Bitmap, TKsCustomItem& Item,
-                          const RECT& Face, int TextColor);
+void TeDrawMenuBarCaption(TTeTheme& Theme, TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Face,
+                          int TextColor);
+
+// A popup window's border: a frame in the outline colour (13) and two rings of the item
+// colour (16) inside it; the items paint the rest.
+void TeDrawPopupFrames(TTeTheme& Theme, TKsBitmap& Bitmap, int Width, int Height);
+
+// A menu-bar item in plain colours: the bar's colour (the face colour on a control bar);
+// selected, a tool button on a control bar, else filled with colour 15 and, when
+// OutlineSelection, outlined in colour 13; then the caption.
+void TeDrawSolidMenuBarItem(TTeTheme& Theme, TKsBitmap& Bitmap, TKsCustomItem& Item,
+                            const RECT& Rect, bool Selected, bool NotTracking,
+                            bool OutlineSelection);
+// A popup item in plain colours: a separator, or filled with colour 17 and outlined in
+// colour 13 when selected (colour 16 otherwise), then its content with the host's arrow.
+void TeDrawSolidPopupItem(TTeTheme& Theme, TKsBitmap& Bitmap, TKsCustomItem& Item, const RECT& Rect,
+                          bool Selected);

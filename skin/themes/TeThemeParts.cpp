@@ -10,6 +10,12 @@ namespace {
 
 constexpr int DropDownWidth = 7;
 constexpr int DropDownHeight = 4;
+// The edges of a frame control's button.
+constexpr int FrameControlEdge = 2;
+
+int Lightness(TKsColor Pixel) {
+    return KsRedOf(Pixel) + KsGreenOf(Pixel) + KsBlueOf(Pixel);
+}
 
 template <class PixelRule>
 void ForEachGlyphPixel(const TKsBitmap& Glyph, int X, int Y, PixelRule Rule) {
@@ -126,4 +132,14 @@ void TeDrawGlyphInk(TKsBitmap& Bitmap, const TKsBitmap& Glyph, int X, int Y, TKs
         if (TeIsBlack(Pixel))
             Bitmap.SetPixels(PX, PY, Ink);
     });
+}
+
+void TeDrawSymbolInk(TKsBitmap& Bitmap, const TKsBitmap& Glyph, int X, int Y, TKsColor Ink) {
+    // Three quarters of the face's lightness, kept in whole numbers.
+    const int InkLimit = Lightness(ColorToKsColor(clBtnFace, 255)) * 3;
+    GdiFlush();
+    for (int GY = FrameControlEdge; GY < Glyph.Height() - FrameControlEdge; ++GY)
+        for (int GX = FrameControlEdge; GX < Glyph.Width() - FrameControlEdge; ++GX)
+            if (Lightness(Glyph.Bits()[GY * Glyph.Width() + GX]) * 4 <= InkLimit)
+                Bitmap.SetPixels(X + GX, Y + GY, Ink);
 }

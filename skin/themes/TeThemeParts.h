@@ -41,3 +41,8 @@ void TeDrawRecoloredGlyph(TKsBitmap& Bitmap, const TKsBitmap& Glyph, int X, int 
                           TKsColor Face);
 // Only the black pixels of Glyph drawn at (X, Y), in Ink; the others leave Bitmap alone.
 void TeDrawGlyphInk(TKsBitmap& Bitmap, const TKsBitmap& Glyph, int X, int Y, TKsColor Ink);
+// The symbol of a rendered frame control (a caption symbol) drawn at (X, Y) in Ink, without
+// its button's edges (two pixels all round) and face. The host smooths the symbol's edges,
+// and a one-pixel line that falls between two rows comes out grey in both: a pixel counts
+// as ink where the symbol covers at least a quarter of it, a quarter darker than the face.
+void TeDrawSymbolInk(TKsBitmap& Bitmap, const TKsBitmap& Glyph, int X, int Y, TKsColor Ink);

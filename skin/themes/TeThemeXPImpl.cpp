@@ -96,3 +96,46 @@ bool VisualStylesActive() {
     return Api.Loaded && Api.IsAppThemed && Api.IsAppThemed() && Api.IsThemeActive &&
            Api.IsThemeActive();
 }
+
+TTeVisualStyleClass::TTeVisualStyleClass(const wchar_t* ClassName) {
+    const TTeVisualStylesApi& Api = VisualStyles();
+    // A handle that could not be closed again is not taken.
+    if (Api.OpenThemeData && Api.CloseThemeData)
+        FTheme = Api.OpenThemeData(nullptr, ClassName);
+}
+
+TTeVisualStyleClass::~TTeVisualStyleClass() {
+    if (FTheme)
+        VisualStyles().CloseThemeData(FTheme);
+}
+
+bool TTeVisualStyleClass::DrawBackground(HDC DC, int Part, int State, const RECT& Rect) const {
+    const TTeVisualStylesApi& Api = VisualStyles();
+    if (!FTheme || !Api.DrawThemeBackground || Rect.right <= Rect.left || Rect.bottom <= Rect.top)
+        return false;
+    // A part the style leaves out would come back as success with nothing drawn, or as the
+    // host's stand-in fill.
+    if (Api.IsThemePartDefined && !Api.IsThemePartDefined(FTheme, Part, 0))
+        return false;
+    // Pictures drawn at their own size stand out of a smaller rectangle: clipped to it,
+    // nothing reaches past the element's own pixels.
+    const bool Drawn = SUCCEEDED(Api.DrawThemeBackground(FTheme, DC, Part, State, &Rect, &Rect));
+    GdiFlush();
+    return Drawn;
+}
+
+bool TTeVisualStyleClass::PartSize(int Part, int State, SIZE& Size) const {
+    const TTeVisualStylesApi& Api = VisualStyles();
+    return FTheme && Api.GetThemePartSize &&
+           SUCCEEDED(Api.GetThemePartSize(FTheme, nullptr, Part, State, nullptr, TS_TRUE, &Size));
+}
+
+TGdiObject<HRGN> TTeVisualStyleClass::BackgroundRegion(int Part, int State,
+                                                       const RECT& Rect) const {
+    const TTeVisualStylesApi& Api = VisualStyles();
+    HRGN Region = nullptr;
+    if (!FTheme || !Api.GetThemeBackgroundRegion ||
+        FAILED(Api.GetThemeBackgroundRegion(FTheme, nullptr, Part, State, &Rect, &Region)))
+        return {};
+    return TGdiObject<HRGN>(Region);
+}

@@ -4,6 +4,7 @@
 // whole table to act as another host.
 #pragma once
 
+#include "framework/graphics/GdiHandles.h"
 #include "framework/graphics/WinApi.h"
 
 #include <uxtheme.h>
@@ -63,3 +64,27 @@ TTeVisualStylesApi SetVisualStyles(const TTeVisualStylesApi& Api);
 bool VisualStylesLoaded();
 // The library is loaded, and both IsAppThemed and IsThemeActive answer non-zero.
 bool VisualStylesActive();
+
+// One visual-styles class of the host, open for the object's lifetime, which is one theme
+// operation: nothing is kept between operations, so a change of the host's style shows at
+// the next one. Not open when the library, its entries or the class are missing.
+class TTeVisualStyleClass {
+public:
+    explicit TTeVisualStyleClass(const wchar_t* ClassName);
+    TTeVisualStyleClass(const TTeVisualStyleClass&) = delete;
+    TTeVisualStyleClass& operator=(const TTeVisualStyleClass&) = delete;
+    ~TTeVisualStyleClass();
+
+    bool IsOpen() const { return FTheme != nullptr; }
+    // Draws Part in State over Rect and nowhere else; false when nothing could be drawn: the
+    // class is not open, the rectangle is empty, the style leaves the part out or the host
+    // failed.
+    bool DrawBackground(HDC DC, int Part, int State, const RECT& Rect) const;
+    // The part's own size; false when it cannot be read.
+    bool PartSize(int Part, int State, SIZE& Size) const;
+    // The region Part in State covers when drawn over Rect; none when it cannot be had.
+    TGdiObject<HRGN> BackgroundRegion(int Part, int State, const RECT& Rect) const;
+
+private:
+    HTHEME FTheme = nullptr;
+};

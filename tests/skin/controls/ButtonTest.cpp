@@ -13,6 +13,8 @@
 #include "skin/graphics/KsColors.h"
 #include "skin/themes/KsThemeEngine.h"
 #include "skin/themes/KsThemeRegistration.h"
+#include "skin/themes/TeThemeXP.h"
+#include "skin/themes/TeThemeXPImpl.h"
 #include "tests/support/UserInput.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +33,10 @@ std::unique_ptr<TBitmap> GlyphOf(int Width, int Height, TColor Fill) {
     const RECT All{0, 0, Width, Height};
     Canvas->FillRect(All);
     return Glyph;
+}
+
+BOOL WINAPI StylesOff() {
+    return FALSE;
 }
 
 class Buttons : public ::testing::Test {
@@ -363,6 +369,29 @@ TEST_F(Buttons, WithoutAnAvailableThemeTheFaceIsThePlainOne) {
     Button->Invalidate();
     Button->RenderSurface();
     EXPECT_EQ(SurfacePixel(Face, 0, 0), ColorToKsColor(clBtnHighlight, 255));
+}
+
+TEST_F(Buttons, UnderTheHostsStyleSwitchedOffTheFaceIsThePlainOne) {
+    TTeThemeEngine Engine(nullptr);
+    Engine.SetThemeClass(TTeThemeXP::Class);
+    ASSERT_EQ(&Engine.Theme()->ThemeClass(), &TTeThemeXP::Class);
+    Button->SetThemeEngine(&Engine);
+    Button->SetTransparent(false);
+    Button->SetColor(clSilver);
+    Button->HandleNeeded();
+    const TKsBitmap& Face = Button->Surface();
+    const auto Render = [&] {
+        Button->Invalidate();
+        Button->RenderSurface();
+        return SurfacePixel(Face, 0, 0);
+    };
+    TTeVisualStylesApi Off = VisualStyles();
+    Off.IsThemeActive = StylesOff;
+    const TTeVisualStylesApi Host = SetVisualStyles(Off);
+    const TKsColor Plain = Render();
+    SetVisualStyles(Host);
+    EXPECT_EQ(Plain, ColorToKsColor(clBtnHighlight, 255));
+    EXPECT_NE(Render(), Plain) << "the host's own button once its style is on again";
 }
 
 TEST_F(Buttons, DisabledGlyphsAreGreyOrTheirOwnCell) {

@@ -7,6 +7,7 @@
 #include "skin/graphics/KsUtils.h"
 #include "skin/themes/KsThemeRegistration.h"
 #include "skin/themes/TeThemeLuna.h"
+#include "skin/themes/TeThemeXP.h"
 
 #include <gtest/gtest.h>
 
@@ -109,12 +110,18 @@ TEST_F(ThemedForms, ACaptionButtonLightsUpUnderTheCursorOnlyWhileActive) {
 }
 
 TEST_F(ThemedForms, TheHostsStyleChangeSwitchesThemesOnlyWhenAskedTo) {
-    RegisterTheme(TNativeNamedTheme::Class);
     SendMessageW(Form->Handle(), WM_THEMECHANGED, 0, 0);
     EXPECT_EQ(&Engine->Theme()->ThemeClass(), &TTeThemeLuna::Class);
     Engine->SetUseNativeXPTheme(true);
     SendMessageW(Form->Handle(), WM_THEMECHANGED, 0, 0);
-    EXPECT_EQ(&Engine->Theme()->ThemeClass(), &TNativeNamedTheme::Class);
+    EXPECT_EQ(&Engine->Theme()->ThemeClass(), &TTeThemeXP::Class);
+    // The host's own buttons: no roll-up and no tray, and the frame takes the style's sizes.
+    Controller->SetBorderIcons(
+        {TKsBorderIcon::kbiClose, TKsBorderIcon::kbiRollup, TKsBorderIcon::kbiTray});
+    EXPECT_FALSE(IsRectEmpty(Controller->GetBorderIconRect(TKsBorderIcon::kbiClose)));
+    EXPECT_TRUE(IsRectEmpty(Controller->GetBorderIconRect(TKsBorderIcon::kbiRollup)));
+    EXPECT_TRUE(IsRectEmpty(Controller->GetBorderIconRect(TKsBorderIcon::kbiTray)));
+    EXPECT_EQ(Controller->GetClientBounds().top, Engine->Theme()->GetMetric(2));
 }
 
 TEST_F(ThemedForms, WithoutAnEngineTheFrameIsThePlainOne) {

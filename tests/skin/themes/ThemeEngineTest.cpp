@@ -6,6 +6,7 @@
 #include "skin/themes/KsThemeEngine.h"
 #include "skin/themes/KsThemeRegistration.h"
 #include "skin/themes/TeThemeLuna.h"
+#include "skin/themes/TeThemeXP.h"
 #include "skin/themes/TeThemeXPImpl.h"
 
 #include <gtest/gtest.h>
@@ -119,13 +120,12 @@ TEST_F(ThemeEngine, ANamedThemeIsSwitchedToAndAStoredVersionIsIgnored) {
 
 TEST_F(ThemeEngine, DamagedThemeNamesKeepLuna) {
     const char* Bodies[] = {
-        "    ThemeClass = {0B000000 58502054 68656D65 415049}", // "XP ThemeAPI": not registered
-        "    ThemeClass = {04000000 6C756E61}",                 // "luna": case matters
-        "    ThemeClass = {FFFFFFFF 4C756E61}",                 // negative length
-        "    ThemeClass = {FFFFFF7F 4C756E61}",                 // far longer than the data
-        "    ThemeClass = {00010000 4C756E61}",                 // longer than any name
-        "    ThemeClass = {08000000 4C756E61}",                 // truncated name
-        "    ThemeClass = {0400}",                              // truncated length
+        "    ThemeClass = {04000000 6C756E61}", // "luna": case matters
+        "    ThemeClass = {FFFFFFFF 4C756E61}", // negative length
+        "    ThemeClass = {FFFFFF7F 4C756E61}", // far longer than the data
+        "    ThemeClass = {00010000 4C756E61}", // longer than any name
+        "    ThemeClass = {08000000 4C756E61}", // truncated name
+        "    ThemeClass = {0400}",              // truncated length
         "    ThemeClass = {}",
     };
     for (const char* Body : Bodies) {
@@ -239,4 +239,37 @@ TEST_F(ThemeEngine, VisualStylesAreAskedOfTheEntriesInUse) {
     EXPECT_FALSE(VisualStylesActive());
     SetVisualStyles(Host);
     EXPECT_TRUE(VisualStylesActive());
+}
+
+TEST_F(ThemeEngine, TheHostsStyleComesFirstOnlyWhereItsLibraryIsThere) {
+    const auto Names = [](const std::vector<const TTeThemeClass*>& Classes) {
+        std::vector<std::string> Result;
+        for (const TTeThemeClass* Class : Classes)
+            Result.push_back(Class->GetName());
+        return Result;
+    };
+    const std::vector<std::string> Own{"Luna", "Highlight", "Lines", "Flat", "No Theme"};
+    EXPECT_EQ(Names(SkinThemeClasses(false)), Own);
+    std::vector<std::string> WithHost = Own;
+    WithHost.insert(WithHost.begin(), "XP ThemeAPI");
+    EXPECT_EQ(Names(SkinThemeClasses(true)), WithHost);
+    // This host has the library: a layout naming the host's style gets it.
+    auto Root = ReadEngineLayout("    ThemeClass = {0B000000 58502054 68656D65 415049}");
+    EXPECT_EQ(&EngineOf(*Root).Theme()->ThemeClass(), &TTeThemeXP::Class);
+}
+
+TEST_F(ThemeEngine, AfterLoadingTheHostsStyleTakesOverOnlyWhenAskedForAndOn) {
+    const auto Loaded = [](const std::string& UseNative) {
+        return ReadEngineLayout("    UseNativeXPTheme = " + UseNative +
+                                "\n    ThemeClass = {04000000 4C756E61}");
+    };
+    EXPECT_EQ(&EngineOf(*Loaded("False")).Theme()->ThemeClass(), &TTeThemeLuna::Class);
+    EXPECT_EQ(&EngineOf(*Loaded("True")).Theme()->ThemeClass(), &TTeThemeXP::Class);
+
+    TTeVisualStylesApi Off = VisualStyles();
+    Off.IsThemeActive = ThemeInactive;
+    const TTeVisualStylesApi Host = SetVisualStyles(Off);
+    auto WhileOff = Loaded("True");
+    SetVisualStyles(Host);
+    EXPECT_EQ(&EngineOf(*WhileOff).Theme()->ThemeClass(), &TTeThemeLuna::Class);
 }

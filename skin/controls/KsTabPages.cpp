@@ -83,14 +83,14 @@ void TKsCustomTabSheet::SetPageIndex(int Value) {
     if (Wanted == Current)
         return;
     Pages.Move(Current, Wanted);
-    FTabControl->UpdatePages();
+    FTabControl->SyncTabs(false);
 }
 
 void TKsCustomTabSheet::SetPageVisible(bool Value) {
     if (!KsChangeValue(FPageVisible, Value))
         return;
     if (FTabControl)
-        FTabControl->UpdatePages();
+        FTabControl->SyncTabs(false);
 }
 
 void TKsCustomTabSheet::SetBorderWidth(int Value) {
@@ -131,7 +131,7 @@ void TKsCustomTabSheet::Dispatch(TMessage& Message) {
     case CM_TEXTCHANGED:
         TCustomControl::Dispatch(Message);
         if (FTabControl)
-            FTabControl->UpdatePages();
+            FTabControl->SyncTabs(false);
         break;
     case CM_SHOWINGCHANGED:
         TCustomControl::Dispatch(Message);
@@ -193,7 +193,7 @@ void TKsCustomTabControl::InsertPage(TKsCustomTabSheet* Page) {
         if (IsDesigning())
             NamePage(*Page);
     }
-    UpdatePages();
+    SyncTabs(false);
 }
 
 void TKsCustomTabControl::RemovePage(TKsCustomTabSheet* Page) {
@@ -210,7 +210,7 @@ void TKsCustomTabControl::RemovePage(TKsCustomTabSheet* Page) {
     if (WasActive)
         ShowPage(PageOfTab(0));
     // No tab is left standing for the page that went.
-    UpdatePages();
+    SyncTabs(false);
 }
 
 void TKsCustomTabControl::ShowPage(TKsCustomTabSheet* Page) {
@@ -252,12 +252,19 @@ void TKsCustomTabControl::NamePage(TKsCustomTabSheet& Page) const {
 }
 
 void TKsCustomTabControl::UpdatePages() {
+    SyncTabs(true);
+}
+
+void TKsCustomTabControl::SyncTabs(bool MakeMissingPages) {
     if (FUpdatingPages)
         return;
     const TFlagScope Updating(FUpdatingPages, true);
     ClampTabIndex();
     if (FUsePages) {
-        TKsCustomTabSheet* Created = IsLoading() ? nullptr : CreateMissingPages();
+        // A renamed, hidden or departed page leaves tab texts behind that are not missing
+        // pages: they go when the tabs are made from the pages.
+        TKsCustomTabSheet* Created =
+            MakeMissingPages && !IsLoading() ? CreateMissingPages() : nullptr;
         const bool Changed = TabsFromPages();
         ClampTabIndex();
         if (Created) {

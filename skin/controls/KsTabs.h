@@ -133,7 +133,8 @@ public:
     // The page a tab stands for (nullptr for none), and the tab of a page (-1 for none).
     TKsCustomTabSheet* PageOfTab(int Tab) const;
     int TabOfPage(const TKsCustomTabSheet* Page) const;
-    // Brings tabs, selection and pages into step after the tabs or pages changed.
+    // Brings pages, tabs and selection into step after the tab texts changed: a text
+    // without its page gets one.
     void UpdatePages();
 
     void Loaded() override;
@@ -186,6 +187,9 @@ private:
     void ReleaseScrollButtons();
 
     // The pages.
+    // Brings tabs and selection into step after the pages changed; MakeMissingPages when the
+    // change came from the tab texts.
+    void SyncTabs(bool MakeMissingPages);
     void InsertPage(TKsCustomTabSheet* Page);
     void RemovePage(TKsCustomTabSheet* Page);
     // Hides the active page and shows Page (nullptr for none), selecting its tab without

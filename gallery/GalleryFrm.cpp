@@ -31,6 +31,7 @@ const TMethodTable GalleryFrmMethods{
     P::Method("TranslucentClick", &TGalleryFrm::TranslucentClick),
     P::Method("AnimationClick", &TGalleryFrm::AnimationClick),
     P::Method("EditsClick", &TGalleryFrm::EditsClick),
+    P::Method("TabsClick", &TGalleryFrm::TabsClick),
     P::Method("SliderPanelKeyDown", &TGalleryFrm::SliderPanelKeyDown),
 };
 
@@ -159,6 +160,12 @@ void TGalleryFrm::EditsClick(TObject*) {
     if (!FEdits)
         FEdits = new TGalleryEditsFrm(this);
     ShowAgain(*FEdits);
+}
+
+void TGalleryFrm::TabsClick(TObject*) {
+    if (!FTabs)
+        FTabs = new TGalleryTabsFrm(this);
+    ShowAgain(*FTabs);
 }
 
 void TGalleryFrm::SliderPanelKeyDown(TObject* Sender, TKey& Key, TShiftState) {

@@ -26,6 +26,8 @@ const TComponentClassOf<TGalleryAnimationFrm> TGalleryAnimationFrm::Class{
     "TGalleryAnimationFrm", TGalleryShowcaseFrm::Class};
 const TComponentClassOf<TGalleryEditsFrm> TGalleryEditsFrm::Class{"TGalleryEditsFrm",
                                                                   TGalleryShowcaseFrm::Class};
+const TComponentClassOf<TGalleryTabsFrm> TGalleryTabsFrm::Class{"TGalleryTabsFrm",
+                                                                TGalleryShowcaseFrm::Class};
 
 void TGalleryShowcaseFrm::CloseButtonClick(TObject*) {
     Close();
@@ -51,6 +53,10 @@ TGalleryAnimationFrm::TGalleryAnimationFrm(TComponent* AOwner) : TGalleryShowcas
 }
 
 TGalleryEditsFrm::TGalleryEditsFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
+    ReadShowcaseLayout();
+}
+
+TGalleryTabsFrm::TGalleryTabsFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
     ReadShowcaseLayout();
 }
 

@@ -1,6 +1,7 @@
 // The gallery's other forms, each a showcase of one kind of skinned window or control: a
 // tool-window frame like Snapvale's About box, a translucent form, a form shown with a
-// chosen show animation, and the skinned edits in each of their looks. Each has a Close
+// chosen show animation, the skinned edits in each of their looks, and tab controls on
+// every side, in rows and scrolling, with pages. Each has a Close
 // button and a themed frame on the main window's engine.
 #pragma once
 
@@ -60,4 +61,12 @@ public:
     const TClass& ClassType() const override { return Class; }
 
     explicit TGalleryEditsFrm(TComponent* AOwner);
+};
+
+class TGalleryTabsFrm : public TGalleryShowcaseFrm {
+public:
+    static const TComponentClassOf<TGalleryTabsFrm> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    explicit TGalleryTabsFrm(TComponent* AOwner);
 };

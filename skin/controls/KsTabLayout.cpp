@@ -58,6 +58,20 @@ TTabPosition OppositeSide(TTabPosition Side) {
     return TTabPosition::tpTop;
 }
 
+POINT TabPlace(const RECT& Tab, TTabPosition Side, int Along, int Across) {
+    switch (Side) {
+    case TTabPosition::tpTop:
+        return POINT{Tab.left + Along, Tab.top + Across};
+    case TTabPosition::tpBottom:
+        return POINT{Tab.left + Along, Tab.bottom - 1 - Across};
+    case TTabPosition::tpLeft:
+        return POINT{Tab.left + Across, Tab.top + Along};
+    case TTabPosition::tpRight:
+        return POINT{Tab.right - 1 - Across, Tab.top + Along};
+    }
+    return POINT{};
+}
+
 TKsTabLayout::TKsTabLayout(TKsTabState State) : FState(std::move(State)) {
     if (FState.MultiLine)
         FRows = LayoutRows(FState.Widths, Available());

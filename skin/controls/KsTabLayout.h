@@ -141,3 +141,6 @@ private:
 
 // The side across the page from Side.
 TTabPosition OppositeSide(TTabPosition Side);
+// The pixel of a tab's rectangle Along its edge from its start and Across it from its
+// outer edge, for a tab standing on Side: every side is a mirror or a turn of the top.
+POINT TabPlace(const RECT& Tab, TTabPosition Side, int Along, int Across);

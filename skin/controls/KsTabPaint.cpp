@@ -25,19 +25,7 @@ public:
     int Length() const { return Vertical() ? RectHeight(FRect) : RectWidth(FRect); }
     int Depth() const { return Vertical() ? RectWidth(FRect) : RectHeight(FRect); }
 
-    POINT At(int Along, int Across) const {
-        switch (FSide) {
-        case TTabPosition::tpTop:
-            return POINT{FRect.left + Along, FRect.top + Across};
-        case TTabPosition::tpBottom:
-            return POINT{FRect.left + Along, FRect.bottom - 1 - Across};
-        case TTabPosition::tpLeft:
-            return POINT{FRect.left + Across, FRect.top + Along};
-        case TTabPosition::tpRight:
-            return POINT{FRect.right - 1 - Across, FRect.top + Along};
-        }
-        return POINT{};
-    }
+    POINT At(int Along, int Across) const { return TabPlace(FRect, FSide, Along, Across); }
 
     // The area from (AlongFrom, AcrossFrom) up to, not including, (AlongTo, AcrossTo).
     RECT Span(int AlongFrom, int AlongTo, int AcrossFrom, int AcrossTo) const {

@@ -16,16 +16,8 @@ protected:
     void SetUp() override {
         Gallery = std::make_unique<TSkinGallery>();
         ASSERT_TRUE(Gallery->Running()) << DescribeDesktop();
-        Main = Gallery->MainWindow();
-        WaitUntilItTakesInput(Main);
-        WaitUntilIdle(Main);
-        PressKeyWith(VK_MENU, 'C');
-        ASSERT_EQ(WaitForPopupCount(Gallery->ProcessId(), 1).size(), 1u) << DescribeDesktop();
-        WaitUntilIdle(Main);
-        PressKey('T');
-        Tabs = WaitForWindow(L"TGalleryTabsFrm", L"Tabs", 10000, Gallery->ProcessId());
+        Tabs = OpenControlsWindow(*Gallery, 'T', L"TGalleryTabsFrm", L"Tabs");
         ASSERT_NE(Tabs, nullptr) << DescribeDesktop();
-        WaitUntilIdle(Tabs);
     }
 
     HWND Page(const std::wstring& Caption) const {
@@ -59,7 +51,6 @@ protected:
     }
 
     std::unique_ptr<TSkinGallery> Gallery;
-    HWND Main = nullptr;
     HWND Tabs = nullptr;
 };
 

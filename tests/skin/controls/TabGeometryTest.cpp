@@ -232,6 +232,11 @@ TEST(TabScrolling, VisibleTabsAndHowFarTheRowScrolls) {
     EXPECT_EQ(TKsTabLayout(Wide).ClampedFirstTab(3), 0);
 }
 
+std::string Numbered(int Tab) {
+    std::string Caption = "Tab number ";
+    return Caption += std::to_string(Tab);
+}
+
 class TabControlMeasures : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -288,7 +293,7 @@ TEST_F(TabControlMeasures, TabWidthsFollowTheCaptionsWithAMinimum) {
 TEST_F(TabControlMeasures, TheFirstTabShownStaysOnTheTabs) {
     Tabs->SetBounds(0, 0, 200, 100);
     for (int Tab = 0; Tab < 12; ++Tab)
-        Tabs->Tabs()->Add("Tab number " + std::to_string(Tab));
+        Tabs->Tabs()->Add(Numbered(Tab));
     Tabs->ScrollTabs(100);
     const int Last = Tabs->FirstTab();
     EXPECT_GT(Last, 6);
@@ -309,7 +314,7 @@ TEST_F(TabControlMeasures, TheFirstTabShownStaysOnTheTabs) {
 
     // Selecting a tab beyond the row scrolls it into view, clear of the buttons.
     for (int Tab = 1; Tab < 12; ++Tab)
-        Tabs->Tabs()->Add("Tab number " + std::to_string(Tab));
+        Tabs->Tabs()->Add(Numbered(Tab));
     Tabs->SetTabIndex(8);
     EXPECT_GE(Tabs->LastVisibleTab(true), 8);
     EXPECT_LE(Tabs->GetTabRect(8).right, 200 - 2 * Tabs->ScrollButtonSize());

@@ -30,9 +30,10 @@ protected:
         Control = new TKsTabControl(Form.get());
         Control->SetParent(Form.get());
         Control->SetBounds(10, 10, 380, 240);
-        for (int Tab = 0; Tab < 14; ++Tab)
-            Control->Tabs()->Add((Tab % 3 == 1 ? "截图 number " : "Tab number ") +
-                                 std::to_string(Tab));
+        for (int Tab = 0; Tab < 14; ++Tab) {
+            std::string Caption = Tab % 3 == 1 ? "截图 number " : "Tab number ";
+            Control->Tabs()->Add(Caption += std::to_string(Tab));
+        }
         BringForward(*Form);
     }
     void TearDown() override {

@@ -18,21 +18,6 @@ uint32_t Rgb(TKsColor Pixel) {
     return Pixel & 0x00FFFFFFu;
 }
 
-// A point within a tab, along its edge from its start and across it from its outer edge.
-POINT InTab(const RECT& Rect, TTabPosition Side, int Along, int Across) {
-    switch (Side) {
-    case TTabPosition::tpTop:
-        return POINT{Rect.left + Along, Rect.top + Across};
-    case TTabPosition::tpBottom:
-        return POINT{Rect.left + Along, Rect.bottom - 1 - Across};
-    case TTabPosition::tpLeft:
-        return POINT{Rect.left + Across, Rect.top + Along};
-    case TTabPosition::tpRight:
-        return POINT{Rect.right - 1 - Across, Rect.top + Along};
-    }
-    return POINT{};
-}
-
 int DepthOf(const RECT& Rect, TTabPosition Side) {
     const bool Vertical = Side == TTabPosition::tpLeft || Side == TTabPosition::tpRight;
     return Vertical ? RectWidth(Rect) : RectHeight(Rect);
@@ -101,21 +86,21 @@ TEST_F(TabPaint, TabsFrameAndSelectedTabOnEachSide) {
         const RECT Tab = Layout.TabRect(3);
         const int Length = LengthOf(Tab, Side);
         const int Depth = DepthOf(Tab, Side);
-        EXPECT_EQ(At(InTab(Tab, Side, 0, 6)), Light);
-        EXPECT_EQ(At(InTab(Tab, Side, Length - 1, 6)), Dark);
-        EXPECT_EQ(At(InTab(Tab, Side, Length - 2, 6)), Shadow);
-        EXPECT_EQ(At(InTab(Tab, Side, 3, 6)), Face);
-        EXPECT_EQ(At(InTab(Tab, Side, 5, 0)), LitOutside ? Light : Dark);
-        EXPECT_EQ(At(InTab(Tab, Side, 5, 1)), LitOutside ? Face : Shadow);
-        EXPECT_EQ(At(InTab(Tab, Side, 4, Depth - 2)), LitOutside ? Light : Dark);
+        EXPECT_EQ(At(TabPlace(Tab, Side, 0, 6)), Light);
+        EXPECT_EQ(At(TabPlace(Tab, Side, Length - 1, 6)), Dark);
+        EXPECT_EQ(At(TabPlace(Tab, Side, Length - 2, 6)), Shadow);
+        EXPECT_EQ(At(TabPlace(Tab, Side, 3, 6)), Face);
+        EXPECT_EQ(At(TabPlace(Tab, Side, 5, 0)), LitOutside ? Light : Dark);
+        EXPECT_EQ(At(TabPlace(Tab, Side, 5, 1)), LitOutside ? Face : Shadow);
+        EXPECT_EQ(At(TabPlace(Tab, Side, 4, Depth - 2)), LitOutside ? Light : Dark);
 
         // The selected tab covers the frame below it and stands out beyond its row.
         const RECT Selected = Layout.SelectedTabRect(1);
         const int SelectedDepth = DepthOf(Selected, Side);
-        EXPECT_EQ(At(InTab(Selected, Side, 4, SelectedDepth - 2)), Face);
-        EXPECT_EQ(At(InTab(Selected, Side, 4, SelectedDepth - 1)), Face);
-        EXPECT_EQ(At(InTab(Selected, Side, 0, SelectedDepth - 2)), Light);
-        EXPECT_EQ(At(InTab(Selected, Side, 5, 0)), LitOutside ? Light : Dark);
+        EXPECT_EQ(At(TabPlace(Selected, Side, 4, SelectedDepth - 2)), Face);
+        EXPECT_EQ(At(TabPlace(Selected, Side, 4, SelectedDepth - 1)), Face);
+        EXPECT_EQ(At(TabPlace(Selected, Side, 0, SelectedDepth - 2)), Light);
+        EXPECT_EQ(At(TabPlace(Selected, Side, 5, 0)), LitOutside ? Light : Dark);
         // Its text stands within it.
         EXPECT_GT(CountOf(InflateRectBy(Selected, -3), RgbOf(clWindowText)), 0);
     }

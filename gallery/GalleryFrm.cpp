@@ -32,6 +32,7 @@ const TMethodTable GalleryFrmMethods{
     P::Method("AnimationClick", &TGalleryFrm::AnimationClick),
     P::Method("EditsClick", &TGalleryFrm::EditsClick),
     P::Method("ControlBarClick", &TGalleryFrm::ControlBarClick),
+    P::Method("TabsClick", &TGalleryFrm::TabsClick),
     P::Method("SliderPanelKeyDown", &TGalleryFrm::SliderPanelKeyDown),
 };
 
@@ -166,6 +167,12 @@ void TGalleryFrm::ControlBarClick(TObject*) {
     if (!FControlBar)
         FControlBar = new TGalleryControlBarFrm(this);
     ShowAgain(*FControlBar);
+}
+
+void TGalleryFrm::TabsClick(TObject*) {
+    if (!FTabs)
+        FTabs = new TGalleryTabsFrm(this);
+    ShowAgain(*FTabs);
 }
 
 void TGalleryFrm::SliderPanelKeyDown(TObject* Sender, TKey& Key, TShiftState) {

@@ -13,6 +13,7 @@
 class TGalleryAnimationFrm;
 class TGalleryControlBarFrm;
 class TGalleryEditsFrm;
+class TGalleryTabsFrm;
 class TGalleryToolWindowFrm;
 class TGalleryTranslucentFrm;
 class TKsCustomMenuBar;
@@ -45,6 +46,7 @@ public:
     void AnimationClick(TObject* Sender);
     void EditsClick(TObject* Sender);
     void ControlBarClick(TObject* Sender);
+    void TabsClick(TObject* Sender);
     // The focused slider panel steps its scroll bar with the arrow and page keys.
     void SliderPanelKeyDown(TObject* Sender, TKey& Key, TShiftState Shift);
 
@@ -66,6 +68,7 @@ private:
     TGalleryAnimationFrm* FAnimation = nullptr;
     TGalleryEditsFrm* FEdits = nullptr;
     TGalleryControlBarFrm* FControlBar = nullptr;
+    TGalleryTabsFrm* FTabs = nullptr;
 };
 
 extern TGalleryFrm* GalleryFrm;

@@ -35,6 +35,8 @@ const TComponentClassOf<TGalleryEditsFrm> TGalleryEditsFrm::Class{"TGalleryEdits
                                                                   TGalleryShowcaseFrm::Class};
 const TComponentClassOf<TGalleryControlBarFrm> TGalleryControlBarFrm::Class{
     "TGalleryControlBarFrm", TGalleryShowcaseFrm::Class, nullptr, &ControlBarMethods};
+const TComponentClassOf<TGalleryTabsFrm> TGalleryTabsFrm::Class{"TGalleryTabsFrm",
+                                                                TGalleryShowcaseFrm::Class};
 
 void TGalleryShowcaseFrm::CloseButtonClick(TObject*) {
     Close();
@@ -77,6 +79,10 @@ void TGalleryControlBarFrm::BarCommandClick(TObject* Sender) {
         SetCaption("Control bar: " + Item->Caption());
     else if (auto* Control = dynamic_cast<TControl*>(Sender))
         SetCaption("Control bar: " + Control->Caption());
+}
+
+TGalleryTabsFrm::TGalleryTabsFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
+    ReadShowcaseLayout();
 }
 
 void TGalleryAnimationFrm::SetAnimation(TKsAnimation Animation) {

@@ -1,8 +1,8 @@
 // The gallery's other forms, each a showcase of one kind of skinned window or control: a
 // tool-window frame like Snapvale's About box, a translucent form, a form shown with a
-// chosen show animation, the skinned edits in each of their looks, and a control bar holding
-// a menu bar and two bands of buttons. Each has a Close button and a themed frame on the main
-// window's engine.
+// chosen show animation, the skinned edits in each of their looks, a control bar holding a
+// menu bar and two bands of buttons, and tab controls on every side, in rows and scrolling,
+// with pages. Each has a Close button and a themed frame on the main window's engine.
 #pragma once
 
 #include "framework/windows/Forms.h"
@@ -73,4 +73,13 @@ public:
     explicit TGalleryControlBarFrm(TComponent* AOwner);
 
     void BarCommandClick(TObject* Sender);
+};
+
+// Tab controls on every side, in rows and scrolling, and one with pages of other controls.
+class TGalleryTabsFrm : public TGalleryShowcaseFrm {
+public:
+    static const TComponentClassOf<TGalleryTabsFrm> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    explicit TGalleryTabsFrm(TComponent* AOwner);
 };

@@ -5,6 +5,7 @@
 #include "skin/controls/KsEdits.h"
 #include "skin/controls/KsScrollBars.h"
 #include "skin/controls/KsSpeedButtons.h"
+#include "skin/controls/KsTabs.h"
 #include "skin/controls/KsThemeButtons.h"
 #include "skin/controls/KsThemeEdits.h"
 #include "skin/controls/KsThemeScrollBars.h"
@@ -17,4 +18,5 @@ void RegisterSkinControls() {
     RegisterClasses({&TTeThemeButton::Class, &TKsSpeedContainer::Class, &TKsSpeedDivider::Class,
                      &TKsScrollBar::Class, &TTeThemeScrollBar::Class, &TKsEdit::Class,
                      &TTeThemeEdit::Class, &TKsCustomControlBar::Class});
+    RegisterClasses({&TKsTabControl::Class, &TKsTabSheet::Class});
 }

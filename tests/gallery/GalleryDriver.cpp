@@ -84,6 +84,22 @@ POINT TSkinGallery::CaptionButton(LRESULT HitCode, int Index) const {
     return POINT{-1, -1};
 }
 
+HWND OpenControlsWindow(const TSkinGallery& Gallery, WORD Key, const std::wstring& ClassName,
+                        const std::wstring& Caption) {
+    const HWND Main = Gallery.MainWindow();
+    WaitUntilItTakesInput(Main);
+    WaitUntilIdle(Main);
+    PressKeyWith(VK_MENU, 'C');
+    if (WaitForPopupCount(Gallery.ProcessId(), 1).size() != 1)
+        return nullptr;
+    WaitUntilIdle(Main);
+    PressKey(Key);
+    const HWND Window = WaitForWindow(ClassName, Caption, 10000, Gallery.ProcessId());
+    if (Window)
+        WaitUntilIdle(Window);
+    return Window;
+}
+
 RECT ScreenRectOf(HWND Window) {
     RECT Rect{};
     GetWindowRect(Window, &Rect);

@@ -34,6 +34,12 @@ private:
     HWND FMain = nullptr;
 };
 
+// Opens one of the windows of the main window's Controls menu by pressing Key in the open
+// menu (an item's accelerator, or Enter for the first item) and waits until it is shown and
+// idle; null when it did not come.
+HWND OpenControlsWindow(const TSkinGallery& Gallery, WORD Key, const std::wstring& ClassName,
+                        const std::wstring& Caption);
+
 RECT ScreenRectOf(HWND Window);
 // The band of the main window above its client area: the caption and the top border.
 RECT CaptionBand(HWND Window);

@@ -2,10 +2,12 @@
 
 #include "framework/core/ClassRegistry.h"
 #include "skin/controls/KsEdits.h"
+#include "skin/controls/KsListBoxs.h"
 #include "skin/controls/KsScrollBars.h"
 #include "skin/controls/KsSpeedButtons.h"
 #include "skin/controls/KsThemeButtons.h"
 #include "skin/controls/KsThemeEdits.h"
+#include "skin/controls/KsThemeListBoxs.h"
 #include "skin/controls/KsThemeScrollBars.h"
 
 void RegisterSkinControls() {
@@ -15,5 +17,5 @@ void RegisterSkinControls() {
     Registered = true;
     RegisterClasses({&TTeThemeButton::Class, &TKsSpeedContainer::Class, &TKsSpeedDivider::Class,
                      &TKsScrollBar::Class, &TTeThemeScrollBar::Class, &TKsEdit::Class,
-                     &TTeThemeEdit::Class});
+                     &TTeThemeEdit::Class, &TKsListBox::Class, &TTeThemeListBox::Class});
 }

@@ -31,6 +31,7 @@ const TMethodTable GalleryFrmMethods{
     P::Method("TranslucentClick", &TGalleryFrm::TranslucentClick),
     P::Method("AnimationClick", &TGalleryFrm::AnimationClick),
     P::Method("EditsClick", &TGalleryFrm::EditsClick),
+    P::Method("ListBoxesClick", &TGalleryFrm::ListBoxesClick),
     P::Method("SliderPanelKeyDown", &TGalleryFrm::SliderPanelKeyDown),
 };
 
@@ -159,6 +160,12 @@ void TGalleryFrm::EditsClick(TObject*) {
     if (!FEdits)
         FEdits = new TGalleryEditsFrm(this);
     ShowAgain(*FEdits);
+}
+
+void TGalleryFrm::ListBoxesClick(TObject*) {
+    if (!FListBoxes)
+        FListBoxes = new TGalleryListBoxesFrm(this);
+    ShowAgain(*FListBoxes);
 }
 
 void TGalleryFrm::SliderPanelKeyDown(TObject* Sender, TKey& Key, TShiftState) {

@@ -12,6 +12,7 @@
 
 class TGalleryAnimationFrm;
 class TGalleryEditsFrm;
+class TGalleryListBoxesFrm;
 class TGalleryToolWindowFrm;
 class TGalleryTranslucentFrm;
 class TKsCustomMenuBar;
@@ -43,6 +44,7 @@ public:
     // The sender's Tag is the show animation to play.
     void AnimationClick(TObject* Sender);
     void EditsClick(TObject* Sender);
+    void ListBoxesClick(TObject* Sender);
     // The focused slider panel steps its scroll bar with the arrow and page keys.
     void SliderPanelKeyDown(TObject* Sender, TKey& Key, TShiftState Shift);
 
@@ -63,6 +65,7 @@ private:
     TGalleryTranslucentFrm* FTranslucent = nullptr;
     TGalleryAnimationFrm* FAnimation = nullptr;
     TGalleryEditsFrm* FEdits = nullptr;
+    TGalleryListBoxesFrm* FListBoxes = nullptr;
 };
 
 extern TGalleryFrm* GalleryFrm;

@@ -107,11 +107,15 @@ void TKsCustomListBox::SetAllowGrayed(bool Value) {
     Invalidate();
 }
 
-void TKsCustomListBox::SetAlwaysShowScrlBar(bool Value) {
-    if (!KsChangeValue(FAlwaysShowScrlBar, Value))
+template <class T> void TKsCustomListBox::ChangeLayout(T& Field, T Value) {
+    if (!KsChangeValue(Field, Value))
         return;
     UpdateScrollBar();
     Invalidate();
+}
+
+void TKsCustomListBox::SetAlwaysShowScrlBar(bool Value) {
+    ChangeLayout(FAlwaysShowScrlBar, Value);
 }
 
 void TKsCustomListBox::SetColumns(int Value) {
@@ -141,10 +145,7 @@ void TKsCustomListBox::SetFontType(TKsFontType Value) {
 }
 
 void TKsCustomListBox::SetItemHeight(int Value) {
-    if (!KsChangeValue(FItemHeight, Value))
-        return;
-    UpdateScrollBar();
-    Invalidate();
+    ChangeLayout(FItemHeight, Value);
 }
 
 void TKsCustomListBox::SetMultiSelect(bool Value) {
@@ -154,10 +155,7 @@ void TKsCustomListBox::SetMultiSelect(bool Value) {
 }
 
 void TKsCustomListBox::SetShowCheckBoxes(bool Value) {
-    if (!KsChangeValue(FShowCheckBoxes, Value))
-        return;
-    UpdateScrollBar();
-    Invalidate();
+    ChangeLayout(FShowCheckBoxes, Value);
 }
 
 void TKsCustomListBox::SetSorted(bool Value) {
@@ -174,10 +172,7 @@ void TKsCustomListBox::SetListStyle(TKsListBoxStyle Value) {
 }
 
 void TKsCustomListBox::SetWordWrap(bool Value) {
-    if (!KsChangeValue(FWordWrap, Value))
-        return;
-    UpdateScrollBar();
-    Invalidate();
+    ChangeLayout(FWordWrap, Value);
 }
 
 void TKsCustomListBox::SetBorderStyle(TBorderStyle Value) {
@@ -213,17 +208,23 @@ void TKsCustomListBox::FillForStyle() {
 
 // ---- Item states ----
 
+template <class T>
+void TKsCustomListBox::ChangeItemState(int Index, T TKsListItemState::*Field, T Value) {
+    if (!IsItem(Index))
+        return;
+    TKsListItemState State = FItems->ItemState(Index);
+    if (!KsChangeValue(State.*Field, Value))
+        return;
+    FItems->SetItemState(Index, State);
+    Invalidate();
+}
+
 bool TKsCustomListBox::Selected(int Index) const {
     return IsItem(Index) && FItems->ItemState(Index).Selected;
 }
 
 void TKsCustomListBox::SetSelected(int Index, bool Value) {
-    if (!IsItem(Index) || Selected(Index) == Value)
-        return;
-    TKsListItemState State = FItems->ItemState(Index);
-    State.Selected = Value;
-    FItems->SetItemState(Index, State);
-    Invalidate();
+    ChangeItemState(Index, &TKsListItemState::Selected, Value);
 }
 
 TKsCheckBoxState TKsCustomListBox::CheckState(int Index) const {
@@ -231,12 +232,7 @@ TKsCheckBoxState TKsCustomListBox::CheckState(int Index) const {
 }
 
 void TKsCustomListBox::SetCheckState(int Index, TKsCheckBoxState Value) {
-    if (!IsItem(Index) || CheckState(Index) == Value)
-        return;
-    TKsListItemState State = FItems->ItemState(Index);
-    State.Check = Value;
-    FItems->SetItemState(Index, State);
-    Invalidate();
+    ChangeItemState(Index, &TKsListItemState::Check, Value);
 }
 
 bool TKsCustomListBox::ItemEnabled(int Index) const {
@@ -244,12 +240,7 @@ bool TKsCustomListBox::ItemEnabled(int Index) const {
 }
 
 void TKsCustomListBox::SetItemEnabled(int Index, bool Value) {
-    if (!IsItem(Index) || ItemEnabled(Index) == Value)
-        return;
-    TKsListItemState State = FItems->ItemState(Index);
-    State.Enabled = Value;
-    FItems->SetItemState(Index, State);
-    Invalidate();
+    ChangeItemState(Index, &TKsListItemState::Enabled, Value);
 }
 
 int TKsCustomListBox::SelCount() const {
@@ -381,9 +372,14 @@ bool TKsCustomListBox::LayOutScrollBar() {
         Bar.SetBounds(Content.right - Thickness, Content.top, Thickness, Height);
         Range = SingleColumnRange(Count(), Height, Heights());
     }
-    Bar.SetMin(0);
-    Bar.SetMax(Range.Max);
-    Bar.SetPageSize(Range.PageSize);
+    // Each change repaints the bar: only what differs is set (a list filled item by item
+    // changes Max alone).
+    if (Bar.Min() != 0)
+        Bar.SetMin(0);
+    if (Bar.Max() != Range.Max)
+        Bar.SetMax(Range.Max);
+    if (Bar.PageSize() != Range.PageSize)
+        Bar.SetPageSize(Range.PageSize);
     const bool Scrolls = Range.PageSize < Range.Max + 1 && Range.Max != 0;
     Bar.SetEnabled(Scrolls);
     Bar.SetVisible(ShowAlways || Scrolls);

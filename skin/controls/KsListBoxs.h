@@ -211,6 +211,10 @@ protected:
     RECT CheckGlyphRect(const RECT& CheckCell) const;
 
 private:
+    // Stores a value the layout depends on; a change lays the items out again.
+    template <class T> void ChangeLayout(T& Field, T Value);
+    // Stores one part of an item's state; a change repaints.
+    template <class T> void ChangeItemState(int Index, T TKsListItemState::*Field, T Value);
     // Makes Index current and scrolls it into view; the selection stays as it is.
     void MoveCurrent(int Index);
     // The visible range after the scroll position or the layout changed.

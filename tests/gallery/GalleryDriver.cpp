@@ -84,6 +84,22 @@ POINT TSkinGallery::CaptionButton(LRESULT HitCode, int Index) const {
     return POINT{-1, -1};
 }
 
+HWND TSkinGallery::OpenFromControlsMenu(WORD Key, const std::wstring& ClassName) const {
+    WaitUntilItTakesInput(FMain);
+    WaitUntilIdle(FMain);
+    PressKeyWith(VK_MENU, 'C');
+    if (WaitForPopupCount(ProcessId(), 1).size() != 1)
+        return nullptr;
+    WaitUntilIdle(FMain);
+    PressKey(Key);
+    const HWND Window = WaitForWindow(ClassName, L"", 10000, ProcessId());
+    if (Window) {
+        WaitUntilItTakesInput(Window);
+        WaitUntilIdle(Window);
+    }
+    return Window;
+}
+
 RECT ScreenRectOf(HWND Window) {
     RECT Rect{};
     GetWindowRect(Window, &Rect);

@@ -28,6 +28,9 @@ public:
     // that answers the hit-test code HitCode (HTCLOSE, HTMAXBUTTON, HTMINBUTTON, HTHELP);
     // {-1, -1} when there is none.
     POINT CaptionButton(LRESULT HitCode, int Index = 0) const;
+    // Opens a window from the main window's Controls menu by its item's accelerator key;
+    // the window of that class once it takes input, or null.
+    HWND OpenFromControlsMenu(WORD Key, const std::wstring& ClassName) const;
 
 private:
     std::unique_ptr<TTestProcess> FProcess;

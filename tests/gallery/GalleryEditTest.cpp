@@ -13,16 +13,8 @@ protected:
     void SetUp() override {
         Gallery = std::make_unique<TSkinGallery>();
         ASSERT_TRUE(Gallery->Running()) << DescribeDesktop();
-        Main = Gallery->MainWindow();
-        WaitUntilItTakesInput(Main);
-        WaitUntilIdle(Main);
-        PressKeyWith(VK_MENU, 'C');
-        ASSERT_EQ(WaitForPopupCount(Gallery->ProcessId(), 1).size(), 1u) << DescribeDesktop();
-        WaitUntilIdle(Main);
-        PressKey(VK_RETURN);
-        Edits = WaitForWindow(L"TGalleryEditsFrm", L"Edits", 10000, Gallery->ProcessId());
+        Edits = Gallery->OpenFromControlsMenu('E', L"TGalleryEditsFrm");
         ASSERT_NE(Edits, nullptr) << DescribeDesktop();
-        WaitUntilIdle(Edits);
     }
 
     HWND EditHolding(const std::wstring& Text) const {
@@ -45,7 +37,6 @@ protected:
     }
 
     std::unique_ptr<TSkinGallery> Gallery;
-    HWND Main = nullptr;
     HWND Edits = nullptr;
 };
 

@@ -22,17 +22,8 @@ protected:
     void SetUp() override {
         Gallery = std::make_unique<TSkinGallery>();
         ASSERT_TRUE(Gallery->Running()) << DescribeDesktop();
-        Main = Gallery->MainWindow();
-        WaitUntilItTakesInput(Main);
-        WaitUntilIdle(Main);
-        PressKeyWith(VK_MENU, 'C');
-        ASSERT_EQ(WaitForPopupCount(Gallery->ProcessId(), 1).size(), 1u) << DescribeDesktop();
-        WaitUntilIdle(Main);
-        PressKey('L');
-        Window = WaitForWindow(L"TGalleryListBoxesFrm", L"", 10000, Gallery->ProcessId());
+        Window = Gallery->OpenFromControlsMenu('L', L"TGalleryListBoxesFrm");
         ASSERT_NE(Window, nullptr) << DescribeDesktop();
-        WaitUntilItTakesInput(Window);
-        WaitUntilIdle(Window);
         EnumChildWindows(Window, &CollectListBox, reinterpret_cast<LPARAM>(&Plain));
         ASSERT_EQ(Plain.size(), 4u);
         // Left to right: the long list, the check boxes, the multi-select list, the columns.
@@ -56,13 +47,7 @@ protected:
     void ClickRow(HWND List, int Row, int X = 100, WORD Modifier = 0) {
         const POINT At = RowPoint(List, Row, X);
         WaitUntilIdle(Window);
-        MoveMouseTo(At.x, At.y);
-        if (Modifier)
-            HoldKey(Modifier);
-        PressMouse(VK_LBUTTON);
-        ReleaseMouse(VK_LBUTTON);
-        if (Modifier)
-            LetGoKey(Modifier);
+        ClickWith(Modifier, At.x, At.y);
         WaitUntilIdle(Window);
     }
     // Clicks row Row's check box, each time at the other side of its 13 pixels, so that two
@@ -73,7 +58,6 @@ protected:
     bool CaptionIs(const std::wstring& Text) { return WaitForText(Window, L"List boxes: " + Text); }
 
     std::unique_ptr<TSkinGallery> Gallery;
-    HWND Main = nullptr;
     HWND Window = nullptr;
     std::vector<HWND> Plain;
     int CheckClicks = 0;

@@ -107,6 +107,16 @@ void ClickAt(int X, int Y, int Button) {
     ReleaseMouse(Button);
 }
 
+void ClickWith(WORD Modifier, int X, int Y) {
+    MoveMouseTo(X, Y);
+    if (Modifier)
+        HoldKey(Modifier);
+    PressMouse(VK_LBUTTON);
+    ReleaseMouse(VK_LBUTTON);
+    if (Modifier)
+        LetGoKey(Modifier);
+}
+
 void DragMouse(POINT From, POINT To, int Button, int Steps) {
     MoveMouseTo(From.x, From.y);
     PressMouse(Button);

@@ -15,6 +15,10 @@ void MoveMouseTo(int X, int Y);
 void PressMouse(int Button);
 void ReleaseMouse(int Button);
 void ClickAt(int X, int Y, int Button = VK_LBUTTON);
+// A left click at a screen position with Modifier (VK_SHIFT, VK_CONTROL; 0 for none) held. The
+// pointer gets there before the key goes down: the desktop reads the keyboard's state anew
+// when the pointer moves over another window.
+void ClickWith(WORD Modifier, int X, int Y);
 // Presses at From, moves to To in Steps moves with the button held, releases at To.
 void DragMouse(POINT From, POINT To, int Button = VK_LBUTTON, int Steps = 8);
 

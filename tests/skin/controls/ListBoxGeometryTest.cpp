@@ -2,11 +2,9 @@
 // items shown from a top item (an item taller than the view included), where the list stands
 // to show an item, columns, the scroll bar's visibility in a box, hit testing, and lines of
 // Latin and Chinese text broken by characters.
-#include "ControlTestSupport.h"
+#include "ListBoxTestSupport.h"
 
-#include "skin/controls/KsControlsRegistration.h"
 #include "skin/controls/KsListBoxGeometry.h"
-#include "skin/controls/KsListBoxs.h"
 #include "skin/controls/KsScrollBars.h"
 #include "skin/controls/KsTextWrap.h"
 #include "skin/graphics/KsUtils.h"
@@ -100,36 +98,20 @@ TEST(ListBoxGeometry, TextBreaksBetweenWordsAndBetweenChineseCharacters) {
     EXPECT_EQ(Wrapped(U"ab", 3), (Lines{U"a", U"b"}));
 }
 
-class ListBoxLayout : public ::testing::Test {
+class ListBoxLayout : public ListBoxTest {
 protected:
-    void SetUp() override {
-        RegisterSkinControls();
-        Form = MakeHostForm();
-        Box = new TKsListBox(Form.get());
-        Box->SetParent(Form.get());
-        // 90 pixels inside the two-pixel border.
-        Box->SetBounds(0, 0, 150, 94);
-    }
-    void Fill(int Count) {
-        Box->Items()->BeginUpdate();
-        for (int I = 0; I < Count; ++I)
-            Box->Items()->Add("item " + std::to_string(I));
-        Box->Items()->EndUpdate();
-    }
+    // 90 pixels inside the two-pixel border.
+    void SetUp() override { SetUpBox(150, 94); }
 
 public:
     void MeasureTwentyOrForty(TWinControl*, int Index, int& Height) {
         Height = Index % 2 == 0 ? 20 : 40;
     }
     void MeasureTallThird(TWinControl*, int Index, int& Height) { Height = Index == 2 ? 300 : 20; }
-
-protected:
-    std::unique_ptr<TForm> Form;
-    TKsListBox* Box = nullptr;
 };
 
 TEST_F(ListBoxLayout, TheBarShowsFromTheSixthItemOfHeightSixteen) {
-    Fill(5);
+    FillNumbered(5);
     EXPECT_EQ(Box->ScrollBar()->PageSize(), 5);
     EXPECT_FALSE(Box->ScrollBarShown());
     EXPECT_EQ(Box->GetItemWidth(), 146);
@@ -147,7 +129,7 @@ TEST_F(ListBoxLayout, TheBarShowsFromTheSixthItemOfHeightSixteen) {
 }
 
 TEST_F(ListBoxLayout, AScrolledListComesBackWhenItemsGo) {
-    Fill(30);
+    FillNumbered(30);
     Box->SetTopIndex(100);
     EXPECT_EQ(Box->TopIndex(), 25);
     EXPECT_EQ(Box->FirstShown(), 25);
@@ -161,7 +143,7 @@ TEST_F(ListBoxLayout, AScrolledListComesBackWhenItemsGo) {
 TEST_F(ListBoxLayout, ItemsOfOwnHeightsScrollByItemsAndTheLastEndsAtTheBottom) {
     Box->SetListStyle(TKsListBoxStyle::lbOwnerDrawVariable);
     Box->OnMeasureItem = MakeEvent(this, &ListBoxLayout::MeasureTwentyOrForty);
-    Fill(8); // 20, 40, 20, 40, ...
+    FillNumbered(8); // 20, 40, 20, 40, ...
     EXPECT_EQ(Box->ScrollBar()->PageSize(), 0);
     EXPECT_EQ(Box->ScrollBar()->Max(), 6); // 20 + 40 fit into 90, 40 + 20 + 40 do not
     Box->SetItemIndex(7);
@@ -174,7 +156,7 @@ TEST_F(ListBoxLayout, ItemsOfOwnHeightsScrollByItemsAndTheLastEndsAtTheBottom) {
 TEST_F(ListBoxLayout, ATallItemMadeCurrentIsScrolledToWithoutEndlessSteps) {
     Box->SetListStyle(TKsListBoxStyle::lbOwnerDrawVariable);
     Box->OnMeasureItem = MakeEvent(this, &ListBoxLayout::MeasureTallThird);
-    Fill(5);
+    FillNumbered(5);
     Box->SetItemIndex(2);
     EXPECT_EQ(Box->TopIndex(), 2);
     EXPECT_EQ(Box->FirstShown(), 2);
@@ -188,7 +170,7 @@ TEST_F(ListBoxLayout, ATallItemMadeCurrentIsScrolledToWithoutEndlessSteps) {
 
 TEST_F(ListBoxLayout, ColumnsScrollSidewaysAndTheBarTakesItsHeightFromTheColumns) {
     Box->SetColumns(3);
-    Fill(15); // five of 16 pixels fit into 90: three columns, no bar
+    FillNumbered(15); // five of 16 pixels fit into 90: three columns, no bar
     EXPECT_FALSE(Box->ScrollBarShown());
     EXPECT_EQ(Box->ColumnHeight(), 90);
     EXPECT_EQ(Box->LastShown(), 14);
@@ -211,7 +193,7 @@ TEST_F(ListBoxLayout, ColumnsScrollSidewaysAndTheBarTakesItsHeightFromTheColumns
 
 TEST_F(ListBoxLayout, HitTestsFindCheckBoxesTextsAndThePartlyShownLastItem) {
     Box->SetShowCheckBoxes(true);
-    Fill(10);
+    FillNumbered(10);
     // Row 1 is 18..34; its 13-pixel box is centred in the 15-pixel check column.
     Box->HitTestItems(2 + 1 + 6, 18 + 8);
     EXPECT_EQ(Box->HotCheck(), 1);

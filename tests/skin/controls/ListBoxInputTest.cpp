@@ -3,11 +3,9 @@
 // end, by at least an item a page), a drag past the bottom edge that scrolls and selects
 // until the button is released or the list ends, a pointer over the border that scrolls
 // nothing, the wheel with every system setting, and a list of a hundred thousand items.
-#include "ControlTestSupport.h"
+#include "ListBoxTestSupport.h"
 #include "WindowTestSupport.h"
 
-#include "skin/controls/KsControlsRegistration.h"
-#include "skin/controls/KsListBoxs.h"
 #include "skin/controls/KsScrollBars.h"
 #include "tests/support/UserInput.h"
 
@@ -18,7 +16,7 @@
 
 namespace {
 
-class ListBoxInput : public ::testing::Test {
+class ListBoxInput : public ListBoxTest {
 protected:
     void SetUp() override {
         RegisterSkinControls();
@@ -30,7 +28,7 @@ protected:
         // 196 x 198 inside the border: twelve whole items of 16 pixels.
         Box->SetBounds(20, 20, 200, 202);
         Box->OnClick = MakeEvent(this, &ListBoxInput::Clicked);
-        Fill(100);
+        FillNumbered(100);
         BringForward(*Form);
         Box->SetFocus();
         ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Box->Handle(); }));
@@ -41,13 +39,6 @@ protected:
         Form.reset();
     }
 
-    void Fill(int Count) {
-        Box->Items()->BeginUpdate();
-        Box->Items()->Clear();
-        for (int I = 0; I < Count; ++I)
-            Box->Items()->Add("item " + std::to_string(I));
-        Box->Items()->EndUpdate();
-    }
     void Clicked(TObject*) { ++Clicks; }
     static void SetWheelLines(UINT Lines) {
         SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, Lines, nullptr, 0);
@@ -60,15 +51,7 @@ protected:
     }
     void ClickItem(int Index, WORD Modifier = 0) {
         const POINT At = ItemPoint(Index);
-        // The pointer gets there first: the host's desktop reads the keyboard's state anew
-        // when the pointer moves over another window.
-        MoveMouseTo(At.x, At.y);
-        if (Modifier)
-            HoldKey(Modifier);
-        PressMouse(VK_LBUTTON);
-        ReleaseMouse(VK_LBUTTON);
-        if (Modifier)
-            LetGoKey(Modifier);
+        ClickWith(Modifier, At.x, At.y);
         EXPECT_TRUE(PumpUntil([&] { return Box->ItemIndex() == Index; })) << Index;
     }
     void Key(WORD VirtualKey, int WantedIndex) {
@@ -78,8 +61,6 @@ protected:
     }
 
     UINT SavedWheelLines = 3;
-    std::unique_ptr<TForm> Form;
-    TKsListBox* Box = nullptr;
     int Clicks = 0;
 };
 
@@ -154,7 +135,7 @@ TEST_F(ListBoxInput, KeysMoveTheCurrentItemWithinTheListByAtLeastOneItemAPage) {
 }
 
 TEST_F(ListBoxInput, KeysOnAnEmptyListDoNothing) {
-    Fill(0);
+    FillNumbered(0);
     Box->SetShowCheckBoxes(true);
     for (const WORD VirtualKey : {VK_UP, VK_DOWN, VK_SPACE, VK_RETURN, VK_PRIOR, VK_END})
         PressKey(VirtualKey);
@@ -182,7 +163,7 @@ TEST_F(ListBoxInput, ADragPastTheBottomScrollsAndSelectsUntilTheButtonIsReleased
 }
 
 TEST_F(ListBoxInput, ADragPastTheBottomStopsAtTheLastItem) {
-    Fill(20);
+    FillNumbered(20);
     const POINT From = ItemPoint(0);
     MoveMouseTo(From.x, From.y);
     PressMouse(VK_LBUTTON);
@@ -228,7 +209,7 @@ TEST_F(ListBoxInput, TheWheelScrollsByTheSystemsLinesAPageOrToTheEnd) {
 }
 
 TEST_F(ListBoxInput, AHundredThousandItemsScrollAndPaint) {
-    Fill(100000);
+    FillNumbered(100000);
     EXPECT_EQ(Box->ScrollBar()->Max(), 99999);
     Key(VK_END, 99999);
     EXPECT_EQ(Box->TopIndex(), 100000 - 12);

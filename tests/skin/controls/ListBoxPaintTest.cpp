@@ -2,10 +2,8 @@
 // boxes in each state, flat and not, word-wrapped Chinese text, owner-drawn items (a cut
 // tall one included), the font and colour styles with their glyph and swatches, and the
 // themed box drawn through its engine or, without a painting theme, plainly.
-#include "ControlTestSupport.h"
+#include "ListBoxTestSupport.h"
 
-#include "skin/controls/KsControlsRegistration.h"
-#include "skin/controls/KsListBoxs.h"
 #include "skin/controls/KsScrollBars.h"
 #include "skin/controls/KsThemeListBoxs.h"
 #include "skin/controls/KsThemeScrollBars.h"
@@ -31,24 +29,9 @@ uint32_t Rgb(TColor Color) {
     return Rgb(ColorToKsColor(Color, 255));
 }
 
-class ListBoxPaint : public ::testing::Test {
+class ListBoxPaint : public ListBoxTest {
 protected:
-    void SetUp() override {
-        RegisterSkinControls();
-        Form = MakeHostForm();
-        Box = MakeBox<TKsListBox>();
-    }
-    template <class T> T* MakeBox() {
-        auto* Made = new T(Form.get());
-        Made->SetParent(Form.get());
-        Made->SetBounds(0, 0, 160, 100);
-        Made->HandleNeeded();
-        return Made;
-    }
-    void Fill(const std::vector<std::string>& Texts) {
-        for (const std::string& Text : Texts)
-            Box->Items()->Add(Text);
-    }
+    void SetUp() override { SetUpBox(160, 100); }
     void Render(TKsCustomListBox& Target) {
         Target.Invalidate();
         Target.RenderSurface();
@@ -87,9 +70,6 @@ protected:
         const int Top = 2 + Row * 16 + 1;
         return RECT{3, Top, 16, Top + 13};
     }
-
-    std::unique_ptr<TForm> Form;
-    TKsListBox* Box = nullptr;
 };
 
 TEST_F(ListBoxPaint, SelectedItemsAreFilledAndTheHotOneIsInkedInTheHighlight) {
@@ -283,7 +263,7 @@ TEST_F(ListBoxPaint, TheThemedBoxDrawsBackgroundFrameAndCheckBoxesThroughItsThem
     auto Owned = std::make_unique<TListTheme>();
     TListTheme* Theme = Owned.get();
     Engine->SetTheme(std::move(Owned));
-    auto* Themed = MakeBox<TTeThemeListBox>();
+    auto* Themed = MakeBox<TTeThemeListBox>(160, 100);
     Themed->SetThemeEngine(Engine.get());
     Themed->SetShowCheckBoxes(true);
     for (const char* Text : {"a", "b", "c"})

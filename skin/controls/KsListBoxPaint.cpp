@@ -35,10 +35,6 @@ TKsColor Opaque(TColor Color) {
     return ColorToKsColor(Color, 255);
 }
 
-bool IsSampleStyle(TKsListBoxStyle Style) {
-    return Style >= TKsListBoxStyle::lbFonts && Style <= TKsListBoxStyle::lbColorNames;
-}
-
 bool IsOwnerDrawStyle(TKsListBoxStyle Style) {
     return Style == TKsListBoxStyle::lbOwnerDrawFixed ||
            Style == TKsListBoxStyle::lbOwnerDrawVariable;
@@ -94,7 +90,7 @@ int TKsCustomListBox::GetItemHeight(int Index) const {
         Height = DoMeasureItem(Index);
     else if (FWordWrap)
         Height = WrappedHeight(Index);
-    else if (IsSampleStyle(FListStyle))
+    else if (FillsItself())
         Height = SampleItemHeight;
     return std::max(Height, 1);
 }

@@ -29,7 +29,11 @@ const TPropertyTable ListBoxProperties{
                    &TKsCustomListBox::SetFontDevice),
     P::Enumeration("FontType", KsFontTypeInfo, &TKsCustomListBox::FontType,
                    &TKsCustomListBox::SetFontType),
-    P::Strings("Items", &TKsCustomListBox::Items),
+    // The font and colour lists fill themselves when their style is read.
+    P::Strings("Items", &TKsCustomListBox::Items,
+               TStored::If<TKsCustomListBox>([](const TKsCustomListBox& Box) {
+                   return Box.Count() > 0 && !Box.FillsItself();
+               })),
     P::Integer("ItemHeight", &TKsCustomListBox::ItemHeight, &TKsCustomListBox::SetItemHeight, 16),
     P::Boolean("MultiSelect", &TKsCustomListBox::MultiSelect, &TKsCustomListBox::SetMultiSelect),
     P::Boolean("ShowCheckBoxes", &TKsCustomListBox::ShowCheckBoxes,
@@ -189,6 +193,10 @@ void TKsCustomListBox::Loaded() {
     TKsCustomControl::Loaded();
     UpdateScrollBar();
     Invalidate();
+}
+
+bool TKsCustomListBox::FillsItself() const {
+    return FListStyle >= TKsListBoxStyle::lbFonts;
 }
 
 void TKsCustomListBox::FillForStyle() {

@@ -114,6 +114,8 @@ public:
     TKsListBoxStyle ListStyle() const { return FListStyle; }
     // The font and colour styles fill the list with font families or colour names.
     void SetListStyle(TKsListBoxStyle Value);
+    // Whether the style fills the list (with font families or colour names).
+    bool FillsItself() const;
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool Value);
     void SetBorderStyle(TBorderStyle Value) override;

@@ -5,6 +5,8 @@
 // states.
 #include "ListBoxTestSupport.h"
 
+#include "framework/core/LayoutReader.h"
+#include "framework/core/LayoutWriter.h"
 #include "skin/controls/KsScrollBars.h"
 
 #include <gtest/gtest.h>
@@ -200,6 +202,31 @@ TEST_F(ListBoxItems, UpdatesWaitForTheLastEndUpdate) {
     Box->Items()->EndUpdate();
     EXPECT_EQ(Box->ScrollBar()->Max(), 49);
     EXPECT_TRUE(Box->ScrollBarShown());
+}
+
+TEST(ListBoxLayouts, ItemsAreReadBackButFilledListsAreNotWritten) {
+    RegisterSkinControls();
+    TForm Root(nullptr);
+    Root.SetName("Holder");
+    ReadLayout("object Holder: TForm\n"
+               "  object Plain: TKsListBox\n"
+               "    Sorted = True\n"
+               "    Items.Strings = (\n      '截图'\n      'b'\n      'a')\n"
+               "  end\n"
+               "  object Colours: TKsListBox\n"
+               "    ListStyle = lbColorNames\n"
+               "  end\n"
+               "end\n",
+               &Root);
+    auto* Plain = dynamic_cast<TKsListBox*>(Root.FindComponent("Plain"));
+    auto* Colours = dynamic_cast<TKsListBox*>(Root.FindComponent("Colours"));
+    ASSERT_TRUE(Plain && Colours);
+    ASSERT_EQ(Plain->Count(), 3);
+    EXPECT_EQ(Plain->Items()->Strings(0), "a");
+    EXPECT_GT(Colours->Count(), 40);
+    const std::string Written = WriteLayout(&Root);
+    EXPECT_NE(Written.find("'截图'"), std::string::npos) << Written;
+    EXPECT_EQ(Written.find("clMaroon"), std::string::npos) << Written;
 }
 
 } // namespace

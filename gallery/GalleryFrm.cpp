@@ -33,6 +33,7 @@ const TMethodTable GalleryFrmMethods{
     P::Method("EditsClick", &TGalleryFrm::EditsClick),
     P::Method("ControlBarClick", &TGalleryFrm::ControlBarClick),
     P::Method("TabsClick", &TGalleryFrm::TabsClick),
+    P::Method("ListBoxesClick", &TGalleryFrm::ListBoxesClick),
     P::Method("SliderPanelKeyDown", &TGalleryFrm::SliderPanelKeyDown),
 };
 
@@ -173,6 +174,12 @@ void TGalleryFrm::TabsClick(TObject*) {
     if (!FTabs)
         FTabs = new TGalleryTabsFrm(this);
     ShowAgain(*FTabs);
+}
+
+void TGalleryFrm::ListBoxesClick(TObject*) {
+    if (!FListBoxes)
+        FListBoxes = new TGalleryListBoxesFrm(this);
+    ShowAgain(*FListBoxes);
 }
 
 void TGalleryFrm::SliderPanelKeyDown(TObject* Sender, TKey& Key, TShiftState) {

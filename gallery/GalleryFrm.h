@@ -14,6 +14,7 @@ class TGalleryAnimationFrm;
 class TGalleryControlBarFrm;
 class TGalleryEditsFrm;
 class TGalleryTabsFrm;
+class TGalleryListBoxesFrm;
 class TGalleryToolWindowFrm;
 class TGalleryTranslucentFrm;
 class TKsCustomMenuBar;
@@ -47,6 +48,7 @@ public:
     void EditsClick(TObject* Sender);
     void ControlBarClick(TObject* Sender);
     void TabsClick(TObject* Sender);
+    void ListBoxesClick(TObject* Sender);
     // The focused slider panel steps its scroll bar with the arrow and page keys.
     void SliderPanelKeyDown(TObject* Sender, TKey& Key, TShiftState Shift);
 
@@ -69,6 +71,7 @@ private:
     TGalleryEditsFrm* FEdits = nullptr;
     TGalleryControlBarFrm* FControlBar = nullptr;
     TGalleryTabsFrm* FTabs = nullptr;
+    TGalleryListBoxesFrm* FListBoxes = nullptr;
 };
 
 extern TGalleryFrm* GalleryFrm;

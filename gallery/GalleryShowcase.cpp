@@ -5,9 +5,13 @@
 #include "framework/core/ClassRegistry.h"
 #include "framework/core/Properties.h"
 #include "framework/windows/ControlClasses.h"
+#include "skin/controls/KsListBoxs.h"
 #include "skin/forms/KsThemeForms.h"
 #include "skin/menus/KsMenus.h"
 #include "skin/menus/KsThemeItems.h"
+
+#include <functional>
+#include <string>
 
 namespace {
 
@@ -20,6 +24,37 @@ const TMethodTable ControlBarMethods{
     TPublished<TGalleryControlBarFrm>::Method("BarCommandClick",
                                               &TGalleryControlBarFrm::BarCommandClick),
 };
+
+const TMethodTable ListBoxesMethods{
+    TPublished<TGalleryListBoxesFrm>::Method("ListClick", &TGalleryListBoxesFrm::ListClick),
+};
+
+const char* CheckStateName(TKsCheckBoxState State) {
+    switch (State) {
+    case TKsCheckBoxState::cbChecked:
+        return "checked";
+    case TKsCheckBoxState::cbGrayed:
+        return "grayed";
+    default:
+        return "unchecked";
+    }
+}
+
+// The check list's items: one in each state, and a checked one that cannot be changed.
+void SetUpCheckList(TKsCustomListBox& List) {
+    List.SetCheckState(1, TKsCheckBoxState::cbChecked);
+    List.SetCheckState(2, TKsCheckBoxState::cbGrayed);
+    List.SetCheckState(3, TKsCheckBoxState::cbChecked);
+    List.SetItemEnabled(3, false);
+}
+
+void FillList(TKsCustomListBox& List, int Count, const std::function<std::string(int)>& Text) {
+    TStrings& Items = *List.Items();
+    Items.BeginUpdate();
+    for (int I = 1; I <= Count; ++I)
+        Items.Add(Text(I));
+    Items.EndUpdate();
+}
 
 } // namespace
 
@@ -37,6 +72,8 @@ const TComponentClassOf<TGalleryControlBarFrm> TGalleryControlBarFrm::Class{
     "TGalleryControlBarFrm", TGalleryShowcaseFrm::Class, nullptr, &ControlBarMethods};
 const TComponentClassOf<TGalleryTabsFrm> TGalleryTabsFrm::Class{"TGalleryTabsFrm",
                                                                 TGalleryShowcaseFrm::Class};
+const TComponentClassOf<TGalleryListBoxesFrm> TGalleryListBoxesFrm::Class{
+    "TGalleryListBoxesFrm", TGalleryShowcaseFrm::Class, nullptr, &ListBoxesMethods};
 
 void TGalleryShowcaseFrm::CloseButtonClick(TObject*) {
     Close();
@@ -83,6 +120,29 @@ void TGalleryControlBarFrm::BarCommandClick(TObject* Sender) {
 
 TGalleryTabsFrm::TGalleryTabsFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
     ReadShowcaseLayout();
+}
+
+TGalleryListBoxesFrm::TGalleryListBoxesFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
+    ReadShowcaseLayout();
+    FillList(*ComponentNamed<TKsCustomListBox>(*this, "LongList"), 300,
+             [](int I) { return "第 " + std::to_string(I) + " 项 · item " + std::to_string(I); });
+    FillList(*ComponentNamed<TKsCustomListBox>(*this, "ColumnList"), 40,
+             [](int I) { return "项 " + std::to_string(I); });
+    SetUpCheckList(*ComponentNamed<TKsCustomListBox>(*this, "CheckList"));
+    SetUpCheckList(*ComponentNamed<TKsCustomListBox>(*this, "ThemedCheckList"));
+}
+
+void TGalleryListBoxesFrm::ListClick(TObject* Sender) {
+    auto* List = dynamic_cast<TKsCustomListBox*>(Sender);
+    if (!List || List->ItemIndex() < 0)
+        return;
+    const int Current = List->ItemIndex();
+    std::string Text = std::string(Title) + ": " + List->Items()->Strings(Current);
+    if (List->ShowCheckBoxes())
+        Text += std::string(" [") + CheckStateName(List->CheckState(Current)) + "]";
+    if (List->MultiSelect())
+        Text += " (" + std::to_string(List->SelCount()) + " selected)";
+    SetCaption(Text);
 }
 
 void TGalleryAnimationFrm::SetAnimation(TKsAnimation Animation) {

@@ -1,8 +1,9 @@
 // The gallery's other forms, each a showcase of one kind of skinned window or control: a
 // tool-window frame like Snapvale's About box, a translucent form, a form shown with a
 // chosen show animation, the skinned edits in each of their looks, a control bar holding a
-// menu bar and two bands of buttons, and tab controls on every side, in rows and scrolling,
-// with pages. Each has a Close button and a themed frame on the main window's engine.
+// menu bar and two bands of buttons, tab controls on every side, in rows and scrolling, with
+// pages, and the skinned list boxes. Each has a Close button and a themed frame on the main
+// window's engine.
 #pragma once
 
 #include "framework/windows/Forms.h"
@@ -82,4 +83,19 @@ public:
     const TClass& ClassType() const override { return Class; }
 
     explicit TGalleryTabsFrm(TComponent* AOwner);
+};
+
+// List boxes, plain and themed: a long list, check boxes in three states, a multi-select
+// list, three columns, word-wrapped text, font samples and colour names. The caption names
+// the current item of the last list clicked, with its check box or the selection's size.
+class TGalleryListBoxesFrm : public TGalleryShowcaseFrm {
+public:
+    static const TComponentClassOf<TGalleryListBoxesFrm> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    static constexpr const char* Title = "List boxes";
+
+    explicit TGalleryListBoxesFrm(TComponent* AOwner);
+
+    void ListClick(TObject* Sender);
 };

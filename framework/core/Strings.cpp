@@ -5,6 +5,7 @@
 #include "framework/core/Streams.h"
 
 #include <algorithm>
+#include <numeric>
 
 const TClassOf<TStrings> TStrings::Class{"TStrings", TPersistent::Class};
 
@@ -151,6 +152,22 @@ void TStrings::Put(int Index, const std::string& S) {
     InsertObject(Index, S, Saved);
 }
 
+void TStrings::Exchange(int Index1, int Index2) {
+    BeginUpdate();
+    try {
+        const std::string String1 = Get(Index1);
+        TObject* Object1 = GetObject(Index1);
+        Put(Index1, Get(Index2));
+        PutObject(Index1, GetObject(Index2));
+        Put(Index2, String1);
+        PutObject(Index2, Object1);
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
 TObject* TStrings::GetObject(int) const {
     return nullptr;
 }
@@ -227,6 +244,14 @@ void TStringList::Clear() {
     Changed();
 }
 
+void TStringList::Exchange(int Index1, int Index2) {
+    CheckIndex(Index1);
+    CheckIndex(Index2);
+    Changing();
+    std::swap(FItems[static_cast<size_t>(Index1)], FItems[static_cast<size_t>(Index2)]);
+    Changed();
+}
+
 int TStringList::IndexOf(const std::string& S) const {
     if (!FSorted)
         return TStrings::IndexOf(S);
@@ -251,11 +276,22 @@ bool TStringList::Find(const std::string& S, int& Index) const {
 
 void TStringList::Sort() {
     Changing();
-    std::stable_sort(FItems.begin(), FItems.end(), [this](const TItem& A, const TItem& B) {
-        return Compare(A.String, B.String) < 0;
+    std::vector<int> Order(FItems.size());
+    std::iota(Order.begin(), Order.end(), 0);
+    std::stable_sort(Order.begin(), Order.end(), [this](int A, int B) {
+        return Compare(FItems[static_cast<size_t>(A)].String,
+                       FItems[static_cast<size_t>(B)].String) < 0;
     });
+    std::vector<TItem> Sorted;
+    Sorted.reserve(FItems.size());
+    for (const int Former : Order)
+        Sorted.push_back(std::move(FItems[static_cast<size_t>(Former)]));
+    FItems = std::move(Sorted);
+    EntriesReordered(Order);
     Changed();
 }
+
+void TStringList::EntriesReordered(const std::vector<int>&) {}
 
 void TStringList::SetSorted(bool Value) {
     if (Value == FSorted)

@@ -29,6 +29,8 @@ public:
     void InsertObject(int Index, const std::string& S, TObject* AObject);
     virtual void Delete(int Index) = 0;
     virtual void Clear() = 0;
+    // Swaps two entries with their objects.
+    virtual void Exchange(int Index1, int Index2);
     // First entry equal to S (ASCII case-insensitive unless the list says otherwise), or -1.
     virtual int IndexOf(const std::string& S) const;
     int IndexOfObject(const TObject* AObject) const;
@@ -79,6 +81,7 @@ public:
     void Insert(int Index, const std::string& S) override;
     void Delete(int Index) override;
     void Clear() override;
+    void Exchange(int Index1, int Index2) override;
     int IndexOf(const std::string& S) const override;
 
     // Binary search of a sorted list: True when found; Index is the match or where S belongs.
@@ -104,6 +107,10 @@ protected:
     void PutObject(int Index, TObject* AObject) override;
     bool CompareEqual(const std::string& A, const std::string& B) const override;
     void SetUpdateState(bool Updating) override;
+    // Told after a sort moved the entries, before OnChange: FormerIndexes[I] is where the
+    // entry now at I stood before. A descendant that keeps data beside each entry moves it
+    // along here.
+    virtual void EntriesReordered(const std::vector<int>& FormerIndexes);
 
     // Fire OnChanging / OnChange unless an update is in progress.
     void Changing();

@@ -105,6 +105,11 @@ bool ColorToIdent(TColor Color, std::string& Ident) {
     return ValueToName(ColorNames, Color, Ident);
 }
 
+void GetColorValues(const std::function<void(const std::string&)>& Proc) {
+    for (const auto& Entry : ColorNames)
+        Proc(Entry.Name);
+}
+
 bool StringToColor(const std::string& Text, TColor& Color) {
     return IdentToColor(Text, Color) || ParseNumber(Text, Color);
 }

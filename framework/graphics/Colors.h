@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 using TColor = int32_t;
@@ -85,6 +86,10 @@ constexpr TColor RGBColor(uint8_t Red, uint8_t Green, uint8_t Blue) {
 // The colour names layouts use ("clBtnFace"): name to value (case-insensitive) and back.
 bool IdentToColor(const std::string& Ident, TColor& Color);
 bool ColorToIdent(TColor Color, std::string& Ident);
+
+// Calls Proc with every colour name in the table's order (plain colours, system colours, then
+// the clNone and clDefault markers).
+void GetColorValues(const std::function<void(const std::string&)>& Proc);
 
 // A layout's colour text: a colour name, or a number (decimal, or hexadecimal after "$" or
 // "0x"). False when the text is neither.

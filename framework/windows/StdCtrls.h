@@ -15,6 +15,27 @@ UINT AlignmentToTextFormat(TAlignment Alignment);
 void DrawControlText(HDC DC, const TFont& Font, TColor TextColor, const std::string& Text,
                      RECT& Rect, UINT Format);
 
+// What an owner-drawn item is in when its owner is asked to draw it; the values are the
+// host's ODS_ flags by position (odSelected 1, odFocused 0x10).
+enum class TOwnerDrawStateFlag : uint8_t {
+    odSelected,
+    odGrayed,
+    odDisabled,
+    odChecked,
+    odFocused,
+    odDefault,
+    odHotLight,
+    odInactive,
+    odNoAccel,
+    odNoFocusRect,
+};
+using TOwnerDrawState = TSet<TOwnerDrawStateFlag>;
+
+// Asks the owner of a list to draw item Index into Rect of the control's canvas.
+using TDrawItemEvent = TEvent<TWinControl*, int, RECT, TOwnerDrawState>;
+// Asks the owner of a list for the height of item Index (Height holds the default).
+using TMeasureItemEvent = TEvent<TWinControl*, int, int&>;
+
 class TLabel : public TGraphicControl {
 public:
     static const TComponentClassOf<TLabel> Class;

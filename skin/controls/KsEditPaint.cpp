@@ -3,9 +3,9 @@
 #include "skin/controls/KsEdits.h"
 
 #include "framework/core/TextConv.h"
-#include "framework/graphics/GdiHandles.h"
 #include "framework/windows/PaintScopes.h"
 #include "skin/graphics/KsBitmap.h"
+#include "skin/graphics/KsTextMeasure.h"
 #include "skin/graphics/KsUtils.h"
 
 #include <algorithm>
@@ -16,44 +16,6 @@ constexpr UINT TextFormat = DT_NOPREFIX | DT_SINGLELINE;
 
 TKsColor Opaque(TColor Color) {
     return ColorToKsColor(Color, 255);
-}
-
-// A memory device context with Font selected, for measuring text.
-class TMeasuringDC {
-public:
-    explicit TMeasuringDC(const TFont& Font) : FSelected(FDC.Get(), Font.Handle()) {}
-    HDC Get() const { return FDC.Get(); }
-
-private:
-    TMemoryDC FDC;
-    TSelectedObject FSelected;
-};
-
-SIZE TextExtent(const TFont& Font, const std::wstring& Text) {
-    const TMeasuringDC DC(Font);
-    SIZE Size{0, 0};
-    GetTextExtentPoint32W(DC.Get(), Text.c_str(), static_cast<int>(Text.size()), &Size);
-    return Size;
-}
-
-// Extents[I]: the width of the first I characters of Text, measured in one call.
-std::vector<int> MeasureExtents(const TFont& Font, const std::u32string& Chars) {
-    std::vector<int> Result(Chars.size() + 1, 0);
-    if (Chars.empty())
-        return Result;
-    const std::wstring Wide = Utf8ToWide(Utf32ToUtf8(Chars));
-    std::vector<int> UnitExtents(Wide.size(), 0);
-    const TMeasuringDC DC(Font);
-    SIZE Whole{0, 0};
-    GetTextExtentExPointW(DC.Get(), Wide.c_str(), static_cast<int>(Wide.size()), 0, nullptr,
-                          UnitExtents.data(), &Whole);
-    // A character of two UTF-16 units ends where its second unit does.
-    size_t Unit = 0;
-    for (size_t I = 0; I < Chars.size(); ++I) {
-        Unit += Chars[I] >= 0x10000 ? 2 : 1;
-        Result[I + 1] = UnitExtents[std::min(Unit, Wide.size()) - 1];
-    }
-    return Result;
 }
 
 } // namespace
@@ -67,7 +29,7 @@ void TKsCustomEdit::ForgetMetrics() {
 
 int TKsCustomEdit::LineHeight() const {
     if (FLineHeight == 0)
-        FLineHeight = TextExtent(*Font(), L"Pq").cy;
+        FLineHeight = KsTextExtent(*Font(), L"Pq").cy;
     return FLineHeight;
 }
 
@@ -85,13 +47,13 @@ int TKsCustomEdit::GetPasswordCharWidth() const {
     int Width = 10;
     switch (FPasswordKind) {
     case TPasswordKind::pkChar:
-        Width = TextExtent(*Font(), Utf8ToWide(Utf32ToUtf8(std::u32string(1, FPasswordChar)))).cx;
+        Width = KsTextExtent(*Font(), Utf8ToWide(Utf32ToUtf8(std::u32string(1, FPasswordChar)))).cx;
         break;
     case TPasswordKind::pkRect:
     case TPasswordKind::pkRoundRect:
     case TPasswordKind::pkCircle:
     case TPasswordKind::pkTriangle:
-        Width = TextExtent(*Font(), L"W").cx;
+        Width = KsTextExtent(*Font(), L"W").cx;
         break;
     default:
         break;
@@ -109,7 +71,7 @@ const std::vector<int>& TKsCustomEdit::Extents() const {
         for (size_t I = 0; I < FExtents.size(); ++I)
             FExtents[I] = static_cast<int>(I) * Glyph;
     } else {
-        FExtents = MeasureExtents(*Font(), Characters);
+        FExtents = KsCharExtents(*Font(), Characters);
     }
     FExtentsText = Text();
     FExtentsValid = true;

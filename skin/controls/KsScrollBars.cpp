@@ -214,8 +214,9 @@ int TKsCustomScrollBar::GetThumbSize() const {
     const int TrackLength = TrackEnd() - TrackStart();
     const int SystemSize = SystemThumbSize();
     int Size = SystemSize;
-    if (FPageSize > 0) {
-        const int64_t RangeSize = int64_t{FMax} - FMin + 1;
+    const int64_t RangeSize = int64_t{FMax} - FMin + 1;
+    // While a layout is read Min may stand above Max: such a range has no pages.
+    if (FPageSize > 0 && RangeSize >= 1) {
         Size = ClampToInt(RoundedQuotient(int64_t{TrackLength} * FPageSize, RangeSize));
         Size = std::max(Size, SystemSize / 3 * 2);
     }

@@ -84,19 +84,19 @@ POINT TSkinGallery::CaptionButton(LRESULT HitCode, int Index) const {
     return POINT{-1, -1};
 }
 
-HWND OpenControlsWindow(const TSkinGallery& Gallery, WORD Key, const std::wstring& ClassName,
-                        const std::wstring& Caption) {
-    const HWND Main = Gallery.MainWindow();
-    WaitUntilItTakesInput(Main);
-    WaitUntilIdle(Main);
+HWND TSkinGallery::OpenFromControlsMenu(WORD Key, const std::wstring& ClassName) const {
+    WaitUntilItTakesInput(FMain);
+    WaitUntilIdle(FMain);
     PressKeyWith(VK_MENU, 'C');
-    if (WaitForPopupCount(Gallery.ProcessId(), 1).size() != 1)
+    if (WaitForPopupCount(ProcessId(), 1).size() != 1)
         return nullptr;
-    WaitUntilIdle(Main);
+    WaitUntilIdle(FMain);
     PressKey(Key);
-    const HWND Window = WaitForWindow(ClassName, Caption, 10000, Gallery.ProcessId());
-    if (Window)
+    const HWND Window = WaitForWindow(ClassName, L"", 10000, ProcessId());
+    if (Window) {
+        WaitUntilItTakesInput(Window);
         WaitUntilIdle(Window);
+    }
     return Window;
 }
 

@@ -28,17 +28,14 @@ public:
     // that answers the hit-test code HitCode (HTCLOSE, HTMAXBUTTON, HTMINBUTTON, HTHELP);
     // {-1, -1} when there is none.
     POINT CaptionButton(LRESULT HitCode, int Index = 0) const;
+    // Opens a window from the main window's Controls menu by its item's accelerator key;
+    // the window of that class once it takes input, or null.
+    HWND OpenFromControlsMenu(WORD Key, const std::wstring& ClassName) const;
 
 private:
     std::unique_ptr<TTestProcess> FProcess;
     HWND FMain = nullptr;
 };
-
-// Opens one of the windows of the main window's Controls menu by pressing Key in the open
-// menu (an item's accelerator, or Enter for the first item) and waits until it is shown and
-// idle; null when it did not come.
-HWND OpenControlsWindow(const TSkinGallery& Gallery, WORD Key, const std::wstring& ClassName,
-                        const std::wstring& Caption);
 
 RECT ScreenRectOf(HWND Window);
 // The band of the main window above its client area: the caption and the top border.

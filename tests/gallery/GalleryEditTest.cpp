@@ -13,7 +13,7 @@ protected:
     void SetUp() override {
         Gallery = std::make_unique<TSkinGallery>();
         ASSERT_TRUE(Gallery->Running()) << DescribeDesktop();
-        Edits = OpenControlsWindow(*Gallery, VK_RETURN, L"TGalleryEditsFrm", L"Edits");
+        Edits = Gallery->OpenFromControlsMenu('E', L"TGalleryEditsFrm");
         ASSERT_NE(Edits, nullptr) << DescribeDesktop();
     }
 

@@ -16,7 +16,7 @@ protected:
     void SetUp() override {
         Gallery = std::make_unique<TSkinGallery>();
         ASSERT_TRUE(Gallery->Running()) << DescribeDesktop();
-        Tabs = OpenControlsWindow(*Gallery, 'T', L"TGalleryTabsFrm", L"Tabs");
+        Tabs = Gallery->OpenFromControlsMenu('T', L"TGalleryTabsFrm");
         ASSERT_NE(Tabs, nullptr) << DescribeDesktop();
     }
 

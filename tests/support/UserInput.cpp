@@ -4,11 +4,12 @@
 
 namespace {
 
-void SendMouse(DWORD Flags, LONG X = 0, LONG Y = 0) {
+void SendMouse(DWORD Flags, LONG X = 0, LONG Y = 0, DWORD Data = 0) {
     INPUT Input{};
     Input.type = INPUT_MOUSE;
     Input.mi.dx = X;
     Input.mi.dy = Y;
+    Input.mi.mouseData = Data;
     Input.mi.dwFlags = Flags;
     SendInput(1, &Input, sizeof(Input));
 }
@@ -120,6 +121,16 @@ void QueueClickAt(int X, int Y, int Button) {
     QueueButton(Button, false);
 }
 
+void ClickWith(WORD Modifier, int X, int Y) {
+    MoveMouseTo(X, Y);
+    if (Modifier)
+        HoldKey(Modifier);
+    PressMouse(VK_LBUTTON);
+    ReleaseMouse(VK_LBUTTON);
+    if (Modifier)
+        LetGoKey(Modifier);
+}
+
 void DragMouse(POINT From, POINT To, int Button, int Steps) {
     MoveMouseTo(From.x, From.y);
     PressMouse(Button);
@@ -127,6 +138,11 @@ void DragMouse(POINT From, POINT To, int Button, int Steps) {
         MoveMouseTo(From.x + (To.x - From.x) * Step / Steps,
                     From.y + (To.y - From.y) * Step / Steps);
     ReleaseMouse(Button);
+}
+
+void TurnWheel(int Delta) {
+    SendMouse(MOUSEEVENTF_WHEEL, 0, 0, static_cast<DWORD>(Delta));
+    PumpMessagesFor(10);
 }
 
 void TypeText(const std::wstring& Text) {
@@ -141,6 +157,16 @@ void PressKey(WORD VirtualKey) {
     SendKey(VirtualKey, 0, 0);
     SendKey(VirtualKey, 0, KEYEVENTF_KEYUP);
     PumpMessagesFor(20);
+}
+
+void HoldKey(WORD VirtualKey) {
+    SendKey(VirtualKey, 0, 0);
+    PumpMessagesFor(10);
+}
+
+void LetGoKey(WORD VirtualKey) {
+    SendKey(VirtualKey, 0, KEYEVENTF_KEYUP);
+    PumpMessagesFor(10);
 }
 
 void PressKeyWith(WORD Modifier, WORD VirtualKey) {

@@ -17,14 +17,24 @@ void ReleaseMouse(int Button);
 void ClickAt(int X, int Y, int Button = VK_LBUTTON);
 // The same, leaving the messages to the caller's own message loop (a menu's, say).
 void QueueClickAt(int X, int Y, int Button = VK_LBUTTON);
+// A left click at a screen position with Modifier (VK_SHIFT, VK_CONTROL; 0 for none) held. The
+// pointer gets there before the key goes down: the desktop reads the keyboard's state anew
+// when the pointer moves over another window.
+void ClickWith(WORD Modifier, int X, int Y);
 // Presses at From, moves to To in Steps moves with the button held, releases at To.
 void DragMouse(POINT From, POINT To, int Button = VK_LBUTTON, int Steps = 8);
+
+// Turns the wheel under the pointer by Delta (WHEEL_DELTA a notch, negative towards the user).
+void TurnWheel(int Delta);
 
 // Types text as characters (any Unicode text) and presses single keys.
 void TypeText(const std::wstring& Text);
 void PressKey(WORD VirtualKey);
 // Presses Key while Modifier (VK_MENU, VK_CONTROL, VK_SHIFT) is held.
 void PressKeyWith(WORD Modifier, WORD VirtualKey);
+// Holds a key (a modifier while the mouse clicks) down, and lets it go.
+void HoldKey(WORD VirtualKey);
+void LetGoKey(WORD VirtualKey);
 // The same, leaving the messages to the caller's own message loop (one that translates keys
 // the plain loop would not).
 void QueueKeyWith(WORD Modifier, WORD VirtualKey);

@@ -1,6 +1,6 @@
 // Small glyph pictures compiled into the program as 16-colour Windows bitmaps: the stock
-// push buttons' glyphs and the skinned form's system-menu glyphs. Each is loaded by the name
-// it is written and compiled under.
+// push buttons' glyphs, the skinned form's system-menu glyphs and the list box's TrueType
+// mark. Each is loaded by the name it is written and compiled under.
 #pragma once
 
 #include "tools/artwork/ArtworkCanvas.h"
@@ -17,5 +17,5 @@ struct TGlyphArtwork {
 // The complete .bmp file: 4 bits a pixel, the standard 16-colour palette.
 TArtworkBytes EncodeGlyphArtwork(const TGlyphArtwork& Glyph);
 
-// The stock buttons' glyphs, then the system menu's.
+// The stock buttons' glyphs, then the system menu's, then the list box's.
 std::vector<TGlyphArtwork> AllGlyphArtwork();

@@ -207,6 +207,22 @@ TEST(ScrollBarRange, LimitsKeepEachOtherAndThePositionInRange) {
     EXPECT_EQ(Bar.PageSize(), 1);
 }
 
+TEST(ScrollBarRange, ARangeContradictingItselfWhileLoadingHasNoPages) {
+    auto Bar = VerticalBar(20, 200);
+    // Read in this order, Min stands above Max until the layout is complete: the bar may be
+    // painted meanwhile and divides by no empty range.
+    Bar->IncludeState(TComponentStateFlag::csLoading);
+    Bar->SetMin(101);
+    Bar->SetPageSize(9);
+    EXPECT_EQ(Bar->GetThumbSize(), SystemThumb());
+    EXPECT_EQ(Bar->PixelToPosition(100), 101);
+    EXPECT_FALSE(IsRectEmpty(Bar->GetThumbRect()));
+    Bar->ExcludeState(TComponentStateFlag::csLoading);
+    Bar->Loaded();
+    EXPECT_EQ(Bar->Max(), 101);
+    EXPECT_EQ(Bar->PageSize(), 1);
+}
+
 class ScrollBarLayout : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterSkinControls(); }

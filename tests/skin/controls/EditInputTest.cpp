@@ -1,15 +1,17 @@
 // The edit on a window under real input (SendInput on the Wine desktop): typing Chinese and
-// characters beyond the 16-bit range, Backspace and undo by the character, selections by
-// Shift and the mouse held within the text, the clipboard as Unicode text, MaxLength,
-// ReadOnly and hidden text, text set from code, and the context menu of an edit made in code.
-#include "ControlTestSupport.h"
+// characters beyond the 16-bit range, Backspace and undo by the character, word moves by
+// Ctrl+arrows, selections by Shift and the mouse held within the text, the clipboard as
+// Unicode text, MaxLength, ReadOnly and hidden text, text set from code, and the caret of a
+// font change.
+#include "EditTestSupport.h"
 #include "WindowTestSupport.h"
 
 #include "framework/core/TextConv.h"
 #include "framework/graphics/Clipboard.h"
+#include "framework/windows/Caret.h"
 #include "skin/controls/KsControlsRegistration.h"
 #include "skin/controls/KsEdits.h"
-#include "skin/menus/KsItems.h"
+#include "skin/graphics/KsUtils.h"
 #include "tests/support/UserInput.h"
 
 #include <gtest/gtest.h>
@@ -22,37 +24,7 @@ namespace {
 // U+1F600, one character of two UTF-16 units.
 const std::string Smile = "\xF0\x9F\x98\x80";
 
-class EditInput : public ::testing::Test {
-protected:
-    void SetUp() override {
-        RegisterSkinControls();
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(200, 150, 360, 200);
-        Edit = new TKsEdit(Form.get());
-        Edit->SetParent(Form.get());
-        Edit->SetBounds(20, 20, 300, 21);
-        BringForward(*Form);
-        Edit->SetFocus();
-        ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Edit->Handle(); }));
-    }
-    void TearDown() override { Form.reset(); }
-
-    void Type(const std::string& Text) {
-        TypeText(Utf8ToWide(Text));
-        PumpMessagesFor(50);
-    }
-    void Key(WORD VirtualKey) {
-        PressKey(VirtualKey);
-        PumpMessagesFor(30);
-    }
-    void Chord(WORD Modifier, WORD VirtualKey) {
-        PressKeyWith(Modifier, VirtualKey);
-        PumpMessagesFor(30);
-    }
-
-    std::unique_ptr<TForm> Form;
-    TKsEdit* Edit = nullptr;
-};
+class EditInput : public EditOnScreen {};
 
 TEST_F(EditInput, CharactersAreTypedDeletedAndUndoneWhole) {
     Type("截图" + Smile + "ok");
@@ -68,6 +40,21 @@ TEST_F(EditInput, CharactersAreTypedDeletedAndUndoneWhole) {
     EXPECT_EQ(Edit->Text(), "截图" + Smile + "ok");
     Chord(VK_CONTROL, 'Z'); // the typing run goes in one step
     EXPECT_EQ(Edit->Text(), "");
+}
+
+// Words end at spaces, the ideographic space of Chinese text included; a character of two
+// UTF-16 units is one character of a word.
+TEST_F(EditInput, CtrlArrowsMoveByWords) {
+    Type("截取\u3000图" + Smile + " ok");
+    ASSERT_EQ(Edit->TextLength(), 8);
+    for (const int Stop : {6, 3, 0, 0}) {
+        Chord(VK_CONTROL, VK_LEFT);
+        EXPECT_EQ(Edit->CaretPos(), Stop);
+    }
+    for (const int Stop : {3, 6, 8, 8}) {
+        Chord(VK_CONTROL, VK_RIGHT);
+        EXPECT_EQ(Edit->CaretPos(), Stop);
+    }
 }
 
 TEST_F(EditInput, ShiftSelectionsStayWithinTheText) {
@@ -95,6 +82,7 @@ TEST_F(EditInput, AMouseDragPastTheEndSelectsToTheEndOnly) {
     DragMouse(From, To);
     PumpMessagesFor(50);
     EXPECT_EQ(Edit->SelStart(), 0);
+    EXPECT_EQ(Edit->SelLength(), 7);
     EXPECT_EQ(Edit->SelText(), "drag me");
     Key(VK_DELETE);
     EXPECT_EQ(Edit->Text(), "");
@@ -155,6 +143,11 @@ TEST_F(EditInput, MaxLengthLimitsTypingPasteAndUndoAndNeverGoesNegative) {
     Clipboard()->SetAsText("XYZ");
     Chord(VK_CONTROL, 'V');
     EXPECT_EQ(Edit->Text(), "abcde");
+    // Neither the refused characters nor Delete at the end are recorded: one undo step
+    // takes the whole typing run.
+    Key(VK_DELETE);
+    ASSERT_EQ(Edit->UndoStack().Count(), 1);
+    EXPECT_EQ(Edit->UndoStack().Peek()->Length, 5);
     // Text set from code may be longer than the limit; pasting then adds nothing.
     Edit->SetText("abcdefgh");
     Key(VK_END);
@@ -162,6 +155,19 @@ TEST_F(EditInput, MaxLengthLimitsTypingPasteAndUndoAndNeverGoesNegative) {
     EXPECT_EQ(Edit->Text(), "abcdefgh");
     Key(VK_BACK);
     EXPECT_EQ(Edit->Text(), "abcdefg");
+    // Undoing into a text already past the limit puts nothing back.
+    Chord(VK_CONTROL, 'Z');
+    EXPECT_EQ(Edit->Text(), "abcdefg");
+}
+
+TEST_F(EditInput, UndoIntoAFullEditPutsBackWhatFits) {
+    Type("abcde");
+    Key(VK_BACK);
+    Key(VK_BACK);
+    Edit->SetMaxLength(4);
+    Chord(VK_CONTROL, 'Z');
+    EXPECT_EQ(Edit->Text(), "abcd");
+    EXPECT_EQ(Edit->SelText(), "d");
 }
 
 TEST_F(EditInput, TextFromCodeHoldsCaretAndSelectionAndStartsANewHistory) {
@@ -185,10 +191,38 @@ TEST_F(EditInput, ReadOnlyRefusesChangesUndoIncluded) {
     Chord(VK_CONTROL, 'Z');
     EXPECT_EQ(Edit->Text(), "abc");
     EXPECT_FALSE(Edit->CanUndo());
+    EXPECT_EQ(SendMessageW(Edit->Handle(), WM_UNDO, 0, 0), 0);
+    EXPECT_EQ(Edit->Text(), "abc");
     Key(VK_HOME);
     Chord(VK_SHIFT, VK_END);
     Chord(VK_CONTROL, 'C'); // copying still works
     EXPECT_EQ(Clipboard()->AsText(), "abc");
+}
+
+// The host keeps one caret for the thread: a font change gives the focused edit a caret of
+// the new height and leaves an unfocused edit without one.
+TEST_F(EditInput, AFontChangeRemakesTheCaretOnlyOfTheFocusedEdit) {
+    auto* Other = new TKsEdit(Form.get());
+    Other->SetParent(Form.get());
+    Other->SetBounds(20, 60, 300, 21);
+    Type("abc");
+    const auto CaretHeight = [this] {
+        GUITHREADINFO Info{};
+        Info.cbSize = sizeof(Info);
+        EXPECT_TRUE(GetGUIThreadInfo(GetCurrentThreadId(), &Info));
+        EXPECT_EQ(Info.hwndCaret, Edit->Handle());
+        return RectHeight(Info.rcCaret);
+    };
+    const int Before = Edit->LineHeight();
+    EXPECT_EQ(CaretHeight(), Before);
+    Other->Font()->SetSize(24);
+    EXPECT_TRUE(TWindowCaret::OwnedBy(Edit->Handle()));
+    Edit->Font()->SetSize(20);
+    EXPECT_TRUE(TWindowCaret::OwnedBy(Edit->Handle()));
+    EXPECT_GT(Edit->LineHeight(), Before);
+    EXPECT_EQ(CaretHeight(), Edit->LineHeight());
+    Type("d");
+    EXPECT_EQ(Edit->Text(), "abcd");
 }
 
 // An edit that takes no digits.
@@ -216,17 +250,6 @@ TEST_F(EditInput, ARefusedChangeLeavesNothingToUndo) {
     Chord(VK_CONTROL, 'Z');
     EXPECT_EQ(Letters->Text(), "");
     EXPECT_TRUE(Letters->UndoStack().Empty());
-}
-
-TEST(EditMenu, AnEditMadeInCodeHasItsContextMenu) {
-    RegisterSkinControls();
-    TKsEdit Edit(nullptr);
-    TKsCustomPopupMenu& Menu = Edit.ContextMenu();
-    std::vector<std::string> Captions;
-    for (int I = 0; I < Menu.Items()->Count(); ++I)
-        Captions.push_back(Menu.Items()->Items(I)->Caption());
-    EXPECT_EQ(Captions, (std::vector<std::string>{"Undo", "-", "Cut", "Copy", "Paste", "Delete",
-                                                  "-", "Select All"}));
 }
 
 } // namespace

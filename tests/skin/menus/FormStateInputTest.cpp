@@ -46,25 +46,6 @@ std::vector<std::string> SysMenuFor(S State) {
     }
 }
 
-// Clicks the item of the open menu with Caption, as a user would: the pointer moves onto
-// it and the button goes down and up there, handled by the menu's own loop.
-std::function<void()> ClickMenuItem(const std::string& Caption) {
-    return [Caption] {
-        TKsItemView* View = TKsItemView::TrackingView();
-        for (int I = 0; I < View->Item()->Count(); ++I) {
-            TKsCustomItem* Item = View->Item()->Items(I);
-            if (Item->Caption() != Caption)
-                continue;
-            const RECT R = View->GetItemRect(Item);
-            const POINT At = View->Control()->ClientToScreen(CentreOf(R));
-            QueueClickAt(At.x, At.y);
-            return;
-        }
-        ADD_FAILURE() << "the menu has no item " << Caption;
-        View->CloseAll();
-    };
-}
-
 class FormStates : public ::testing::Test {
 protected:
     void SetUp() override {

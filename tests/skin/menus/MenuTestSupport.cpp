@@ -2,6 +2,9 @@
 
 #include "framework/windows/Application.h"
 #include "skin/menus/KsItemViews.h"
+#include "tests/support/UserInput.h"
+
+#include <gtest/gtest.h>
 
 #include <deque>
 
@@ -49,6 +52,24 @@ TMenuWatchdog::~TMenuWatchdog() {
 
 bool TMenuWatchdog::Fired() const {
     return WatchdogFired;
+}
+
+std::function<void()> ClickMenuItem(const std::string& Caption) {
+    return [Caption] {
+        TKsItemView* View = TKsItemView::TrackingView();
+        for (int I = 0; I < View->Item()->Count(); ++I) {
+            TKsCustomItem* Item = View->Item()->Items(I);
+            if (Item->Caption() != Caption)
+                continue;
+            const RECT R = View->GetItemRect(Item);
+            const POINT At = View->Control()->ClientToScreen(
+                POINT{(R.left + R.right) / 2, (R.top + R.bottom) / 2});
+            QueueClickAt(At.x, At.y);
+            return;
+        }
+        ADD_FAILURE() << "the menu has no item " << Caption;
+        View->CloseAll();
+    };
 }
 
 void TClickLog::Clicked(TObject* Sender) {

@@ -38,6 +38,11 @@ private:
     UINT_PTR FTimer;
 };
 
+// An action for TInsideMenu: clicks the item of the open menu with Caption as a user would,
+// the pointer moving onto it and the button going down and up there, for the menu's own
+// loop to handle. A menu without the item fails the test and closes.
+std::function<void()> ClickMenuItem(const std::string& Caption);
+
 // Records the captions of the items clicked.
 struct TClickLog {
     std::vector<std::string> Captions;

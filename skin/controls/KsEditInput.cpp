@@ -202,6 +202,7 @@ void TKsCustomEdit::HideCaret() {
 // ---- Messages ----
 
 void TKsCustomEdit::Dispatch(TMessage& Message) {
+    const TLineChange LineChange(*this);
     switch (Message.Msg) {
     case WM_GETDLGCODE:
         TKsCustomControl::Dispatch(Message);
@@ -261,7 +262,6 @@ void TKsCustomEdit::Dispatch(TMessage& Message) {
     case CM_TEXTCHANGED:
         TKsCustomControl::Dispatch(Message);
         TextStored();
-        Invalidate();
         if (!IsLoading())
             Change();
         break;

@@ -96,16 +96,22 @@ TKsEditColumns HighlightColumns(const TKsEditLineView& View) {
     return {View.Line.CharToX(View.HighlightFrom), View.Line.CharToX(View.HighlightTo)};
 }
 
-// The columns one highlight covers and the other does not.
-TKsEditColumns HighlightChange(const TKsEditColumns& A, const TKsEditColumns& B) {
+// The columns whose look one highlight gives and the other does not. The selected text is
+// drawn from the highlight's start, its glyphs placed from there: when the start moves, all
+// of both highlights repaint; else the cells between the two ends. Glyphs at the ends reach
+// Overhang beyond them.
+TKsEditColumns HighlightChange(const TKsEditColumns& A, const TKsEditColumns& B, int Overhang) {
     TKsEditColumns Result;
-    if (A.Empty() || B.Empty()) {
+    if (A.Empty() || B.Empty() || A.Left != B.Left) {
         Result.Include(A.Left, A.Right);
         Result.Include(B.Left, B.Right);
-        return Result;
+    } else {
+        Result.Include(std::min(A.Right, B.Right), std::max(A.Right, B.Right));
     }
-    Result.Include(std::min(A.Left, B.Left), std::max(A.Left, B.Left));
-    Result.Include(std::min(A.Right, B.Right), std::max(A.Right, B.Right));
+    if (!Result.Empty()) {
+        Result.Left -= Overhang;
+        Result.Right += Overhang;
+    }
     return Result;
 }
 
@@ -127,7 +133,7 @@ TKsEditColumns ChangedColumns(const TKsEditLineView& Before, const TKsEditLineVi
         Result.Include(After.Line.CharToX(First) - Overhang, End + Overhang);
     }
     const TKsEditColumns Highlight =
-        HighlightChange(HighlightColumns(Before), HighlightColumns(After));
+        HighlightChange(HighlightColumns(Before), HighlightColumns(After), Overhang);
     Result.Include(Highlight.Left, Highlight.Right);
     Result.Left = std::max(Result.Left, static_cast<int>(Box.left));
     Result.Right = std::min(Result.Right, static_cast<int>(Box.right));

@@ -62,9 +62,9 @@ struct TKsEditColumns {
 
 // The columns of the text rectangle whose pixels may differ between two views of a line:
 // all of them when the characters moved (scrolled, realigned, resized, measured anew);
-// else those from the first character that differs to the end of the longer text, widened
-// by Overhang for glyphs that reach beyond their cells, and those the highlight gained or
-// lost.
+// else those from the first character that differs to the end of the longer text, and
+// those the highlight changed (all of it when it starts elsewhere, as the selected text is
+// drawn from its start), each widened by Overhang for glyphs that reach beyond their cells.
 TKsEditColumns ChangedColumns(const TKsEditLineView& Before, const TKsEditLineView& After,
                               int Overhang);
 

@@ -234,6 +234,9 @@ private:
     void DeleteClick(TObject* Sender);
     void SelectAllClick(TObject* Sender);
     void WMSetText(TMessage& Message);
+    // Gives the window manager's copy of the window text the edit's text, when the edit's
+    // own changes left it behind.
+    void UpdateHostText();
     void WMSetCursor(TMessage& Message);
 
     bool FMouseSelecting = false;
@@ -255,6 +258,8 @@ private:
     TKsPopupSettings FPopupSettings;
     // The edit is storing a change of its own: the undo stack stays.
     bool FOwnChange = false;
+    // The window manager's copy of the window text lags behind the edit's own changes.
+    bool FHostTextBehind = false;
     // The first half of a character typed as a surrogate pair.
     wchar_t FPendingHighSurrogate = 0;
     std::unique_ptr<TWindowCaret> FCaret;

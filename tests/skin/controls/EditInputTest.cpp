@@ -1,8 +1,8 @@
 // The edit on a window under real input (SendInput on the Wine desktop): typing Chinese and
 // characters beyond the 16-bit range, Backspace and undo by the character, word moves by
 // Ctrl+arrows, selections by Shift and the mouse held within the text, the clipboard as
-// Unicode text, MaxLength, ReadOnly and hidden text, text set from code, and the caret of a
-// font change.
+// Unicode text, MaxLength, ReadOnly and hidden text, text set from code, the caret of a
+// font change, and the window text of typed text.
 #include "EditTestSupport.h"
 #include "WindowTestSupport.h"
 
@@ -237,6 +237,26 @@ TEST_F(EditInput, AFontChangeRemakesTheCaretOnlyOfTheFocusedEdit) {
     ExpectCaretAtThePosition();
     Type("d");
     EXPECT_EQ(Edit->Text(), "abdc");
+}
+
+// Typed characters are not each sent to the window manager, yet the window text is the
+// typed text whenever it is asked for, and the window manager holds it once the focus
+// leaves (other programs find the edit by it then).
+TEST_F(EditInput, TheWindowTextIsTheTypedText) {
+    auto* Other = new TKsEdit(Form.get());
+    Other->SetParent(Form.get());
+    Other->SetBounds(20, 60, 300, 21);
+    Type("截图ok");
+    wchar_t Buffer[64] = {};
+    EXPECT_EQ(GetWindowTextLengthW(Edit->Handle()), 4);
+    GetWindowTextW(Edit->Handle(), Buffer, 64);
+    EXPECT_EQ(std::wstring(Buffer), L"截图ok");
+    Type("!");
+    Other->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Other->Handle(); }));
+    EXPECT_EQ(FindWindowExW(Form->Handle(), nullptr, nullptr, L"截图ok!"), Edit->Handle());
+    InternalGetWindowText(Edit->Handle(), Buffer, 64);
+    EXPECT_EQ(std::wstring(Buffer), L"截图ok!");
 }
 
 // An edit that takes no digits.

@@ -112,6 +112,10 @@ TControl* GetCaptureControl() {
     return CaptureControl;
 }
 
+void ForgetCaptureControl() {
+    CaptureControl = nullptr;
+}
+
 void SetCaptureControl(TControl* Control) {
     CaptureControl = nullptr;
     ReleaseCapture();

@@ -369,6 +369,9 @@ private:
 // host capture for it), or nullptr.
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* Control);
+// The capture has gone to another window: no control holds it any longer, and the capture
+// is left where it went.
+void ForgetCaptureControl();
 
 // The form a control lies in (the top of its parent chain), or nullptr.
 TCustomForm* GetParentForm(const TControl* Control);

@@ -481,7 +481,7 @@ void TWinControl::Dispatch(TMessage& Message) {
         if (TControl* Captured = GetCaptureControl();
             Captured && (Captured == this || Captured->Parent() == this) &&
             reinterpret_cast<HWND>(Message.LParam) != FHandle)
-            SetCaptureControl(nullptr);
+            ForgetCaptureControl();
         break;
     case CM_ENABLEDCHANGED:
         if (FHandle)

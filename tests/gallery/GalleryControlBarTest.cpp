@@ -1,7 +1,8 @@
 // The gallery's control bar driven with real input: the Controls menu opens the window; a
 // band dragged by its grip moves ahead of the menu bar, another into a row of its own; a
 // double click on a grip tears its band off into a floating window named after it, and that
-// window dragged by its caption over the bar docks the band again.
+// window dragged by its caption over the bar docks the band again. Ctrl, pressed while a band
+// moves or held as it starts to move, tears the band off too.
 #include "tests/gallery/GalleryDriver.h"
 
 #include <gtest/gtest.h>
@@ -96,6 +97,46 @@ TEST_F(SkinGalleryControlBar, BandsMoveBetweenRowsTearOffAndDockBack) {
     Tools = Band(L"Tools");
     ASSERT_NE(Tools, nullptr);
     EXPECT_GT(ScreenRectOf(Tools).left, ScreenRectOf(Menu).right);
+}
+
+TEST_F(SkinGalleryControlBar, CtrlWhileMovingABandTearsItOffWhereTheMouseIsLetGo) {
+    const RECT BarBounds = ScreenRectOf(Bar);
+    const auto TearOff = [&](const wchar_t* Caption, bool CtrlFirst) -> HWND {
+        HWND Control = Band(Caption);
+        if (!Control)
+            return nullptr;
+        const POINT Grip = GripOf(Control);
+        MoveMouseTo(Grip.x, Grip.y);
+        WaitUntilIdle(Window);
+        PressMouse(VK_LBUTTON);
+        if (CtrlFirst)
+            HoldKey(VK_CONTROL);
+        MoveMouseTo(Grip.x + 6, Grip.y);
+        WaitUntilIdle(Window);
+        if (!CtrlFirst)
+            HoldKey(VK_CONTROL);
+        WaitUntilIdle(Window);
+        // Let go well below the bar, where nothing docks it.
+        const POINT Away{Grip.x + 10, BarBounds.bottom + 90};
+        MoveMouseTo((Grip.x + Away.x) / 2, (Grip.y + Away.y) / 2);
+        MoveMouseTo(Away.x, Away.y);
+        WaitUntilIdle(Window);
+        ReleaseMouse(VK_LBUTTON);
+        LetGoKey(VK_CONTROL);
+        return WaitForWindow(L"TFloatingDockHost", Caption, 10000, Gallery->ProcessId());
+    };
+
+    // Ctrl pressed while the band is already moving.
+    HWND Shapes = TearOff(L"Shapes", false);
+    ASSERT_NE(Shapes, nullptr) << DescribeDesktop();
+    EXPECT_EQ(Band(L"Shapes"), nullptr);
+    EXPECT_GT(ScreenRectOf(Shapes).bottom, BarBounds.bottom) << "floats where it was let go";
+
+    // Ctrl held as the band starts to move.
+    HWND Tools = TearOff(L"Tools", true);
+    ASSERT_NE(Tools, nullptr) << DescribeDesktop();
+    EXPECT_EQ(Band(L"Tools"), nullptr);
+    EXPECT_TRUE(IsWindow(Shapes)) << "the first band stays afloat";
 }
 
 } // namespace

@@ -118,4 +118,31 @@ TEST_F(ControlBarInput, AFloatingControlDraggedOverTheBarDocksAndMovesOnAsABand)
     EXPECT_TRUE(PumpUntil([&] { return Form->ComponentCount() == 3; })); // the window went
 }
 
+TEST_F(ControlBarInput, CtrlPressedOrHeldWhileABandMovesTearsItOffWhereTheMouseIsLetGo) {
+    // Pressed while the band already moves.
+    const POINT Grip = GripOf(A);
+    MoveMouseTo(Grip.x, Grip.y);
+    PressMouse(VK_LBUTTON);
+    MoveMouseTo(Grip.x + 8, Grip.y);
+    ASSERT_TRUE(PumpUntil([&] { return Bar->MovingControl() == A; }));
+    HoldKey(VK_CONTROL);
+    PumpMessagesFor(50);
+    MoveMouseTo(Grip.x + 12, Grip.y + 60);
+    MoveMouseTo(Grip.x + 16, Grip.y + 120);
+    PumpMessagesFor(50);
+    ReleaseMouse(VK_LBUTTON);
+    LetGoKey(VK_CONTROL);
+    ASSERT_TRUE(PumpUntil([&] { return A->Floating(); }));
+    EXPECT_EQ(Bar->FindBand(A), nullptr);
+    EXPECT_GT(A->ClientOrigin().y, Bar->ClientOrigin().y + 60) << "floats where it was let go";
+
+    // Held as the band starts to move.
+    const POINT Other = GripOf(B);
+    HoldKey(VK_CONTROL);
+    DragMouse(Other, POINT{Other.x + 10, Other.y + 120});
+    LetGoKey(VK_CONTROL);
+    ASSERT_TRUE(PumpUntil([&] { return B->Floating(); }));
+    EXPECT_TRUE(A->Floating());
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "skin/controls/KsControlsRegistration.h"
 
 #include "framework/core/ClassRegistry.h"
+#include "skin/controls/KsComboBoxs.h"
 #include "skin/controls/KsControlBars.h"
 #include "skin/controls/KsEdits.h"
 #include "skin/controls/KsListBoxs.h"
@@ -21,5 +22,5 @@ void RegisterSkinControls() {
                      &TKsScrollBar::Class, &TTeThemeScrollBar::Class, &TKsEdit::Class,
                      &TTeThemeEdit::Class, &TKsCustomControlBar::Class, &TKsListBox::Class,
                      &TTeThemeListBox::Class});
-    RegisterClasses({&TKsTabControl::Class, &TKsTabSheet::Class});
+    RegisterClasses({&TKsTabControl::Class, &TKsTabSheet::Class, &TKsComboBox::Class});
 }

@@ -81,6 +81,13 @@ protected:
         return Popups.size() == 1 ? Popups.front() : nullptr;
     }
     bool DropDownGone() { return WaitForPopupCount(Gallery->ProcessId(), 0).empty(); }
+    // Clicks row Row of the open list and waits until it closed and the caption names Text.
+    void ChooseRow(HWND DropDown, int Row, const std::wstring& Text) {
+        const POINT At = RowPoint(DropDown, Row);
+        ClickAt(At.x, At.y);
+        EXPECT_TRUE(DropDownGone());
+        EXPECT_TRUE(CaptionIs(Text)) << testing::PrintToString(WindowText(Window));
+    }
     bool CaptionIs(const std::wstring& Text) {
         return WaitForText(Window, L"Combo boxes: " + Text);
     }
@@ -102,10 +109,7 @@ TEST_F(SkinGalleryComboBoxes, TheButtonDropsTheListBelowAndAClickChoosesAnItem) 
     ASSERT_NE(DropDown, nullptr) << DescribeDesktop();
     EXPECT_EQ(ScreenRectOf(DropDown).top, ScreenRectOf(List).bottom);
     EXPECT_EQ(ScreenRectOf(DropDown).left, ScreenRectOf(List).left);
-    const POINT Row = RowPoint(DropDown, 3);
-    ClickAt(Row.x, Row.y);
-    EXPECT_TRUE(DropDownGone());
-    EXPECT_TRUE(CaptionIs(L"全屏")) << testing::PrintToString(WindowText(Window));
+    ChooseRow(DropDown, 3, L"全屏");
 }
 
 TEST_F(SkinGalleryComboBoxes, AltDownArrowsAndEnterChooseByKeysAndEscapeKeeps) {
@@ -155,10 +159,7 @@ TEST_F(SkinGalleryComboBoxes, AComboNearTheBottomOfTheScreenOpensItsListAbove) {
     const HWND DropDown = DropDownByButton(Bottom, false);
     ASSERT_NE(DropDown, nullptr) << DescribeDesktop();
     EXPECT_EQ(ScreenRectOf(DropDown).bottom, ScreenRectOf(Bottom).top);
-    const POINT Row = RowPoint(DropDown, 2);
-    ClickAt(Row.x, Row.y);
-    EXPECT_TRUE(DropDownGone());
-    EXPECT_TRUE(CaptionIs(L"Third")) << testing::PrintToString(WindowText(Window));
+    ChooseRow(DropDown, 2, L"Third");
 }
 
 TEST(SkinGallerySwitcher, TheSwitcherChangesTheThemeOfTheGalleryByMouseAndByKeys) {

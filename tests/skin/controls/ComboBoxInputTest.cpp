@@ -37,6 +37,17 @@ protected:
     bool WaitDropped(bool Dropped) {
         return PumpUntil([&] { return Combo->DroppedDown() == Dropped; });
     }
+    // The screen rectangles of the combo and of its open list's window.
+    RECT ComboRect() const {
+        RECT Rect{};
+        GetWindowRect(Combo->Handle(), &Rect);
+        return Rect;
+    }
+    RECT DropRect() const {
+        RECT Rect{};
+        GetWindowRect(Combo->DropWindow()->Handle(), &Rect);
+        return Rect;
+    }
     // The screen point in the middle of item Index in the open list.
     POINT ListItemPoint(int Index) const {
         TKsCustomListBox* List = Combo->ListBox();
@@ -49,12 +60,8 @@ protected:
 TEST_F(ComboBoxInput, TheButtonOpensTheListBelowAndAClickedItemIsTaken) {
     ClickButton();
     ASSERT_TRUE(WaitDropped(true));
-    RECT ComboRect{};
-    RECT WindowRect{};
-    GetWindowRect(Combo->Handle(), &ComboRect);
-    GetWindowRect(Combo->DropWindow()->Handle(), &WindowRect);
-    EXPECT_EQ(WindowRect.top, ComboRect.bottom);
-    EXPECT_EQ(WindowRect.left, ComboRect.left);
+    EXPECT_EQ(DropRect().top, ComboRect().bottom);
+    EXPECT_EQ(DropRect().left, ComboRect().left);
     EXPECT_TRUE(Combo->ButtonPressed());
     const POINT Item = ListItemPoint(3);
     ClickAt(Item.x, Item.y);
@@ -104,6 +111,24 @@ TEST_F(ComboBoxInput, AClickElsewhereClosesTheListAndTheOwnerKeepsItsActiveCapti
     ASSERT_TRUE(WaitDropped(false));
     EXPECT_EQ(CloseUps, 1);
     EXPECT_EQ(Combo->ListBox()->Parent(), Combo);
+}
+
+TEST_F(ComboBoxInput, TheButtonLightsUnderThePointerAndSpacePicksTheSameItemAgain) {
+    Combo->SetComboStyle(TKsComboStyle::kcsDropDownList);
+    const POINT At = ButtonPoint();
+    MoveMouseTo(At.x, At.y);
+    ASSERT_TRUE(PumpUntil([&] { return Combo->ButtonHot(); }));
+    const POINT Text = Combo->ClientToScreen(POINT{20, 8});
+    MoveMouseTo(Text.x, Text.y);
+    ASSERT_TRUE(PumpUntil([&] { return !Combo->ButtonHot(); }));
+    // A pick of the item shown is a pick all the same: one change, then closed.
+    Changes = 0;
+    PressKey(VK_F4);
+    ASSERT_TRUE(WaitDropped(true));
+    PressKey(VK_SPACE);
+    ASSERT_TRUE(WaitDropped(false));
+    EXPECT_EQ(Changes, 1);
+    EXPECT_EQ(Combo->ItemIndex(), 0);
 }
 
 TEST_F(ComboBoxInput, AClickOnTheButtonOfAnOpenListClosesIt) {
@@ -178,11 +203,7 @@ TEST_F(ComboBoxInput, AComboNearTheBottomOfItsWorkAreaOpensItsListAbove) {
     PumpMessagesFor(30);
     ClickButton();
     ASSERT_TRUE(WaitDropped(true));
-    RECT ComboRect{};
-    RECT WindowRect{};
-    GetWindowRect(Combo->Handle(), &ComboRect);
-    GetWindowRect(Combo->DropWindow()->Handle(), &WindowRect);
-    EXPECT_EQ(WindowRect.bottom, ComboRect.top);
+    EXPECT_EQ(DropRect().bottom, ComboRect().top);
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitDropped(false));
 }

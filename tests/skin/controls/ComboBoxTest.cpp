@@ -4,6 +4,8 @@
 // silently when the combo is freed, and no windows or GDI objects left after many cycles.
 #include "ComboBoxTestSupport.h"
 
+#include "framework/core/LayoutReader.h"
+#include "framework/core/LayoutWriter.h"
 #include "framework/windows/Application.h"
 #include "skin/controls/KsComboWindow.h"
 #include "skin/controls/KsListBoxs.h"
@@ -92,6 +94,44 @@ TEST_F(ComboBoxTest, WithoutAutoCompleteNothingIsCompleted) {
     Combo->SetText("ban");
     PumpMessagesFor(3 * TKsCustomComboBox::CompleteDelay);
     EXPECT_EQ(Combo->Text(), "ban");
+}
+
+TEST(ComboBoxLayouts, ReadAStoredCurrentItemOfEitherStyleAndWriteItBack) {
+    RegisterSkinControls();
+    TForm Root(nullptr);
+    Root.SetName("Holder");
+    ReadLayout("object Holder: TForm\n"
+               "  object Picker: TKsComboBox\n"
+               "    ComboStyle = kcsDropDownList\n"
+               "    ItemIndex = 1\n"
+               "    Items.Strings = (\n      '截图'\n      'Snapvale')\n"
+               "  end\n"
+               "  object Typed: TKsComboBox\n"
+               "    AutoComplete = True\n"
+               "    ButtonAlign = cbaLeft\n"
+               "    Text = 'free text'\n"
+               "    ItemIndex = 7\n"
+               "  end\n"
+               "end\n",
+               &Root);
+    auto* Picker = dynamic_cast<TKsComboBox*>(Root.FindComponent("Picker"));
+    auto* Typed = dynamic_cast<TKsComboBox*>(Root.FindComponent("Typed"));
+    ASSERT_TRUE(Picker && Typed);
+    // The index was read before the items and still finds its item.
+    EXPECT_EQ(Picker->ItemIndex(), 1);
+    EXPECT_EQ(Picker->Text(), "Snapvale");
+    EXPECT_TRUE(Picker->ReadOnly());
+    // An index beyond the items reads as none.
+    EXPECT_EQ(Typed->ItemIndex(), -1);
+    EXPECT_EQ(Typed->Text(), "free text");
+    EXPECT_EQ(Typed->ButtonAlign(), TKsComboButtonAlign::cbaLeft);
+    const std::string Written = WriteLayout(&Root);
+    for (const char* Expected : {"ComboStyle = kcsDropDownList", "ItemIndex = 1", "'截图'",
+                                 "AutoComplete = True", "ButtonAlign = cbaLeft"})
+        EXPECT_NE(Written.find(Expected), std::string::npos) << Expected << "\n" << Written;
+    // Neither the default style nor "no item" is written.
+    EXPECT_EQ(Written.find("kcsDropDown\n"), std::string::npos) << Written;
+    EXPECT_EQ(Written.find("ItemIndex = -1"), std::string::npos) << Written;
 }
 
 TEST(ComboDropDownPlacement, BelowAboveOrWhereThereIsMoreRoomInsideTheWorkArea) {

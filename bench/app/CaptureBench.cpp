@@ -2,9 +2,11 @@
 // without the command's fixed 100 ms pause: the main window gets out of the way, the screen
 // is grabbed into the window's picture, the main window comes back and the captured-image
 // window is shown and painted. Reports the median of 20 runs at the desktop's size, and the
-// median of each of those four steps beside the floors the host sets in the same run: a bare
-// BitBlt of the screen into a DIB section of the same size for the grab, and creating,
-// showing and painting a plain window that shows the same picture for the window.
+// median of each of those four steps beside the floors the host sets in the same run: a
+// plain window of the main window's size minimised and hidden, and shown again and painted,
+// for the main window's steps; a bare BitBlt of the screen into a DIB section of the same
+// size for the grab; and creating, showing and painting a plain window that shows the same
+// picture for the captured-image window.
 #include "app/ApplicationWindows.h"
 #include "app/LastImgPas.h"
 #include "app/MainPas.h"
@@ -17,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -94,10 +97,7 @@ LRESULT CALLBACK PlainWindowProc(HWND Window, UINT Message, WPARAM WParam, LPARA
     return DefWindowProcW(Window, Message, WParam, LParam);
 }
 
-// The floor of the captured-image window: a plain top-level window of the same size made,
-// shown and painted with the same picture, with scroll bars over the picture's size as the
-// captured-image window has them when the picture does not fit.
-double PlainWindow(const RECT& Bounds, SIZE Picture) {
+HWND CreatePlainWindow(const RECT& Bounds, DWORD Style) {
     static const ATOM Class = [] {
         WNDCLASSW WindowClass{};
         WindowClass.lpfnWndProc = PlainWindowProc;
@@ -106,12 +106,38 @@ double PlainWindow(const RECT& Bounds, SIZE Picture) {
         WindowClass.lpszClassName = L"SnapvaleBenchPlainWindow";
         return RegisterClassW(&WindowClass);
     }();
+    return CreateWindowExW(0, MAKEINTATOM(Class), L"plain", Style, Bounds.left, Bounds.top,
+                           Bounds.right - Bounds.left, Bounds.bottom - Bounds.top, nullptr,
+                           nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+// The floors of the main window's steps: a plain borderless window of its size, painting a
+// picture of that size, minimised and hidden, then shown again and painted.
+std::pair<double, double> PlainMainWindow(const RECT& Bounds) {
+    const HWND Window = CreatePlainWindow(Bounds, WS_POPUP);
+    ShowWindow(Window, SW_SHOW);
+    UpdateWindow(Window);
+    Application->ProcessMessages();
     const double Start = Now();
-    HWND Window = CreateWindowExW(0, MAKEINTATOM(Class), L"plain",
-                                  WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL, Bounds.left,
-                                  Bounds.top, Bounds.right - Bounds.left,
-                                  Bounds.bottom - Bounds.top, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(Window, SW_MINIMIZE);
+    ShowWindow(Window, SW_HIDE);
+    const double Hidden = Now();
+    ShowWindow(Window, SW_SHOWNORMAL);
+    UpdateWindow(Window);
+    Application->ProcessMessages();
+    GdiFlush();
+    const double Shown = Now();
+    DestroyWindow(Window);
+    Application->ProcessMessages();
+    return {Hidden - Start, Shown - Hidden};
+}
+
+// The floor of the captured-image window: a plain top-level window of the same size made,
+// shown and painted with the same picture, with scroll bars over the picture's size as the
+// captured-image window has them when the picture does not fit.
+double PlainWindow(const RECT& Bounds, SIZE Picture) {
+    const double Start = Now();
+    const HWND Window = CreatePlainWindow(Bounds, WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL);
     RECT Client;
     GetClientRect(Window, &Client);
     const SCROLLINFO Across{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, 0, Picture.cx - 1,
@@ -165,14 +191,20 @@ int main() {
     TBitmap* Picture = LastImgFrm->Image1->Picture()->Bitmap();
     PlainPicture = Picture->Canvas()->Handle();
     const RECT Bounds = LastImgFrm->BoundsRect();
-    std::vector<double> GrabFloor, WindowFloor;
+    const RECT MainBounds = MainFrm->BoundsRect();
+    std::vector<double> HideFloor, GrabFloor, ShowFloor, WindowFloor;
     for (int Run = 0; Run < Runs; ++Run) {
+        const auto [Hide, Show] = PlainMainWindow(MainBounds);
+        HideFloor.push_back(Hide);
+        ShowFloor.push_back(Show);
         GrabFloor.push_back(BareGrab(Width, Height));
         WindowFloor.push_back(PlainWindow(Bounds, {Picture->Width(), Picture->Height()}));
     }
-    const std::array<double, StepNames.size()> Floors{0, Median(GrabFloor), 0, Median(WindowFloor)};
+    const std::array<double, StepNames.size()> Floors{Median(HideFloor), Median(GrabFloor),
+                                                      Median(ShowFloor), Median(WindowFloor)};
     const std::array<const char*, StepNames.size()> FloorNames{
-        "", "bare BitBlt into a DIB section", "", "plain window with scroll bars painting the picture"};
+        "plain window minimised and hidden", "bare BitBlt into a DIB section",
+        "plain window shown and painted", "plain window with scroll bars painting the picture"};
     for (size_t Step = 0; Step < StepNames.size(); ++Step) {
         std::printf("  %-22s median %5.1f ms", StepNames[Step], Median(PerStep[Step]));
         if (Floors[Step] > 0)

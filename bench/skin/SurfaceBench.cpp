@@ -1,6 +1,9 @@
 // Measures the surface operations on 1920 x 1080 surfaces and prints, for each, million
-// pixels per second and the ratio to a memcpy of the same bytes. Blending operations run
+// pixels per second (median and the 10th..90th percentile of its samples) and its speed as a
+// share of a memcpy of the same bytes, timed in samples alternating with the operation's so
+// that both see the same load and the same state of the caches. Blending operations run
 // with each row kernel path the processor offers (plain, SSE2, AVX2).
+#include "bench/support/BenchTiming.h"
 #include "skin/graphics/KsAlphaBlendLink.h"
 #include "skin/graphics/KsBitmap.h"
 #include "skin/graphics/KsLowLevel.h"
@@ -18,33 +21,6 @@ namespace {
 constexpr int Width = 1920;
 constexpr int Height = 1080;
 constexpr double Pixels = double(Width) * Height;
-
-double Seconds() {
-    static LARGE_INTEGER Frequency{};
-    if (!Frequency.QuadPart)
-        QueryPerformanceFrequency(&Frequency);
-    LARGE_INTEGER Now;
-    QueryPerformanceCounter(&Now);
-    return double(Now.QuadPart) / double(Frequency.QuadPart);
-}
-
-// The best of several runs, each long enough to be measured well: million pixels per second.
-double MeasureMpixels(const std::function<void()>& Operation) {
-    Operation();
-    double Best = 0;
-    for (int Run = 0; Run < 5; ++Run) {
-        int Count = 0;
-        const double Start = Seconds();
-        double Elapsed = 0;
-        do {
-            Operation();
-            ++Count;
-            Elapsed = Seconds() - Start;
-        } while (Elapsed < 0.15);
-        Best = std::max(Best, Count * Pixels / Elapsed / 1e6);
-    }
-    return Best;
-}
 
 void FillRandom(TKsBitmap& Surface, std::uint32_t Seed, bool BinaryAlpha) {
     std::mt19937 Random(Seed);
@@ -80,8 +56,20 @@ void FillSkinLike(TKsBitmap& Surface) {
 
 struct TResult {
     std::string Name;
-    double Mpixels;
+    TBenchTiming Time;   // microseconds per call
+    double MemcpyShare; // the memcpy's median time over the operation's
 };
+
+// Times Operation against the memcpy of a whole surface, in alternating samples.
+TResult Measure(const std::string& Name, const std::function<void()>& Operation,
+                const std::function<void()>& Memcpy) {
+    const auto [Time, Anchor] = BenchMeasurePair(Operation, Memcpy);
+    return {Name, Time, Anchor.Median / Time.Median};
+}
+
+double Mpixels(double Microseconds) {
+    return Pixels / Microseconds;
+}
 
 } // namespace
 
@@ -100,19 +88,22 @@ int main() {
     const RECT Whole{0, 0, Width, Height};
 
     std::vector<TKsColor> CopyTarget(size_t(Width) * Height);
-    std::vector<TResult> Results;
-    const double Memcpy = MeasureMpixels([&] {
+    const auto Memcpy = [&] {
         GdiFlush();
         std::memcpy(CopyTarget.data(), Source.Bits(), CopyTarget.size() * sizeof(TKsColor));
-    });
-    Results.push_back({"memcpy (reference)", Memcpy});
+    };
+    std::vector<TResult> Results;
+    const auto MeasureMpixels = [&](const std::string& Name,
+                                    const std::function<void()>& Operation) {
+        Results.push_back(Measure(Name, Operation, Memcpy));
+    };
+    MeasureMpixels("memcpy (reference)", Memcpy);
 
-    Results.push_back({"Fill", MeasureMpixels([&] { Dest.Fill(0xFF102030u); })});
+    MeasureMpixels("Fill", [&] { Dest.Fill(0xFF102030u); });
     Dest.SetUseAlpha(false);
-    Results.push_back({"FillRect", MeasureMpixels([&] { Dest.FillRect(Whole, 0xFF405060u); })});
-    Results.push_back({"FillGradient", MeasureMpixels([&] {
-                           Dest.FillGradient(Whole, 0xFF000000u, false, 0xFFFFFFFFu);
-                       })});
+    MeasureMpixels("FillRect", [&] { Dest.FillRect(Whole, 0xFF405060u); });
+    MeasureMpixels("FillGradient",
+                   [&] { Dest.FillGradient(Whole, 0xFF000000u, false, 0xFFFFFFFFu); });
 
     const TKsAlphaBlendFunc HostAlphaBlend = KsAlphaBlendEntry();
     const TKsKernelPath BestPath = KsKernelPath();
@@ -122,18 +113,17 @@ int main() {
         KsSetKernelPath(Path);
         const std::string Kernel = std::string(" [") + KsKernelPathName(Path) + "]";
         Dest.SetUseAlpha(true);
-        Results.push_back({"FillRect UseAlpha" + Kernel,
-                           MeasureMpixels([&] { Dest.FillRect(Whole, 0x80405060u); })});
+        MeasureMpixels("FillRect UseAlpha" + Kernel,
+                       [&] { Dest.FillRect(Whole, 0x80405060u); });
         Dest.SetUseAlpha(false);
         Source.SetUseAlpha(true);
         KsSetAlphaBlendEntry(nullptr);
-        Results.push_back({"DrawRect UseAlpha, software" + Kernel,
-                           MeasureMpixels([&] { Source.Draw(Dest, 0, 0); })});
-        Results.push_back({"MergeOver" + Kernel,
-                           MeasureMpixels([&] { Dest.MergeOver(Background, 0, 0, Whole); })});
+        MeasureMpixels("DrawRect UseAlpha, software" + Kernel, [&] { Source.Draw(Dest, 0, 0); });
+        MeasureMpixels("MergeOver" + Kernel,
+                       [&] { Dest.MergeOver(Background, 0, 0, Whole); });
         FillSkinLikeAlpha(Source, 8);
-        Results.push_back({"DrawRect UseAlpha skin-like, software" + Kernel,
-                           MeasureMpixels([&] { Source.Draw(Dest, 0, 0); })});
+        MeasureMpixels("DrawRect UseAlpha skin-like, software" + Kernel,
+                       [&] { Source.Draw(Dest, 0, 0); });
         FillRandom(Source, 2, false);
         KsSetAlphaBlendEntry(HostAlphaBlend);
     }
@@ -142,33 +132,33 @@ int main() {
     // Alphas 0 and 255 only, black under 0: the one kind of source the host blends exactly.
     FillRandom(Source, 6, true);
     KsSetAlphaBlendEntry(nullptr);
-    Results.push_back(
-        {"DrawRect UseAlpha 0/255, software", MeasureMpixels([&] { Source.Draw(Dest, 0, 0); })});
+    MeasureMpixels("DrawRect UseAlpha 0/255, software", [&] { Source.Draw(Dest, 0, 0); });
     KsSetAlphaBlendEntry(HostAlphaBlend);
     if (HostAlphaBlend)
-        Results.push_back({"DrawRect UseAlpha 0/255, AlphaBlend",
-                           MeasureMpixels([&] { Source.Draw(Dest, 0, 0); })});
+        MeasureMpixels("DrawRect UseAlpha 0/255, AlphaBlend", [&] { Source.Draw(Dest, 0, 0); });
 
     Half.SetUseAlpha(true);
     Double.SetUseAlpha(true);
     KsSetAlphaBlendEntry(nullptr);
-    Results.push_back({"StretchDraw software 2x", MeasureMpixels([&] {
-                           Half.StretchDraw(Dest, Whole, RECT{0, 0, Width / 2, Height / 2});
-                       })});
-    Results.push_back({"StretchDraw software 0.5x", MeasureMpixels([&] {
-                           Double.StretchDraw(Dest, Whole, RECT{0, 0, Width * 2, Height * 2});
-                       })});
+    MeasureMpixels("StretchDraw software 2x", [&] {
+        Half.StretchDraw(Dest, Whole, RECT{0, 0, Width / 2, Height / 2});
+    });
+    MeasureMpixels("StretchDraw software 0.5x", [&] {
+        Double.StretchDraw(Dest, Whole, RECT{0, 0, Width * 2, Height * 2});
+    });
     KsSetAlphaBlendEntry(HostAlphaBlend);
 
     FillSkinLike(Dest);
-    Results.push_back({"ChangeHue, skin-like picture", MeasureMpixels([&] { Dest.ChangeHue(7); })});
+    MeasureMpixels("ChangeHue, skin-like picture", [&] { Dest.ChangeHue(7); });
     FillRandom(Dest, 7, false);
-    Results.push_back({"ChangeHue, random noise", MeasureMpixels([&] { Dest.ChangeHue(7); })});
-    Results.push_back({"ChangeBrightness", MeasureMpixels([&] { Dest.ChangeBrightness(1); })});
+    MeasureMpixels("ChangeHue, random noise", [&] { Dest.ChangeHue(7); });
+    MeasureMpixels("ChangeBrightness", [&] { Dest.ChangeBrightness(1); });
 
-    std::printf("%-46s %12s %10s\n", "operation (1920 x 1080)", "Mpixel/s", "x memcpy");
+    std::printf("%-46s %9s %21s %10s\n", "operation (1920 x 1080)", "Mpixel/s",
+                "(10th..90th pct)", "x memcpy");
     for (const TResult& Result : Results)
-        std::printf("%-46s %12.1f %9.1f%%\n", Result.Name.c_str(), Result.Mpixels,
-                    100.0 * Result.Mpixels / Memcpy);
+        std::printf("%-46s %9.1f  (%8.1f .. %8.1f) %9.1f%%\n", Result.Name.c_str(),
+                    Mpixels(Result.Time.Median), Mpixels(Result.Time.High),
+                    Mpixels(Result.Time.Low), 100.0 * Result.MemcpyShare);
     return 0;
 }

@@ -58,15 +58,22 @@ inline TBenchTiming BenchMeasure(const std::function<void()>& Operation) {
 }
 
 // Times two operations in alternating samples, so that both see the same load on a
-// shared machine; microseconds per call of each.
-inline std::pair<TBenchTiming, TBenchTiming> BenchMeasurePair(const std::function<void()>& First,
-                                                              const std::function<void()>& Second) {
+// shared machine; microseconds per call of each. BeforeFirst and BeforeSecond run untimed
+// ahead of every sample of their operation (to give it the keyboard focus, say).
+inline std::pair<TBenchTiming, TBenchTiming> BenchMeasurePair(
+    const std::function<void()>& First, const std::function<void()>& Second,
+    const std::function<void()>& BeforeFirst = [] {},
+    const std::function<void()>& BeforeSecond = [] {}) {
+    BeforeFirst();
     const int RepeatFirst = BenchRepeatCount(First);
+    BeforeSecond();
     const int RepeatSecond = BenchRepeatCount(Second);
     std::vector<double> FirstSamples;
     std::vector<double> SecondSamples;
     for (int Sample = 0; Sample < 31; ++Sample) {
+        BeforeFirst();
         FirstSamples.push_back(BenchSample(First, RepeatFirst));
+        BeforeSecond();
         SecondSamples.push_back(BenchSample(Second, RepeatSecond));
     }
     return {BenchSummary(std::move(FirstSamples)), BenchSummary(std::move(SecondSamples))};

@@ -15,6 +15,9 @@ TWindowCaret::~TWindowCaret() {
 }
 
 void TWindowCaret::MoveTo(POINT Point) {
+    // The host redraws a caret it moves: one already in place is left alone.
+    if (Point.x == FPosition.x && Point.y == FPosition.y)
+        return;
     FPosition = Point;
     if (OwnedBy(FWindow))
         SetCaretPos(Point.x, Point.y);

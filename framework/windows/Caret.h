@@ -14,7 +14,7 @@ public:
     TWindowCaret& operator=(const TWindowCaret&) = delete;
     ~TWindowCaret();
 
-    // Moves the caret to a client point of the window.
+    // Moves the caret to a client point of the window; nothing when it is there already.
     void MoveTo(POINT Point);
     POINT Position() const { return FPosition; }
     // Shows and hides it; the host counts hides, these calls do not pile up.

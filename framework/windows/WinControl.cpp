@@ -301,15 +301,16 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
         return;
     const bool Resized = AWidth != FWidth || AHeight != FHeight;
     StoreBounds(ALeft, ATop, AWidth, AHeight);
-    UpdateWindowBounds();
+    UpdateWindowBounds(Resized);
     if (Resized)
         Realign();
     RequestAlign();
 }
 
-void TWinControl::UpdateWindowBounds() {
+void TWinControl::UpdateWindowBounds(bool Resized) {
     if (FHandle && !IsIconic(FHandle))
-        SetWindowPos(FHandle, nullptr, FLeft, FTop, FWidth, FHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(FHandle, nullptr, FLeft, FTop, FWidth, FHeight,
+                     SWP_NOZORDER | SWP_NOACTIVATE | (Resized ? 0 : SWP_NOSIZE));
 }
 
 void TWinControl::UpdateBoundsFromWindow() {

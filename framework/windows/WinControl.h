@@ -142,7 +142,7 @@ protected:
     void UpdateShowing();
     void VisibleChanged() override;
     // Moves the window to the stored bounds.
-    void UpdateWindowBounds();
+    void UpdateWindowBounds(bool Resized);
     // Re-reads the bounds from the window after the host moved or sized it.
     virtual void UpdateBoundsFromWindow();
 

@@ -165,6 +165,8 @@ public:
     TKsCustomScrollBar* VertScrollBar() const { return FVertScrollBar; }
 
     void Repaint() override;
+    // Asks the host to repaint only Rect (client coordinates); the surface renders again.
+    void InvalidatePart(const RECT& Rect);
     RECT ClientRect() const override;
     void Loaded() override;
     void Dispatch(TMessage& Message) override;

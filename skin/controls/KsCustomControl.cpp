@@ -71,6 +71,16 @@ void TKsCustomControl::Repaint() {
     TWinControl::Repaint();
 }
 
+void TKsCustomControl::InvalidatePart(const RECT& Rect) {
+    if (IsDesigning() || !HandleAllocated()) {
+        Invalidate();
+        return;
+    }
+    MarkDirty();
+    NoteRepaintRequest();
+    ::InvalidateRect(Handle(), &Rect, !ControlStyle().Contains(TControlStyleFlag::csOpaque));
+}
+
 RECT TKsCustomControl::GetPaintRect() const {
     const RECT Whole{0, 0, ControlWidth(), ControlHeight()};
     return FBorderStyle == TBorderStyle::bsSingle ? InflateRectBy(Whole, -2) : Whole;

@@ -1,7 +1,8 @@
 // The geometry of a single-line edit as pure functions of its state: where each caret
 // position lies on the screen, which position a point is nearest, how far the line scrolls
-// to keep the caret in view, and where words start. Positions count characters (code
-// points), 0 before the first and Length after the last; FirstVisible counts from 1.
+// to keep the caret in view, which columns of the line a change repaints, and where words
+// start. Positions count characters (code points), 0 before the first and Length after the
+// last; FirstVisible counts from 1.
 #pragma once
 
 #include "framework/graphics/WinApi.h"
@@ -38,6 +39,34 @@ struct TKsEditLine {
     // The first visible character that keeps caret position Caret in view.
     int ScrolledTo(int Caret) const;
 };
+
+// What a line shows, as far as the edit's own changes alter it: its layout, its characters
+// (one per extent after the first) and the characters shown highlighted (none when
+// HighlightFrom == HighlightTo).
+struct TKsEditLineView {
+    TKsEditLine Line;
+    std::u32string Chars;
+    int HighlightFrom = 0;
+    int HighlightTo = 0;
+};
+
+// A run of columns from Left up to Right; empty when Right <= Left.
+struct TKsEditColumns {
+    int Left = 0;
+    int Right = 0;
+
+    bool Empty() const { return Right <= Left; }
+    // Widens the run to take in the columns From .. To as well.
+    void Include(int From, int To);
+};
+
+// The columns of the text rectangle whose pixels may differ between two views of a line:
+// all of them when the characters moved (scrolled, realigned, resized, measured anew);
+// else those from the first character that differs to the end of the longer text, and
+// those the highlight changed (all of it when it starts elsewhere, as the selected text is
+// drawn from its start), each widened by Overhang for glyphs that reach beyond their cells.
+TKsEditColumns ChangedColumns(const TKsEditLineView& Before, const TKsEditLineView& After,
+                              int Overhang);
 
 // Spaces that separate words: the ASCII space and the ideographic space of CJK text.
 bool IsWordSpace(char32_t C);

@@ -202,6 +202,7 @@ void TKsCustomEdit::HideCaret() {
 // ---- Messages ----
 
 void TKsCustomEdit::Dispatch(TMessage& Message) {
+    const TLineChange LineChange(*this);
     switch (Message.Msg) {
     case WM_GETDLGCODE:
         TKsCustomControl::Dispatch(Message);
@@ -245,6 +246,12 @@ void TKsCustomEdit::Dispatch(TMessage& Message) {
     case WM_KILLFOCUS:
         FCaret.reset();
         FPendingHighSurrogate = 0;
+        UpdateHostText();
+        TKsCustomControl::Dispatch(Message);
+        break;
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+        UpdateHostText();
         TKsCustomControl::Dispatch(Message);
         break;
     case CM_FONTCHANGED:
@@ -259,9 +266,14 @@ void TKsCustomEdit::Dispatch(TMessage& Message) {
         ScrollToCaret();
         break;
     case CM_TEXTCHANGED:
-        TKsCustomControl::Dispatch(Message);
+        // The edit's own changes do not reach the window manager at every keystroke: its
+        // copy of the window text follows when the text is asked for (WM_GETTEXT) or the
+        // focus leaves, as with the host's own edit.
+        if (FOwnChange && HandleAllocated())
+            FHostTextBehind = true;
+        else
+            TKsCustomControl::Dispatch(Message);
         TextStored();
-        Invalidate();
         if (!IsLoading())
             Change();
         break;
@@ -286,6 +298,15 @@ void TKsCustomEdit::WMSetText(TMessage& Message) {
     }
     // Text set from outside the program follows the same rules as text set from code.
     Message.Result = StoreText(Value) ? TRUE : FALSE;
+}
+
+void TKsCustomEdit::UpdateHostText() {
+    if (!FHostTextBehind || !HandleAllocated())
+        return;
+    FHostTextBehind = false;
+    const std::wstring Wide = Utf8ToWide(Text());
+    TMessage SetText{WM_SETTEXT, 0, reinterpret_cast<intptr_t>(Wide.c_str()), 0};
+    TKsCustomControl::Dispatch(SetText);
 }
 
 void TKsCustomEdit::WMSetCursor(TMessage& Message) {

@@ -1,5 +1,6 @@
 // The edit's measuring and painting: the text line's layout, the background, the selection,
-// the text and the glyphs of hidden text.
+// the text and the glyphs of hidden text; and repainting, after each of the edit's own
+// operations, only the columns of the line that it altered.
 #include "skin/controls/KsEdits.h"
 
 #include "framework/core/TextConv.h"
@@ -61,35 +62,45 @@ int TKsCustomEdit::GetPasswordCharWidth() const {
     return std::max(Width, 1);
 }
 
-const std::vector<int>& TKsCustomEdit::Extents() const {
-    if (FExtentsValid && FExtentsText == Text())
-        return FExtents;
-    const std::u32string Characters = Chars();
+void TKsCustomEdit::MeasureLine() const {
+    const auto Known = static_cast<size_t>(FMeasuredChars);
+    if (Known == FChars.size() && FLine.Extents.size() == Known + 1)
+        return;
+    if (Known == 0)
+        FLine.GlyphWidth = Hidden() ? GetPasswordCharWidth() : 0;
+    FLine.Extents.resize(Known + 1);
     if (Hidden()) {
-        const int Glyph = GetPasswordCharWidth();
-        FExtents.resize(Characters.size() + 1);
-        for (size_t I = 0; I < FExtents.size(); ++I)
-            FExtents[I] = static_cast<int>(I) * Glyph;
-    } else {
-        FExtents = KsCharExtents(*Font(), Characters);
+        for (size_t I = Known + 1; I <= FChars.size(); ++I)
+            FLine.Extents.push_back(static_cast<int>(I) * FLine.GlyphWidth);
+    } else if (Known < FChars.size()) {
+        const int Start = FLine.Extents[Known];
+        const std::vector<int> Rest = KsCharExtents(*Font(), FChars.substr(Known));
+        for (size_t I = 1; I < Rest.size(); ++I)
+            FLine.Extents.push_back(Start + Rest[I]);
     }
-    FExtentsText = Text();
-    FExtentsValid = true;
-    return FExtents;
+    FMeasuredChars = static_cast<int>(FChars.size());
 }
 
-TKsEditLine TKsCustomEdit::Line() const {
-    TKsEditLine Result;
-    Result.TextRect = GetTextRect();
-    Result.Alignment = FTextAlignment;
-    Result.FirstVisible = FFirstVisible;
-    Result.Extents = Extents();
-    Result.GlyphWidth = Hidden() ? GetPasswordCharWidth() : 0;
-    return Result;
+void TKsCustomEdit::KeepExtentsBefore(const std::u32string& OldChars) {
+    // A character's shape, and so its width, may follow the characters after it (joining
+    // scripts, ligatures): those just before a change are measured again too.
+    constexpr int ShapingContext = 4;
+    const auto Mismatch =
+        std::mismatch(OldChars.begin(), OldChars.end(), FChars.begin(), FChars.end());
+    const auto Common = static_cast<int>(Mismatch.first - OldChars.begin());
+    FMeasuredChars = std::clamp(Common - ShapingContext, 0, FMeasuredChars);
+}
+
+const TKsEditLine& TKsCustomEdit::Line() const {
+    MeasureLine();
+    FLine.TextRect = GetTextRect();
+    FLine.Alignment = FTextAlignment;
+    FLine.FirstVisible = FFirstVisible;
+    return FLine;
 }
 
 RECT TKsCustomEdit::GetSelectionRect() const {
-    const TKsEditLine Layout = Line();
+    const TKsEditLine& Layout = Line();
     RECT Rect = Layout.TextRect;
     Rect.left = Layout.CharToX(SelStart());
     Rect.right = Layout.CharToX(SelStart() + SelLength());
@@ -128,14 +139,14 @@ void TKsCustomEdit::PaintBackground(const RECT& Rect, TKsBitmap& Target) {
 }
 
 void TKsCustomEdit::PaintText() {
-    const TKsEditLine Layout = Line();
+    const TKsEditLine& Layout = Line();
     const int First = FFirstVisible - 1;
-    const std::u32string Characters = Chars();
     if (!Hidden()) {
         RECT Rect = Layout.TextRect;
         Rect.left = Layout.CharToX(First);
-        Surface().DrawText(Utf32ToUtf8(Characters.substr(static_cast<size_t>(First))), Rect,
-                           TextFormat);
+        Surface().DrawText(
+            Utf32ToUtf8(std::u32string_view(FChars).substr(static_cast<size_t>(First))), Rect,
+            TextFormat);
         return;
     }
     for (int I = First; I < Layout.Length(); ++I) {
@@ -151,7 +162,7 @@ void TKsCustomEdit::PaintSelectedText() {
     const RECT Selection = GetSelectionRect();
     if (IsRectEmpty(&Selection))
         return;
-    const TKsEditLine Layout = Line();
+    const TKsEditLine& Layout = Line();
     const int From = std::max(SelStart(), FFirstVisible - 1);
     const int To = SelStart() + SelLength();
     if (Hidden()) {
@@ -169,9 +180,8 @@ void TKsCustomEdit::PaintSelectedText() {
     Image.Font()->SetColor(clHighlightText);
     RECT Rect = Selection;
     Rect.left = Layout.CharToX(From);
-    const std::u32string Characters = Chars();
-    Image.DrawText(Utf32ToUtf8(Characters.substr(static_cast<size_t>(From),
-                                                 static_cast<size_t>(std::max(To - From, 0)))),
+    Image.DrawText(Utf32ToUtf8(std::u32string_view(FChars).substr(
+                       static_cast<size_t>(From), static_cast<size_t>(std::max(To - From, 0)))),
                    Rect, TextFormat);
     Image.Font()->SetColor(Normal);
 }
@@ -222,4 +232,45 @@ void TKsCustomEdit::PaintPasswordGlyph(const RECT& Rect, bool Selected) {
     default:
         break;
     }
+}
+
+// ---- Repainting what changed ----
+
+TKsCustomEdit::TLineChange::TLineChange(TKsCustomEdit& Edit) : FEdit(Edit) {
+    FEdit.BeginLineChange();
+}
+
+TKsCustomEdit::TLineChange::~TLineChange() {
+    FEdit.EndLineChange();
+}
+
+TKsEditLineView TKsCustomEdit::LineView() const {
+    TKsEditLineView View{Line(), FChars};
+    if (HasFocus() || !FHideSelection) {
+        View.HighlightFrom = SelStart();
+        View.HighlightTo = SelStart() + SelLength();
+    }
+    return View;
+}
+
+void TKsCustomEdit::BeginLineChange() {
+    if (FLineChanges++ > 0)
+        return;
+    FViewTaken = HandleAllocated();
+    if (FViewTaken)
+        FViewBefore = LineView();
+}
+
+void TKsCustomEdit::EndLineChange() {
+    if (--FLineChanges > 0)
+        return;
+    if (FViewTaken && HandleAllocated()) {
+        // Glyphs may reach beyond their cells (italics) by up to about a line's height.
+        const TKsEditColumns Changed = ChangedColumns(FViewBefore, LineView(), LineHeight());
+        const RECT& Box = Line().TextRect;
+        if (!Changed.Empty())
+            InvalidatePart(RECT{Changed.Left, Box.top, Changed.Right, Box.bottom});
+    }
+    FViewTaken = false;
+    PlaceCaret();
 }

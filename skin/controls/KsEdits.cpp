@@ -8,6 +8,7 @@
 #include "skin/graphics/KsUtils.h"
 
 #include <algorithm>
+#include <utility>
 
 extern const TEnumInfo KsAnimationInfo;
 
@@ -104,6 +105,10 @@ TKsCustomEdit::TKsCustomEdit(TComponent* AOwner)
     : TKsCustomControl(AOwner),
       FUndoStack(std::make_unique<TEditActionStack>(static_cast<TKsEditUndoTarget&>(*this))) {
     FPopupSettings.DropShadow = true;
+    // A text change repaints only the part of the line it altered, not the whole control.
+    TControlStyle Style = ControlStyle();
+    Style.Exclude(TControlStyleFlag::csSetCaption);
+    SetControlStyle(Style);
     SetTabStop(true);
     SetColor(clWindow);
     SetBorderStyle(TBorderStyle::bsSingle);
@@ -182,10 +187,6 @@ void TKsCustomEdit::Loaded() {
 
 // ---- Text ----
 
-std::u32string TKsCustomEdit::Chars() const {
-    return Utf8ToUtf32(Text());
-}
-
 bool TKsCustomEdit::ValidateText(const std::string&) {
     return true;
 }
@@ -215,7 +216,8 @@ bool TKsCustomEdit::StoreOwnText(const std::u32string& NewChars) {
 }
 
 void TKsCustomEdit::TextStored() {
-    ForgetExtents();
+    const std::u32string OldChars = std::exchange(FChars, Utf8ToUtf32(Text()));
+    KeepExtentsBefore(OldChars);
     // Positions stay within the text, however it changed.
     const int Length = TextLength();
     FFirstVisible = std::clamp(FFirstVisible, 1, std::max(Length, 1));
@@ -225,7 +227,6 @@ void TKsCustomEdit::TextStored() {
     if (!FOwnChange)
         FUndoStack->Clear();
     ScrollToCaret();
-    PlaceCaret();
 }
 
 void TKsCustomEdit::Change() {
@@ -236,16 +237,16 @@ void TKsCustomEdit::Change() {
 // ---- Caret and selection ----
 
 void TKsCustomEdit::SetCaretPos(int P) {
+    const TLineChange LineChange(*this);
     FCaretPos = std::clamp(P, 0, TextLength());
     ScrollToCaret();
     if (FSelExtent == 0)
         FSelEnd = FCaretPos;
-    PlaceCaret();
 }
 
 void TKsCustomEdit::ScrollToCaret() {
+    const TLineChange LineChange(*this);
     FFirstVisible = Line().ScrolledTo(FCaretPos);
-    Invalidate();
 }
 
 int TKsCustomEdit::SelStart() const {
@@ -265,13 +266,13 @@ std::string TKsCustomEdit::SelText() const {
 }
 
 void TKsCustomEdit::Select(int Anchor, int CaretEnd) {
+    const TLineChange LineChange(*this);
     const int Length = TextLength();
     Anchor = std::clamp(Anchor, 0, Length);
     CaretEnd = std::clamp(CaretEnd, 0, Length);
     FSelEnd = CaretEnd;
     FSelExtent = Anchor - CaretEnd;
     SetCaretPos(CaretEnd);
-    Invalidate();
 }
 
 void TKsCustomEdit::SetSelStart(int P) {
@@ -328,6 +329,7 @@ void TKsCustomEdit::DeleteCharAt(int Index, int NewCaret) {
 void TKsCustomEdit::DeleteSelection() {
     if (FReadOnly || SelLength() == 0)
         return;
+    const TLineChange LineChange(*this);
     const int Start = SelStart();
     const std::string Deleted = SelText();
     std::u32string NewChars = Chars();
@@ -359,6 +361,7 @@ void TKsCustomEdit::PasteFromClipboard() {
     std::u32string Pasted = SingleLine(Utf8ToUtf32(Clipboard()->AsText()));
     if (Pasted.empty())
         return;
+    const TLineChange LineChange(*this);
     const int Start = SelStart();
     const int Length = SelLength();
     const std::string Deleted = SelText();
@@ -378,8 +381,10 @@ void TKsCustomEdit::PasteFromClipboard() {
 }
 
 void TKsCustomEdit::Undo() {
-    if (!FReadOnly)
-        FUndoStack->Undo();
+    if (FReadOnly)
+        return;
+    const TLineChange LineChange(*this);
+    FUndoStack->Undo();
 }
 
 bool TKsCustomEdit::UndoDeletion(int Position, const std::string& Text) {

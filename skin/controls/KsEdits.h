@@ -10,7 +10,7 @@
 //
 // Sources: KsEdits.cpp (properties, text, selection and the changes the user makes),
 // KsEditInput.cpp (keys, typing, mouse, focus and caret, messages, the context menu) and
-// KsEditPaint.cpp (measuring and painting).
+// KsEditPaint.cpp (measuring, painting, and repainting what a change altered).
 #pragma once
 
 #include "framework/windows/StdCtrls.h"
@@ -47,7 +47,7 @@ public:
     // outside the edit's own changes empties the undo stack, whose entries belong to the
     // text they were made on.
     void SetText(const std::string& Value);
-    int TextLength() const { return static_cast<int>(Chars().size()); }
+    int TextLength() const { return static_cast<int>(FChars.size()); }
 
     bool AutoSelect() const { return FAutoSelect; }
     void SetAutoSelect(bool Value) { FAutoSelect = Value; }
@@ -124,8 +124,9 @@ public:
     virtual RECT GetTextRect() const;
     virtual int GetPasswordCharWidth() const;
     virtual RECT GetSelectionRect() const;
-    // The line as it is laid out now, for the geometry of KsEditGeometry.
-    TKsEditLine Line() const;
+    // The line as it is laid out now, for the geometry of KsEditGeometry. Its measurements
+    // are kept until the text, the font or the way text is hidden changes.
+    const TKsEditLine& Line() const;
     int CharToX(int P) const { return Line().CharToX(P); }
     int XToChar(int X) const { return Line().XToChar(X); }
     void ScrollToCaret();
@@ -166,11 +167,25 @@ protected:
     void DoFocusEnter() override;
 
     // The text as characters.
-    std::u32string Chars() const;
+    const std::u32string& Chars() const { return FChars; }
     // The colour of the text (grey while disabled).
     TColor TextColor() const;
 
 private:
+    // Held through each of the edit's own operations (and every message it handles): when
+    // the outermost one ends, the columns of the line that now look different are repainted
+    // and the caret is placed, once for the whole operation.
+    class TLineChange {
+    public:
+        explicit TLineChange(TKsCustomEdit& Edit);
+        TLineChange(const TLineChange&) = delete;
+        TLineChange& operator=(const TLineChange&) = delete;
+        ~TLineChange();
+
+    private:
+        TKsCustomEdit& FEdit;
+    };
+
     // Stores text set from outside; whether ValidateText accepted it.
     bool StoreText(const std::string& Value);
     // Changes of the user's, stored as the edit's own (the undo stack stays).
@@ -197,9 +212,16 @@ private:
     void TextStored();
     void MakeCaret();
     void PlaceCaret();
-    // The measured extents of the text, cached until the text or the font changes.
-    const std::vector<int>& Extents() const;
-    void ForgetExtents() { FExtentsValid = false; }
+    // Measures the characters whose extents are not known yet.
+    void MeasureLine() const;
+    void ForgetExtents() { FMeasuredChars = 0; }
+    // After the text changed: only the extents before the change (and the characters whose
+    // shape it may have changed) stay known.
+    void KeepExtentsBefore(const std::u32string& OldChars);
+    // What the line shows now, to tell what a change altered.
+    TKsEditLineView LineView() const;
+    void BeginLineChange();
+    void EndLineChange();
     // Forgets every measurement of the font.
     void ForgetMetrics();
     void AdjustHeight();
@@ -212,6 +234,9 @@ private:
     void DeleteClick(TObject* Sender);
     void SelectAllClick(TObject* Sender);
     void WMSetText(TMessage& Message);
+    // Gives the window manager's copy of the window text the edit's text, when the edit's
+    // own changes left it behind.
+    void UpdateHostText();
     void WMSetCursor(TMessage& Message);
 
     bool FMouseSelecting = false;
@@ -233,13 +258,23 @@ private:
     TKsPopupSettings FPopupSettings;
     // The edit is storing a change of its own: the undo stack stays.
     bool FOwnChange = false;
+    // The window manager's copy of the window text lags behind the edit's own changes.
+    bool FHostTextBehind = false;
     // The first half of a character typed as a surrogate pair.
     wchar_t FPendingHighSurrogate = 0;
     std::unique_ptr<TWindowCaret> FCaret;
-    mutable bool FExtentsValid = false;
-    mutable std::string FExtentsText;
-    mutable std::vector<int> FExtents;
+    // The text as characters, kept with the text.
+    std::u32string FChars;
+    // The line as last laid out; the extents of its first FMeasuredChars characters are
+    // those of the text now.
+    mutable TKsEditLine FLine;
+    mutable int FMeasuredChars = 0;
     mutable int FLineHeight = 0;
+    // How deep the edit is in its own operations, and what the line showed when the
+    // outermost began (FViewTaken: while the window exists to repaint).
+    int FLineChanges = 0;
+    bool FViewTaken = false;
+    TKsEditLineView FViewBefore;
 };
 
 // The plain skinned edit that layouts hold.

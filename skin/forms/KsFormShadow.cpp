@@ -156,7 +156,9 @@ void TKsCustomForm::WMWindowPosChanging(TMessage& Message) {
         }
         if (Position->flags & SWP_FRAMECHANGED)
             RedrawFrame();
-        if (SeesBehind && Attached())
+        // A hidden window reads what lies behind it when it is shown: the screen it would
+        // read now may change before then.
+        if (SeesBehind && Attached() && IsWindowVisible(Form()->Handle()))
             UpdateBackground(ProposedScreenRect(*Position));
         if (SizeChanged)
             UpdateRegion();

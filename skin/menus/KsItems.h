@@ -39,10 +39,12 @@ TFont& KsItemFont();
 void KsDrawChildFormIcon(TKsBitmap& Bitmap, const TKsCustomItem& Item, POINT At);
 
 // Makes the popup window of an item's sub-menu: Item is the item whose sub-items it shows,
-// ParentView the view that opens it (nullptr for a popup menu or a system menu).
+// ParentView the view that opens it (nullptr for a popup menu or a system menu), Origin the
+// screen point where the window is made, its place unless it has to move to fit the screen.
 using TKsPopupWindowClass = std::unique_ptr<TKsPopupWindow> (*)(TComponent* Owner,
                                                                 TKsCustomItem& Item,
-                                                                TKsItemView* ParentView);
+                                                                TKsItemView* ParentView,
+                                                                POINT Origin);
 
 // Posted to the click handler's window: run the click of the item whose serial number is
 // the LParam.

@@ -125,9 +125,10 @@ TKsPopupWindow::~TKsPopupWindow() {
 }
 
 std::unique_ptr<TKsPopupWindow> TKsPopupWindow::CreatePopup(TComponent* Owner, TKsCustomItem& Item,
-                                                            TKsItemView* ParentView) {
+                                                            TKsItemView* ParentView,
+                                                            POINT Origin) {
     std::unique_ptr<TKsPopupWindow> Window(new TKsPopupWindow(Owner));
-    Window->Build(Item, ParentView);
+    Window->Build(Item, ParentView, Origin);
     return Window;
 }
 
@@ -135,7 +136,7 @@ std::unique_ptr<TKsPopupForm> TKsPopupWindow::CreatePopupForm(TComponent* Notify
     return std::make_unique<TKsPopupForm>(*this, NotifyWindow);
 }
 
-void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView) {
+void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView, POINT Origin) {
     // The form told to keep its caption active: the menu owner's owner when that is a
     // windowed control, else the menu owner itself.
     TComponent* Notify = nullptr;
@@ -168,15 +169,15 @@ void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView) {
     }
     // A translucent frame composes in a surface of its own, made by the settings above.
     FView->SetBitmap(FForm->GetSurface());
-    // The window's client area is made the content's size: the frame keeps that client size
-    // when it takes the window and sizes the window around it with its insets and the
-    // shadow, so that the popup is sized by the frame's first layout rather than by one more
-    // afterwards.
+    // The window is made at its origin with a client area of the content's size: the frame
+    // keeps that client size when it takes the window and sizes the window around it with
+    // its insets and the shadow, so that the popup is sized by the frame's first layout and
+    // placed where it was made, rather than resized and moved afterwards.
     const POINT Content = FView->ContentSize();
-    HandleNeeded();
     const RECT Client = ClientRect();
-    SetBounds(Left(), Top(), Width() + Content.x - Client.right,
+    SetBounds(Origin.x, Origin.y, Width() + Content.x - Client.right,
               Height() + Content.y - Client.bottom);
+    HandleNeeded();
     FForm->Loaded();
     SetCursor(crDefault);
 }
@@ -238,14 +239,25 @@ TKsCustomForm* OwnerFormController(TComponent* OwnerControl) {
     return nullptr;
 }
 
+bool OpensAtPoint(const RECT& Rect) {
+    return Rect.right - Rect.left <= 0;
+}
+
+// Where a popup's window goes when it fits: at a point, below a menu-bar item or beside a
+// sub-menu's item.
+POINT PopupOrigin(bool FromMenuBar, int X, int Y, const RECT& Rect) {
+    return OpensAtPoint(Rect) ? POINT{X, Y}
+           : FromMenuBar      ? POINT{Rect.left, Rect.bottom}
+                              : POINT{Rect.right, Rect.top};
+}
+
 // Places the window against the opening item's screen rectangle (a sub-menu or a menu-bar
-// drop-down) or at a point, keeping its right and bottom edges inside Area.
+// drop-down) or at a point, keeping its right and bottom edges inside Area. The window was
+// made at its origin, so it moves only when it does not fit there.
 void PlacePopup(TKsPopupWindow& Window, bool FromMenuBar, int X, int Y, const RECT& Rect,
                 const RECT& Area) {
-    const bool AtPoint = Rect.right - Rect.left <= 0;
-    const POINT Origin = AtPoint       ? POINT{X, Y}
-                         : FromMenuBar ? POINT{Rect.left, Rect.bottom}
-                                       : POINT{Rect.right, Rect.top};
+    const bool AtPoint = OpensAtPoint(Rect);
+    const POINT Origin = PopupOrigin(FromMenuBar, X, Y, Rect);
     // Sized where it is and then moved once: every change of a window's bounds lays its
     // frame, region and background out again.
     Window.AutoSizeWindow();
@@ -288,8 +300,10 @@ void TKsCustomItem::DropDown(TKsItemView* View, int X, int Y, const RECT& Rect) 
             return;
     }
     SetTopIndex(0);
-    std::unique_ptr<TKsPopupWindow> Window = PopupWindowClass()(Owner(), *this, View);
-    PlacePopup(*Window, View && View->DropsDown(), X, Y, Rect, PopupWorkArea(Owner()));
+    const bool FromMenuBar = View && View->DropsDown();
+    std::unique_ptr<TKsPopupWindow> Window =
+        PopupWindowClass()(Owner(), *this, View, PopupOrigin(FromMenuBar, X, Y, Rect));
+    PlacePopup(*Window, FromMenuBar, X, Y, Rect, PopupWorkArea(Owner()));
 
     TKsCustomForm* Controller = OwnerFormController(FOwnerControl);
     if (Controller) {

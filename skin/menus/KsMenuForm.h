@@ -63,10 +63,11 @@ public:
     const TClass& ClassType() const override { return Class; }
 
     // The window of one popup level showing Item's sub-items, opened from ParentView
-    // (nullptr for a popup at a point). Owner is the component whose owners lead to the
-    // form the menu belongs to; the window is not owned by it.
+    // (nullptr for a popup at a point), made at the screen point Origin. Owner is the
+    // component whose owners lead to the form the menu belongs to; the window is not owned
+    // by it.
     static std::unique_ptr<TKsPopupWindow> CreatePopup(TComponent* Owner, TKsCustomItem& Item,
-                                                       TKsItemView* ParentView);
+                                                       TKsItemView* ParentView, POINT Origin);
     ~TKsPopupWindow() override;
 
     TKsPopupView& View() const { return *FView; }
@@ -81,7 +82,7 @@ public:
 protected:
     explicit TKsPopupWindow(TComponent* MenuOwner);
     // Makes the frame controller, the view and their settings from Item.
-    void Build(TKsCustomItem& Item, TKsItemView* ParentView);
+    void Build(TKsCustomItem& Item, TKsItemView* ParentView, POINT Origin);
     // The frame controller of this window class.
     virtual std::unique_ptr<TKsPopupForm> CreatePopupForm(TComponent* NotifyWindow);
     void CreateParams(TCreateParams& Params) override;

@@ -21,9 +21,10 @@ const TComponentClassOf<TTeThemePopupWindow> TTeThemePopupWindow::Class{"TTeThem
                                                                         TKsPopupWindow::Class};
 
 std::unique_ptr<TKsPopupWindow>
-TTeThemePopupWindow::CreatePopup(TComponent* Owner, TKsCustomItem& Item, TKsItemView* ParentView) {
+TTeThemePopupWindow::CreatePopup(TComponent* Owner, TKsCustomItem& Item, TKsItemView* ParentView,
+                                 POINT Origin) {
     std::unique_ptr<TTeThemePopupWindow> Window(new TTeThemePopupWindow(Owner));
-    Window->Build(Item, ParentView);
+    Window->Build(Item, ParentView, Origin);
     return Window;
 }
 

@@ -21,7 +21,7 @@ public:
     const TClass& ClassType() const override { return Class; }
 
     static std::unique_ptr<TKsPopupWindow> CreatePopup(TComponent* Owner, TKsCustomItem& Item,
-                                                       TKsItemView* ParentView);
+                                                       TKsItemView* ParentView, POINT Origin);
 
 protected:
     using TKsPopupWindow::TKsPopupWindow;

@@ -111,7 +111,7 @@ TEST_F(SnapvaleProgram, AFailedSaveShowsTheErrorBoxAndTheProgramGoesOn) {
     EXPECT_TRUE(Folder.WaitForFile(L"after.bmp")) << DescribeDesktop();
     EXPECT_TRUE(Program->CloseImageWindow(Image)) << DescribeDesktop();
     ClickClient(Program->MainWindow(), 119 + 33, 105 + 12);
-    EXPECT_EQ(Program->Process().WaitForExit(), 0u);
+    EXPECT_EQ(Program->Process().WaitForExit(), 0u) << DescribeDesktop();
 }
 
 TEST_F(SnapvaleProgram, PressAndReleaseWithoutMovementGivesAnEmptyPicture) {
@@ -237,5 +237,5 @@ TEST_F(SnapvaleProgram, OnlyALeftButtonDragOnTheBackgroundMovesTheWindow) {
 
 TEST_F(SnapvaleProgram, ExitEndsTheProgramWithExitCodeZero) {
     ClickClient(Program->MainWindow(), 119 + 33, 105 + 12);
-    EXPECT_EQ(Program->Process().WaitForExit(), 0u);
+    EXPECT_EQ(Program->Process().WaitForExit(), 0u) << DescribeDesktop();
 }

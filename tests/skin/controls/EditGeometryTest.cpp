@@ -1,6 +1,6 @@
 // The edit without a window: caret positions and points on an aligned and a scrolled line,
-// hidden text's glyph cells, word movement over Latin and Chinese text, and the undo stack's
-// merging and chaining of runs.
+// hidden text's glyph cells, the columns a change of the line repaints, word movement over
+// Latin and Chinese text, and the undo stack's merging and chaining of runs.
 #include "skin/controls/KsEditGeometry.h"
 #include "skin/controls/KsEditUndo.h"
 
@@ -86,6 +86,93 @@ TEST(EditLine, AnEmptyLineHasOnePosition) {
     EXPECT_EQ(Line.XToChar(50), 0);
     EXPECT_EQ(Line.CharToX(0), 60);
     EXPECT_EQ(Line.CharToX(3), 60);
+}
+
+// A view of an even line showing Text (8 pixels a character, 100 pixels of room at x = 10).
+TKsEditLineView EvenView(const std::u32string& Text,
+                         TAlignment Alignment = TAlignment::taLeftJustify) {
+    TKsEditLineView View;
+    View.Line = EvenLine(static_cast<int>(Text.size()), 8, 100, Alignment);
+    View.Chars = Text;
+    return View;
+}
+
+TEST(EditLineChange, AChangeRepaintsFromItsFirstCharacterToTheEndOfTheLongerText) {
+    const TKsEditLineView Before = EvenView(U"abcdef");
+    EXPECT_TRUE(ChangedColumns(Before, Before, 2).Empty());
+
+    TKsEditLineView Typed = EvenView(U"abcdefg");
+    TKsEditColumns Columns = ChangedColumns(Before, Typed, 2);
+    EXPECT_EQ(Columns.Left, 10 + 6 * 8 - 2);
+    EXPECT_EQ(Columns.Right, 10 + 7 * 8 + 2);
+    // Taking the character back repaints the same cell.
+    Columns = ChangedColumns(Typed, Before, 2);
+    EXPECT_EQ(Columns.Left, 10 + 6 * 8 - 2);
+    EXPECT_EQ(Columns.Right, 10 + 7 * 8 + 2);
+
+    // A character typed inside moves every one after it.
+    Columns = ChangedColumns(Before, EvenView(U"abXcdef"), 0);
+    EXPECT_EQ(Columns.Left, 10 + 2 * 8);
+    EXPECT_EQ(Columns.Right, 10 + 7 * 8);
+
+    // The same characters measured wider (another font) repaint from the first that moved.
+    TKsEditLineView Wider = Before;
+    for (size_t I = 4; I < Wider.Line.Extents.size(); ++I)
+        Wider.Line.Extents[I] += 1;
+    Columns = ChangedColumns(Before, Wider, 0);
+    EXPECT_EQ(Columns.Left, 10 + 3 * 8);
+    EXPECT_EQ(Columns.Right, 10 + 6 * 8 + 1);
+
+    // Nothing reaches beyond the text rectangle, however wide the overhang.
+    Columns = ChangedColumns(EvenView(U"a"), EvenView(U"ab"), 100);
+    EXPECT_EQ(Columns.Left, 10);
+    EXPECT_EQ(Columns.Right, 110);
+}
+
+// The selected text is drawn from the highlight's start: a highlight that keeps its start
+// repaints only the cells its end passed over, one that starts elsewhere all of both.
+TEST(EditLineChange, TheHighlightRepaintsWhatItsEndPassedOverOrAllOfItWhenItsStartMoved) {
+    TKsEditLineView Before = EvenView(U"abcdefgh");
+    Before.HighlightFrom = 2;
+    Before.HighlightTo = 5;
+    TKsEditLineView After = Before;
+    After.HighlightTo = 6; // Shift+Right
+    TKsEditColumns Columns = ChangedColumns(Before, After, 4);
+    EXPECT_EQ(Columns.Left, 10 + 5 * 8 - 4);
+    EXPECT_EQ(Columns.Right, 10 + 6 * 8 + 4);
+
+    After.HighlightFrom = 1; // Shift+Left from the other end
+    After.HighlightTo = 5;
+    Columns = ChangedColumns(Before, After, 4);
+    EXPECT_EQ(Columns.Left, 10 + 1 * 8 - 4);
+    EXPECT_EQ(Columns.Right, 10 + 5 * 8 + 4);
+
+    After.HighlightFrom = After.HighlightTo = 0; // collapsed
+    Columns = ChangedColumns(Before, After, 4);
+    EXPECT_EQ(Columns.Left, 10 + 2 * 8 - 4);
+    EXPECT_EQ(Columns.Right, 10 + 5 * 8 + 4);
+
+    After.HighlightFrom = 4; // moved
+    After.HighlightTo = 7;
+    Columns = ChangedColumns(Before, After, 4);
+    EXPECT_EQ(Columns.Left, 10 + 2 * 8 - 4);
+    EXPECT_EQ(Columns.Right, 10 + 7 * 8 + 4);
+}
+
+// Scrolled, realigned or resized, every character moves: the whole text rectangle repaints.
+TEST(EditLineChange, MovedCharactersRepaintTheWholeLine) {
+    const TKsEditLineView Before = EvenView(U"abc", TAlignment::taRightJustify);
+    for (const TKsEditLineView& After :
+         {EvenView(U"abcd", TAlignment::taRightJustify), EvenView(U"abc", TAlignment::taCenter)}) {
+        const TKsEditColumns Columns = ChangedColumns(Before, After, 0);
+        EXPECT_EQ(Columns.Left, 10);
+        EXPECT_EQ(Columns.Right, 110);
+    }
+    TKsEditLineView Scrolled = EvenView(std::u32string(20, U'a'));
+    TKsEditLineView Further = Scrolled;
+    Further.Line.FirstVisible = 2;
+    EXPECT_EQ(ChangedColumns(Scrolled, Further, 0).Left, 10);
+    EXPECT_EQ(ChangedColumns(Scrolled, Further, 0).Right, 110);
 }
 
 TEST(EditWords, CtrlArrowsStopAtWordStarts) {

@@ -1,8 +1,8 @@
 // The edit on a window under real input (SendInput on the Wine desktop): typing Chinese and
 // characters beyond the 16-bit range, Backspace and undo by the character, word moves by
 // Ctrl+arrows, selections by Shift and the mouse held within the text, the clipboard as
-// Unicode text, MaxLength, ReadOnly and hidden text, text set from code, and the caret of a
-// font change.
+// Unicode text, MaxLength, ReadOnly and hidden text, text set from code, the caret of a
+// font change, and the window text of typed text.
 #include "EditTestSupport.h"
 #include "WindowTestSupport.h"
 
@@ -200,29 +200,63 @@ TEST_F(EditInput, ReadOnlyRefusesChangesUndoIncluded) {
 }
 
 // The host keeps one caret for the thread: a font change gives the focused edit a caret of
-// the new height and leaves an unfocused edit without one.
+// the new height where its caret position now lies, and leaves the caret alone when the
+// edit changed has no focus.
 TEST_F(EditInput, AFontChangeRemakesTheCaretOnlyOfTheFocusedEdit) {
     auto* Other = new TKsEdit(Form.get());
     Other->SetParent(Form.get());
     Other->SetBounds(20, 60, 300, 21);
     Type("abc");
-    const auto CaretHeight = [this] {
+    Key(VK_LEFT);
+    const auto Caret = [this] {
         GUITHREADINFO Info{};
         Info.cbSize = sizeof(Info);
         EXPECT_TRUE(GetGUIThreadInfo(GetCurrentThreadId(), &Info));
         EXPECT_EQ(Info.hwndCaret, Edit->Handle());
-        return RectHeight(Info.rcCaret);
+        return Info.rcCaret;
     };
-    const int Before = Edit->LineHeight();
-    EXPECT_EQ(CaretHeight(), Before);
+    const auto ExpectCaretAtThePosition = [&] {
+        const RECT Now = Caret();
+        EXPECT_EQ(Now.left, Edit->CharToX(Edit->CaretPos()));
+        EXPECT_EQ(Now.top, Edit->GetTextRect().top);
+        EXPECT_EQ(RectHeight(Now), Edit->LineHeight());
+    };
+    ExpectCaretAtThePosition();
+    const RECT Before = Caret();
+    const int Height = Edit->LineHeight();
+    const int X = Edit->CharToX(Edit->CaretPos());
+
     Other->Font()->SetSize(24);
     EXPECT_TRUE(TWindowCaret::OwnedBy(Edit->Handle()));
+    EXPECT_TRUE(EqualRect(Caret(), Before));
+
     Edit->Font()->SetSize(20);
     EXPECT_TRUE(TWindowCaret::OwnedBy(Edit->Handle()));
-    EXPECT_GT(Edit->LineHeight(), Before);
-    EXPECT_EQ(CaretHeight(), Edit->LineHeight());
+    EXPECT_GT(Edit->LineHeight(), Height);
+    EXPECT_GT(Edit->CharToX(Edit->CaretPos()), X);
+    ExpectCaretAtThePosition();
     Type("d");
-    EXPECT_EQ(Edit->Text(), "abcd");
+    EXPECT_EQ(Edit->Text(), "abdc");
+}
+
+// Typed characters are not each sent to the window manager, yet the window text is the
+// typed text whenever it is asked for, and the window manager holds it once the focus
+// leaves (other programs find the edit by it then).
+TEST_F(EditInput, TheWindowTextIsTheTypedText) {
+    auto* Other = new TKsEdit(Form.get());
+    Other->SetParent(Form.get());
+    Other->SetBounds(20, 60, 300, 21);
+    Type("截图ok");
+    wchar_t Buffer[64] = {};
+    EXPECT_EQ(GetWindowTextLengthW(Edit->Handle()), 4);
+    GetWindowTextW(Edit->Handle(), Buffer, 64);
+    EXPECT_EQ(std::wstring(Buffer), L"截图ok");
+    Type("!");
+    Other->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Other->Handle(); }));
+    EXPECT_EQ(FindWindowExW(Form->Handle(), nullptr, nullptr, L"截图ok!"), Edit->Handle());
+    InternalGetWindowText(Edit->Handle(), Buffer, 64);
+    EXPECT_EQ(std::wstring(Buffer), L"截图ok!");
 }
 
 // An edit that takes no digits.

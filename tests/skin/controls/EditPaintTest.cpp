@@ -2,11 +2,16 @@
 // characters and they are drawn where the text is, at each alignment and scrolled; a hidden
 // selection leaves no trace; each kind of hidden-text glyph is drawn once per character (one
 // beyond the 16-bit range included) inside its cell, in the selection's colours when
-// selected, and nothing is drawn outside the cells.
+// selected, and nothing is drawn outside the cells. The widths kept through changes are
+// those of the text measured afresh; on the screen, whatever a change alters is repainted,
+// and typing repaints no more than the characters it moved.
 #include "ControlTestSupport.h"
+#include "EditTestSupport.h"
 
+#include "framework/core/TextConv.h"
 #include "skin/controls/KsControlsRegistration.h"
 #include "skin/controls/KsEdits.h"
+#include "skin/graphics/KsTextMeasure.h"
 #include "skin/graphics/KsUtils.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +36,17 @@ bool Inside(const RECT& Rect, int X, int Y) {
     return X >= Rect.left && X < Rect.right && Y >= Rect.top && Y < Rect.bottom;
 }
 
+// The edit's whole image rendered anew, row by row.
+std::vector<uint32_t> RenderedPixels(TKsEdit& Edit) {
+    Edit.Invalidate();
+    Edit.RenderSurface();
+    std::vector<uint32_t> Pixels;
+    for (int Y = 0; Y < Edit.Height(); ++Y)
+        for (int X = 0; X < Edit.Width(); ++X)
+            Pixels.push_back(SurfacePixel(Edit.Surface(), X, Y) & 0xFFFFFFu);
+    return Pixels;
+}
+
 class EditPaint : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -45,16 +61,7 @@ protected:
     }
 
     // The edit's image as it is now.
-    std::vector<uint32_t> Render() {
-        Edit->Invalidate();
-        Edit->RenderSurface();
-        const TKsBitmap& Image = Edit->Surface();
-        std::vector<uint32_t> Pixels;
-        for (int Y = 0; Y < Edit->Height(); ++Y)
-            for (int X = 0; X < Edit->Width(); ++X)
-                Pixels.push_back(SurfacePixel(Image, X, Y) & 0xFFFFFFu);
-        return Pixels;
-    }
+    std::vector<uint32_t> Render() { return RenderedPixels(*Edit); }
     uint32_t At(const std::vector<uint32_t>& Image, int X, int Y) const {
         return Image[static_cast<size_t>(Y * Edit->Width() + X)];
     }
@@ -136,6 +143,35 @@ TEST_F(EditPaint, AHiddenSelectionLeavesNoTrace) {
     EXPECT_EQ(Render(), Plain);
     Edit->SetHideSelection(false);
     EXPECT_NE(Render(), Plain);
+}
+
+// The widths the edit keeps through changes (it measures only from a change on) are those
+// of its text measured afresh.
+TEST_F(EditPaint, KeptMeasurementsAreThoseOfTheTextMeasuredAfresh) {
+    const auto Send = [this](UINT Msg, WPARAM WParam) {
+        SendMessageW(Edit->Handle(), Msg, WParam, 1);
+    };
+    const auto ExpectMeasuredAfresh = [this](const char* After) {
+        EXPECT_EQ(Edit->Line().Extents, KsCharExtents(*Edit->Font(), Utf8ToUtf32(Edit->Text())))
+            << "after " << After;
+    };
+    Edit->SetText("截图 " + Smile + " WWii");
+    ExpectMeasuredAfresh("text from code");
+    Edit->SetSelStart(2);
+    Send(WM_CHAR, L'W');
+    ExpectMeasuredAfresh("typing inside");
+    Edit->SetSelStart(Edit->TextLength());
+    Send(WM_CHAR, L'i');
+    ExpectMeasuredAfresh("typing at the end");
+    Edit->SetSelStart(4);
+    Send(WM_KEYDOWN, VK_BACK);
+    ExpectMeasuredAfresh("Backspace");
+    Send(WM_UNDO, 0);
+    ExpectMeasuredAfresh("undo");
+    Edit->Font()->SetSize(16);
+    ExpectMeasuredAfresh("a font change");
+    Edit->SetText("Wi");
+    ExpectMeasuredAfresh("shorter text from code");
 }
 
 // The glyphs of hidden text: five characters, the middle one beyond the 16-bit range and
@@ -317,6 +353,103 @@ TEST_F(EditGlyphs, PasswordCharactersAreDrawnInTheirCells) {
     EXPECT_TRUE(Has(0, Rgb(clRed)));
     EXPECT_TRUE(Has(SelectedGlyph, Rgb(clHighlightText)));
     EXPECT_FALSE(Has(SelectedGlyph, Rgb(clRed)));
+}
+
+// The focused edit on the screen, changed by messages sent straight to it, so that nothing
+// paints between a change and the look at what it asked to repaint.
+class EditRepaint : public EditOnScreen {
+protected:
+    // Runs Change and checks that the part of the window the edit asks to have repainted
+    // covers every pixel that Change altered; answers that part's bounds.
+    RECT ExpectRepaintCovers(const std::function<void()>& Change) {
+        const HWND Window = Edit->Handle();
+        const std::vector<uint32_t> Before = RenderedPixels(*Edit);
+        ValidateRect(Window, nullptr);
+        Change();
+        const TGdiObject<HRGN> Asked(CreateRectRgn(0, 0, 0, 0));
+        GetUpdateRgn(Window, Asked.Get(), FALSE);
+        RECT Bounds{};
+        GetRgnBox(Asked.Get(), &Bounds);
+        const std::vector<uint32_t> After = RenderedPixels(*Edit);
+        ValidateRect(Window, nullptr);
+        int Missed = 0;
+        for (int Y = 0; Y < Edit->Height(); ++Y)
+            for (int X = 0; X < Edit->Width(); ++X) {
+                const auto Index = static_cast<size_t>(Y * Edit->Width() + X);
+                if (Before[Index] != After[Index] && !PtInRegion(Asked.Get(), X, Y))
+                    ++Missed;
+            }
+        EXPECT_EQ(Missed, 0) << "changed pixels left unpainted";
+        return Bounds;
+    }
+    void Send(UINT Msg, WPARAM WParam) { SendMessageW(Edit->Handle(), Msg, WParam, 1); }
+    void TypeChar(wchar_t C) { Send(WM_CHAR, C); }
+    void Backspace() {
+        Send(WM_KEYDOWN, VK_BACK);
+        Send(WM_CHAR, VK_BACK);
+    }
+    void CaretToTheEnd() { Edit->SetSelStart(Edit->TextLength()); }
+};
+
+TEST_F(EditRepaint, EveryChangeRepaintsWhatItAlters) {
+    const auto Step = [this](const char* What, const std::function<void()>& Change) {
+        SCOPED_TRACE(What);
+        ExpectRepaintCovers(Change);
+    };
+    Step("text from code", [&] { Edit->SetText("Plain text 中文" + Smile); });
+    Step("caret to the end", [&] { CaretToTheEnd(); });
+    Step("typed at the end", [&] { TypeChar(L'x'); });
+    Step("Backspace", [&] { Backspace(); });
+    Step("caret inside", [&] { Edit->SetSelStart(3); });
+    Step("typed inside", [&] { TypeChar(L'Y'); });
+    Step("selection grown", [&] { Edit->SetSelLength(-2); });
+    Step("selection grown further", [&] { Edit->SetSelLength(-4); });
+    Step("typed over the selection", [&] { TypeChar(L'截'); });
+    Step("undone", [&] { Send(WM_UNDO, 0); });
+    Step("selection collapsed", [&] { Edit->SetSelStart(1); });
+    Step("selection of everything", [&] { Edit->SelectAll(); });
+    Step("deleted", [&] { Backspace(); });
+    Step("long text", [&] { Edit->SetText(std::string(120, 'w')); });
+    Step("scrolled to the end", [&] { CaretToTheEnd(); });
+    Step("typed while scrolled", [&] { TypeChar(L'x'); });
+    Step("right-aligned", [&] { Edit->SetTextAlignment(TAlignment::taRightJustify); });
+    Step("short right-aligned text", [&] { Edit->SetText("abc"); });
+    Step("typed into right-aligned text", [&] {
+        CaretToTheEnd();
+        TypeChar(L'd');
+    });
+    Step("centred", [&] { Edit->SetTextAlignment(TAlignment::taCenter); });
+    Step("typed into centred text", [&] { TypeChar(L'e'); });
+    Step("hidden", [&] { Edit->SetPasswordKind(TPasswordKind::pkCircle); });
+    Step("typed into hidden text", [&] { TypeChar(L'f'); });
+    Step("taken back from hidden text", [&] { Backspace(); });
+}
+
+// Glyphs of an italic font reach beyond their cells: the neighbours they reach are repainted.
+TEST_F(EditRepaint, ItalicGlyphsReachingOutOfTheirCellsAreRepainted) {
+    Edit->Font()->SetStyle(TFontStyles{TFontStyle::fsItalic});
+    Edit->Font()->SetSize(14);
+    Edit->SetText("ffjf");
+    CaretToTheEnd();
+    for (const wchar_t C : {L'j', L'f', L'W'}) {
+        ExpectRepaintCovers([&] { TypeChar(C); });
+        ExpectRepaintCovers([&] { Backspace(); });
+        ExpectRepaintCovers([&] { TypeChar(C); });
+    }
+}
+
+// The host's own edit repaints from the changed character on; so does this one, never the
+// whole control for a character typed at the end.
+TEST_F(EditRepaint, TypingAtTheEndRepaintsOnlyTheLastCharacters) {
+    Edit->SetText("Plain text, 中文也可以, and then some more");
+    CaretToTheEnd();
+    const RECT TextRect = Edit->GetTextRect();
+    for (const auto& Change :
+         std::vector<std::function<void()>>{[&] { TypeChar(L'x'); }, [&] { Backspace(); }}) {
+        const RECT Asked = ExpectRepaintCovers(Change);
+        EXPECT_LT(RectWidth(Asked), RectWidth(TextRect) / 3);
+        EXPECT_GT(Asked.left, TextRect.left + RectWidth(TextRect) / 4);
+    }
 }
 
 } // namespace

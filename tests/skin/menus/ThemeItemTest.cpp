@@ -149,7 +149,7 @@ TEST_F(ThemeItems, WithoutAnAvailableThemeItemsMeasureAndPaintPlainly) {
 }
 
 TEST_F(ThemeItems, AThemedPopupsFrameIsTheThemesPopupBackground) {
-    const auto Window = TTeThemePopupWindow::CreatePopup(&Owner, Root, nullptr);
+    const auto Window = TTeThemePopupWindow::CreatePopup(&Owner, Root, nullptr, POINT{});
     Window->AutoSizeWindow();
     Window->HandleNeeded();
     Theme().Calls.clear();

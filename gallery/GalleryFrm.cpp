@@ -34,6 +34,7 @@ const TMethodTable GalleryFrmMethods{
     P::Method("ControlBarClick", &TGalleryFrm::ControlBarClick),
     P::Method("TabsClick", &TGalleryFrm::TabsClick),
     P::Method("ListBoxesClick", &TGalleryFrm::ListBoxesClick),
+    P::Method("ComboBoxesClick", &TGalleryFrm::ComboBoxesClick),
     P::Method("SliderPanelKeyDown", &TGalleryFrm::SliderPanelKeyDown),
 };
 
@@ -180,6 +181,12 @@ void TGalleryFrm::ListBoxesClick(TObject*) {
     if (!FListBoxes)
         FListBoxes = new TGalleryListBoxesFrm(this);
     ShowAgain(*FListBoxes);
+}
+
+void TGalleryFrm::ComboBoxesClick(TObject*) {
+    if (!FComboBoxes)
+        FComboBoxes = new TGalleryComboBoxesFrm(this);
+    ShowAgain(*FComboBoxes);
 }
 
 void TGalleryFrm::SliderPanelKeyDown(TObject* Sender, TKey& Key, TShiftState) {

@@ -1,16 +1,17 @@
 // The skin gallery's main window: every skinned piece that exists so far, live under one
-// theme engine. Push buttons in every stock kind, themed and plain; a speed container with
-// dividers; scroll bars; the engine's hue and brightness shifts and the window's own
-// translucency on scroll bars; buttons that open the gallery's other forms; a skinned menu
-// bar with themed items (nested sub-menus, pictures, check marks, short-cuts, a disabled
-// item, a scrolled list) and a panel with a themed right-click menu. The caption names the
-// last button pressed or menu command run.
+// theme engine, whose theme a switcher changes. Push buttons in every stock kind, themed and
+// plain; a speed container with dividers; scroll bars; the engine's hue and brightness
+// shifts and the window's own translucency on scroll bars; buttons that open the gallery's
+// other forms; a skinned menu bar with themed items (nested sub-menus, pictures, check marks,
+// short-cuts, a disabled item, a scrolled list) and a panel with a themed right-click menu.
+// The caption names the last button pressed or menu command run.
 #pragma once
 
 #include "framework/windows/ExtCtrls.h"
 #include "framework/windows/Forms.h"
 
 class TGalleryAnimationFrm;
+class TGalleryComboBoxesFrm;
 class TGalleryControlBarFrm;
 class TGalleryEditsFrm;
 class TGalleryTabsFrm;
@@ -49,6 +50,7 @@ public:
     void ControlBarClick(TObject* Sender);
     void TabsClick(TObject* Sender);
     void ListBoxesClick(TObject* Sender);
+    void ComboBoxesClick(TObject* Sender);
     // The focused slider panel steps its scroll bar with the arrow and page keys.
     void SliderPanelKeyDown(TObject* Sender, TKey& Key, TShiftState Shift);
 
@@ -72,6 +74,7 @@ private:
     TGalleryControlBarFrm* FControlBar = nullptr;
     TGalleryTabsFrm* FTabs = nullptr;
     TGalleryListBoxesFrm* FListBoxes = nullptr;
+    TGalleryComboBoxesFrm* FComboBoxes = nullptr;
 };
 
 extern TGalleryFrm* GalleryFrm;

@@ -5,6 +5,7 @@
 #include "framework/core/ClassRegistry.h"
 #include "framework/core/Properties.h"
 #include "framework/windows/ControlClasses.h"
+#include "skin/controls/KsComboBoxs.h"
 #include "skin/controls/KsListBoxs.h"
 #include "skin/forms/KsThemeForms.h"
 #include "skin/menus/KsMenus.h"
@@ -29,6 +30,10 @@ const TMethodTable ListBoxesMethods{
     TPublished<TGalleryListBoxesFrm>::Method("ListClick", &TGalleryListBoxesFrm::ListClick),
 };
 
+const TMethodTable ComboBoxesMethods{
+    TPublished<TGalleryComboBoxesFrm>::Method("ComboChange", &TGalleryComboBoxesFrm::ComboChange),
+};
+
 const char* CheckStateName(TKsCheckBoxState State) {
     switch (State) {
     case TKsCheckBoxState::cbChecked:
@@ -48,12 +53,15 @@ void SetUpCheckList(TKsCustomListBox& List) {
     List.SetItemEnabled(3, false);
 }
 
-void FillList(TKsCustomListBox& List, int Count, const std::function<std::string(int)>& Text) {
-    TStrings& Items = *List.Items();
+void FillItems(TStrings& Items, int Count, const std::function<std::string(int)>& Text) {
     Items.BeginUpdate();
     for (int I = 1; I <= Count; ++I)
         Items.Add(Text(I));
     Items.EndUpdate();
+}
+
+void FillList(TKsCustomListBox& List, int Count, const std::function<std::string(int)>& Text) {
+    FillItems(*List.Items(), Count, Text);
 }
 
 } // namespace
@@ -74,6 +82,9 @@ const TComponentClassOf<TGalleryTabsFrm> TGalleryTabsFrm::Class{"TGalleryTabsFrm
                                                                 TGalleryShowcaseFrm::Class};
 const TComponentClassOf<TGalleryListBoxesFrm> TGalleryListBoxesFrm::Class{
     "TGalleryListBoxesFrm", TGalleryShowcaseFrm::Class, nullptr, &ListBoxesMethods};
+
+const TComponentClassOf<TGalleryComboBoxesFrm> TGalleryComboBoxesFrm::Class{
+    "TGalleryComboBoxesFrm", TGalleryShowcaseFrm::Class, nullptr, &ComboBoxesMethods};
 
 void TGalleryShowcaseFrm::CloseButtonClick(TObject*) {
     Close();
@@ -143,6 +154,20 @@ void TGalleryListBoxesFrm::ListClick(TObject* Sender) {
     if (List->MultiSelect())
         Text += " (" + std::to_string(List->SelCount()) + " selected)";
     SetCaption(Text);
+}
+
+TGalleryComboBoxesFrm::TGalleryComboBoxesFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
+    ReadShowcaseLayout();
+    auto* Long = ComponentNamed<TKsCustomComboBox>(*this, "LongCombo");
+    FillItems(*Long->Items(), 500,
+              [](int I) { return "第 " + std::to_string(I) + " 项 · item " + std::to_string(I); });
+    Long->SetItemIndex(0);
+    ComponentNamed<TKsCustomComboBox>(*this, "FontCombo")->SetItemIndex(0);
+}
+
+void TGalleryComboBoxesFrm::ComboChange(TObject* Sender) {
+    if (auto* Combo = dynamic_cast<TKsCustomComboBox*>(Sender))
+        SetCaption(std::string(Title) + ": " + Combo->Text());
 }
 
 void TGalleryAnimationFrm::SetAnimation(TKsAnimation Animation) {

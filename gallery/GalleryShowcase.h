@@ -99,3 +99,18 @@ public:
 
     void ListClick(TObject* Sender);
 };
+
+// Combo boxes, plain and themed: typing completed from the items, a list with its button on
+// the left, a long list, font samples, and one near the bottom of the window that opens its
+// list above itself where the screen ends below it. The caption names the last change.
+class TGalleryComboBoxesFrm : public TGalleryShowcaseFrm {
+public:
+    static const TComponentClassOf<TGalleryComboBoxesFrm> Class;
+    const TClass& ClassType() const override { return Class; }
+
+    static constexpr const char* Title = "Combo boxes";
+
+    explicit TGalleryComboBoxesFrm(TComponent* AOwner);
+
+    void ComboChange(TObject* Sender);
+};

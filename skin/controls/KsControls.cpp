@@ -132,8 +132,12 @@ template <class Base> void TKsSkinnedControl<Base>::PaintControl() {
         Surface().FillRect(PaintArea(), ColorToKsColor(this->Color(), 255));
 }
 
-template <class Base> void TKsSkinnedControl<Base>::Compose(bool CaptureWhenTransparent) {
+template <class Base> void TKsSkinnedControl<Base>::TakeDrawFont() {
     FDrawFont->Assign(this->Font());
+}
+
+template <class Base> void TKsSkinnedControl<Base>::Compose(bool CaptureWhenTransparent) {
+    TakeDrawFont();
     TKsBitmap& Image = Surface();
     if (FBlend) {
         // Blend may have been switched on since the last resize.

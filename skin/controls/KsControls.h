@@ -107,6 +107,8 @@ protected:
 
     // A copy of Font taken before every render, for giving to the surface.
     TFont* DrawFont() const { return FDrawFont.get(); }
+    // Takes that copy now, for drawing outside a render.
+    void TakeDrawFont();
     // Gives the surfaces the size the control needs; a change renders again.
     void AdjustSurface();
     // One render: the background (blended under the control, or showing through it when

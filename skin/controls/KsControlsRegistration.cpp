@@ -1,6 +1,7 @@
 #include "skin/controls/KsControlsRegistration.h"
 
 #include "framework/core/ClassRegistry.h"
+#include "skin/controls/KsComboBoxs.h"
 #include "skin/controls/KsControlBars.h"
 #include "skin/controls/KsEdits.h"
 #include "skin/controls/KsListBoxs.h"
@@ -8,6 +9,7 @@
 #include "skin/controls/KsSpeedButtons.h"
 #include "skin/controls/KsTabs.h"
 #include "skin/controls/KsThemeButtons.h"
+#include "skin/controls/KsThemeComboBoxs.h"
 #include "skin/controls/KsThemeEdits.h"
 #include "skin/controls/KsThemeListBoxs.h"
 #include "skin/controls/KsThemeScrollBars.h"
@@ -21,5 +23,6 @@ void RegisterSkinControls() {
                      &TKsScrollBar::Class, &TTeThemeScrollBar::Class, &TKsEdit::Class,
                      &TTeThemeEdit::Class, &TKsCustomControlBar::Class, &TKsListBox::Class,
                      &TTeThemeListBox::Class});
-    RegisterClasses({&TKsTabControl::Class, &TKsTabSheet::Class});
+    RegisterClasses({&TKsTabControl::Class, &TKsTabSheet::Class, &TKsComboBox::Class,
+                     &TTeThemeComboBox::Class});
 }

@@ -65,7 +65,7 @@ void TKsCustomListBox::KeyDown(TKey& Key, TShiftState Shift) {
     Key = 0;
     const int Before = FItemIndex;
     MoveCurrent(std::clamp(Target, 0, Count() - 1));
-    if (FItemIndex != Before)
+    if (FItemIndex != Before && FClickOnKey)
         Click();
     if (!Shift.Contains(TShiftStateFlag::ssShift) || !IsItem(FAnchorIndex))
         FAnchorIndex = FItemIndex;

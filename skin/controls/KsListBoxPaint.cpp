@@ -176,6 +176,33 @@ void TKsCustomListBox::PaintItems() {
     }
 }
 
+void TKsCustomListBox::PaintItemInto(TKsBitmap& Target, int Index, const RECT& Rect,
+                                     bool Selected) {
+    if (!IsItem(Index))
+        return;
+    struct TRestore {
+        TKsCustomListBox& Box;
+        RECT Clip;
+        int Hot;
+        ~TRestore() {
+            Box.FPaintClip = Clip;
+            Box.FHotIndex = Hot;
+            Box.FSelectedShown = -1;
+        }
+    } Restore{*this, FPaintClip, FHotIndex};
+    FPaintClip = Rect;
+    FHotIndex = -1;
+    FSelectedShown = Selected ? 1 : 0;
+    TakeDrawFont();
+    const TSavedDCState Saved(Target.DC());
+    IntersectClipRect(Target.DC(), Rect.left, Rect.top, Rect.right, Rect.bottom);
+    DrawItem(Target, Index, Rect);
+}
+
+bool TKsCustomListBox::ShownSelected(int Index) const {
+    return FSelectedShown >= 0 ? FSelectedShown == 1 : Selected(Index);
+}
+
 void TKsCustomListBox::DrawCheck(int Index, const RECT& Rect) {
     TKsBitmap& Image = Surface();
     const TKsCheckBoxState State = CheckState(Index);
@@ -201,7 +228,7 @@ void TKsCustomListBox::DrawCheck(int Index, const RECT& Rect) {
 void TKsCustomListBox::DrawItem(TKsBitmap& Target, int Index, const RECT& Rect) {
     if (IsOwnerDrawStyle(FListStyle) && OnDrawItem) {
         TOwnerDrawState State;
-        if (Selected(Index))
+        if (ShownSelected(Index))
             State.Include(TOwnerDrawStateFlag::odSelected);
         if (Index == FItemIndex && HasFocus())
             State.Include(TOwnerDrawStateFlag::odFocused);
@@ -226,14 +253,14 @@ void TKsCustomListBox::DrawItem(TKsBitmap& Target, int Index, const RECT& Rect) 
     }
     // The focus shows on the current item (and the selected ones) of a single-selection
     // list that has the focus.
-    if (HasFocus() && !FMultiSelect && (Selected(Index) || Index == FItemIndex))
+    if (HasFocus() && !FMultiSelect && (ShownSelected(Index) || Index == FItemIndex))
         Target.DrawFocusRect(Rect);
 }
 
 void TKsCustomListBox::DrawSelection(TKsBitmap& Target, int Index, const RECT& Rect) {
     Target.SetFont(DrawFont());
     TColor Ink = Enabled() ? Font()->Color() : clGrayText;
-    if (Selected(Index)) {
+    if (ShownSelected(Index)) {
         Target.FillRect(ClipToItems(Rect), Opaque(clHighlight));
         Ink = clHighlightText;
     } else if (Index == FHotIndex) {

@@ -118,6 +118,10 @@ public:
     bool FillsItself() const;
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool Value);
+    // Whether keys that move the current item click the box (a combo box's list picks
+    // only on Enter, Space and clicks).
+    bool ClickOnKey() const { return FClickOnKey; }
+    void SetClickOnKey(bool Value) { FClickOnKey = Value; }
     void SetBorderStyle(TBorderStyle Value) override;
 
     // --- Layout ---
@@ -142,6 +146,9 @@ public:
     std::vector<TKsItemCell> ItemsInView(bool Partial) const;
     // The item (its text or its check box) under a client point, -1 for none.
     int ItemAtPos(POINT Point) const;
+    // Paints item Index into Rect of Target as another control shows it (a combo box its
+    // current item), selected or not; nothing for an index outside the items.
+    void PaintItemInto(TKsBitmap& Target, int Index, const RECT& Rect, bool Selected);
 
     // The item's top in the view; -1 above the top item.
     virtual int GetItemTop(int Index) const;
@@ -248,6 +255,9 @@ private:
     void DrawColorNameItem(TKsBitmap& Target, int Index, const RECT& Rect);
     int WrappedHeight(int Index) const;
 
+    // Whether an item shows selected: as it is, or as PaintItemInto was asked.
+    bool ShownSelected(int Index) const;
+
     bool FUpdating = false;
     std::unique_ptr<TEkListBoxItems> FItems;
     bool FAlwaysShowScrlBar = false;
@@ -271,6 +281,9 @@ private:
     TKsFontDevice FFontDevice = TKsFontDevice::fdScreen;
     TKsFontType FFontType = TKsFontType::ftAll;
     int FItemHeight = 16;
+    bool FClickOnKey = true;
+    // -1 while painting itself, else how PaintItemInto shows the item selected (0 or 1).
+    int FSelectedShown = -1;
     TKsCustomScrollBar* FScrollBar = nullptr;
     // The first item of every column, while there are several.
     std::vector<int> FColumnStarts;

@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassRegistry.h"
 #include "skin/themes/KsThemeEngine.h"
+#include "skin/themes/KsThemeSwitch.h"
 #include "skin/themes/TeThemeFlat.h"
 #include "skin/themes/TeThemeHighlight.h"
 #include "skin/themes/TeThemeLines.h"
@@ -27,5 +28,5 @@ void RegisterSkinThemes() {
     // painting.
     for (const TTeThemeClass* Theme : SkinThemeClasses(VisualStylesLoaded()))
         RegisterTheme(*Theme);
-    RegisterClass(TTeThemeEngine::Class);
+    RegisterClasses({&TTeThemeEngine::Class, &TTeSwitcherComboBox::Class});
 }

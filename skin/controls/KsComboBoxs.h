@@ -14,7 +14,6 @@
 #include "skin/controls/KsEdits.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
 class TKsComboWindow;
@@ -89,7 +88,8 @@ public:
     bool ButtonPressed() const { return FButtonPressed; }
     // Shows the list in its window below the combo (above it where there is no room).
     virtual void OpenDropDown();
-    // Gives the list back, fires OnCloseUp and, in kcsDropDownList, the change.
+    // Gives the list back (and the focus, where the combo can take it), closes the window
+    // and fires OnCloseUp. Only a pick changes the current item.
     virtual void CloseUp();
     // The window lost the activation to Activated: the list closes, and the combo takes the
     // focus back only when its own form is the one activated.
@@ -162,9 +162,8 @@ private:
     bool FSavedReadOnly = false;
     // Owned as a component; released (freed from the message loop) when it closes.
     TKsComboWindow* FDropWindow = nullptr;
-    // The combo is being freed: the list goes back without events or focus.
-    bool FFreeing = false;
-    // The list is being given back and the window closed.
+    // The list is being given back and the window closed (or the combo freed, when it goes
+    // back without events or focus).
     bool FClosing = false;
     // Whether closing gives the combo the focus (not when another window took it).
     bool FFocusOnClose = true;

@@ -119,10 +119,11 @@ void TKsCustomComboBox::CloseUp() {
         bool& Flag;
         ~TClosingEnd() { Flag = false; }
     } End{FClosing};
-    TakeListBack();
+    const bool WasAway = TakeListBack();
     FButtonPressed = false;
     Invalidate();
-    if (FFocusOnClose && CanFocus() && !Focused())
+    // Only a list that was open hands the focus back, and only where the combo can take it.
+    if (WasAway && FFocusOnClose && CanFocus() && !Focused())
         SetFocus();
     FFocusOnClose = true;
     if (TKsComboWindow* Window = FDropWindow) {

@@ -8,6 +8,7 @@
 #include "framework/core/TextConv.h"
 #include "skin/controls/KsComboWindow.h"
 #include "skin/controls/KsListBoxs.h"
+#include "skin/forms/KsForms.h"
 #include "tests/support/UserInput.h"
 
 namespace {
@@ -129,6 +130,25 @@ TEST_F(ComboBoxInput, TheButtonLightsUnderThePointerAndSpacePicksTheSameItemAgai
     ASSERT_TRUE(WaitDropped(false));
     EXPECT_EQ(Changes, 1);
     EXPECT_EQ(Combo->ItemIndex(), 0);
+}
+
+TEST_F(ComboBoxInput, TheSkinnedFrameOfTheFormStaysActiveWhileTheListIsOpen) {
+    // The frame takes the form over while it is hidden, and sees it activated.
+    Form->Hide();
+    auto* Frame = new TKsCustomForm(Form.get());
+    Frame->Loaded();
+    BringForward(*Form);
+    Combo->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return Frame->CaptionActive(); }));
+    ClickButton();
+    ASSERT_TRUE(WaitDropped(true));
+    PumpMessagesFor(30);
+    EXPECT_TRUE(Frame->CaptionActive());
+    EXPECT_NE(GetActiveWindow(), Form->Handle());
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitDropped(false));
+    EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == Form->Handle(); }));
+    EXPECT_TRUE(Frame->CaptionActive());
 }
 
 TEST_F(ComboBoxInput, AClickOnTheButtonOfAnOpenListClosesIt) {

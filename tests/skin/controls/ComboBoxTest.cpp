@@ -209,6 +209,15 @@ TEST_F(ComboBoxTest, ClosingUpInAHiddenFormDoesNotTryToFocusTheCombo) {
     Combo->CloseUp();
     EXPECT_FALSE(Combo->DroppedDown());
     EXPECT_NE(GetFocus(), Combo->Handle());
+    // Closed already: closing again takes the focus from nobody.
+    Form->Show();
+    const HWND Other = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 100, 50, 20,
+                                       Form->Handle(), nullptr, nullptr, nullptr);
+    ::SetFocus(Other);
+    Combo->CloseUp();
+    EXPECT_EQ(GetFocus(), Other);
+    EXPECT_EQ(CloseUps, 2);
+    DestroyWindow(Other);
 }
 
 TEST_F(ComboBoxTest, TwoHundredOpeningsLeaveNoWindowsOrGdiObjectsBehind) {

@@ -47,14 +47,12 @@ protected:
     // The top-level windows this thread has, visible or not.
     static int ThreadWindowCount() {
         int Count = 0;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND, LPARAM Counter) {
-                ++*reinterpret_cast<int*>(Counter);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&Count));
+        EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&Count));
         return Count;
+    }
+    static BOOL CALLBACK CountWindow(HWND, LPARAM Counter) {
+        ++*reinterpret_cast<int*>(Counter);
+        return TRUE;
     }
 
     std::unique_ptr<TForm> Form;

@@ -416,11 +416,7 @@ void TCustomForm::ModalLoop() {
 }
 
 void TCustomForm::CloseModal() {
-    TCloseAction Action = TCloseAction::caHide;
-    if (CloseQuery())
-        DoClose(Action);
-    else
-        Action = TCloseAction::caNone;
+    const TCloseAction Action = QueryClose(TCloseAction::caHide);
     if (Action == TCloseAction::caNone)
         FModalResult = mrNone;
     else if (Action == TCloseAction::caFree)
@@ -434,6 +430,13 @@ bool TCustomForm::CloseQuery() {
     return CanClose;
 }
 
+TCloseAction TCustomForm::QueryClose(TCloseAction Action) {
+    if (!CloseQuery())
+        return TCloseAction::caNone;
+    DoClose(Action);
+    return Action;
+}
+
 void TCustomForm::DoClose(TCloseAction& Action) {
     if (OnClose)
         OnClose(this, Action);
@@ -444,15 +447,13 @@ void TCustomForm::Close() {
         FModalResult = mrCancel;
         return;
     }
-    if (!CloseQuery())
-        return;
     // A hidden child would stay its client window's active child: it is minimised instead,
     // or stays when it cannot be.
     TCloseAction Action = TCloseAction::caHide;
     if (FFormStyle == TFormStyle::fsMDIChild)
         Action = FBorderIcons.Contains(TBorderIcon::biMinimize) ? TCloseAction::caMinimize
                                                                 : TCloseAction::caNone;
-    DoClose(Action);
+    Action = QueryClose(Action);
     if (Action == TCloseAction::caNone)
         return;
     if (Application->MainForm() == this) {

@@ -115,6 +115,10 @@ public:
     void Close();
     // Whether OnCloseQuery lets the form close.
     virtual bool CloseQuery();
+    // The first half of Close: asks OnCloseQuery, then lets OnClose change Action, which
+    // starts as given; answers caNone when the form may not close. The caller carries the
+    // action out (Close does so for the form's own frame).
+    TCloseAction QueryClose(TCloseAction Action);
     // Asked by the form's windowed controls (and the form) for every key pressed in them,
     // before the key reaches the control: OnShortCut decides. True when the key was taken.
     virtual bool IsShortCut(TWMKey& Message);
@@ -137,6 +141,9 @@ public:
     TCustomForm* MDIChildren(int Index) const;
     // The child the parent's client window has active, or nullptr.
     TCustomForm* ActiveMDIChild() const;
+    // The parent form a child lives in, or nullptr (for other forms, and before the child's
+    // window exists).
+    TCustomForm* MDIParent() const { return FMDIParent; }
     // Tile lays the children side by side (tbVertical) or one above the other.
     TTileMode TileMode() const { return FTileMode; }
     void SetTileMode(TTileMode Value) { FTileMode = Value; }

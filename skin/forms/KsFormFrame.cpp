@@ -77,7 +77,7 @@ int TKsCustomForm::BorderWidth() const {
 
 RECT TKsCustomForm::GetClientBounds() {
     RECT Bounds{0, 0, FFormWidth, FFormHeight};
-    if (FBorderStyle == TKsBorderStyle::kbsNone)
+    if (FBorderStyle == TKsBorderStyle::kbsNone || IsMaximizedMDIChild())
         return Bounds;
     Bounds = InflateRectBy(Bounds, -BorderWidth());
     Bounds.top += CaptionHeight();
@@ -276,6 +276,13 @@ void TKsCustomForm::WMNCActivate(TMessage& Message) {
     FCaptionActive = Message.WParam != 0;
     if (FMinimizeApplication)
         HookApplicationEvents();
+    if (FCaptionActive && IsMDIChild()) {
+        // The host's child handling must hear of the activation; it would paint its own
+        // caption meanwhile, and the frame is drawn again afterwards.
+        HideHostCaption();
+        Message.Result = 0;
+        return;
+    }
     RedrawFrame();
     Message.Result = FCaptionActive ? 0 : 1;
     MarkHandled();
@@ -284,9 +291,11 @@ void TKsCustomForm::WMNCActivate(TMessage& Message) {
 void TKsCustomForm::WMEraseBkgnd(TMessage& Message) {
     const auto DC = reinterpret_cast<HDC>(Message.WParam);
     TKsBitmap* Surface = GetSurface();
-    if (FPaintEnabled && DC && Surface && !Surface->Empty()) {
+    const bool Request = (Message.LParam & 4) != 0;
+    // A parent's client area lies under its client window, which asks for the background.
+    const bool Covered = !Request && IsMDIParent();
+    if (FPaintEnabled && DC && Surface && !Surface->Empty() && !Covered) {
         PaintClient(*Surface);
-        const bool Request = (Message.LParam & 4) != 0;
         if (!Request && FBlend)
             BlendClient(*Surface);
         if (!Request && OnPaint && !IsLoading()) {
@@ -364,10 +373,16 @@ void TKsCustomForm::WindowRecreated() {
     // back the client size it had before, which the re-layout then keeps.
     // The new window has no region yet.
     FShaped = false;
-    SetWindowPos(Form()->Handle(), nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RecalculateFrame();
     UpdateFrame();
     UpdateRegion();
+    HookClientWindow();
+}
+
+void TKsCustomForm::RecalculateFrame() {
+    if (Attached())
+        SetWindowPos(Form()->Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 TKsBitmap* TKsCustomForm::GetSurface() const {
@@ -376,7 +391,7 @@ TKsBitmap* TKsCustomForm::GetSurface() const {
 
 void TKsCustomForm::RedrawFrame() {
     TKsBitmap* Surface = GetSurface();
-    if (!FPaintEnabled || !Attached() || !Surface || Surface->Empty())
+    if (!FPaintEnabled || !Attached() || !Surface || Surface->Empty() || IsMaximizedMDIChild())
         return;
     const TWindowDC Window(FAnimating ? nullptr : Form()->Handle());
     const HDC Target = FAnimating ? FAnimationImage->DC() : Window.DC();

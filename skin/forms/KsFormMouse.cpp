@@ -330,7 +330,11 @@ RECT TKsCustomForm::SnapToEdges(RECT Bounds) {
 void TKsCustomForm::DrawDragFrame(const RECT& Bounds) {
     if (FWindowState == TKsWindowState::kwsMaximized)
         return;
-    const HDC Screen = GetDC(nullptr);
+    // A child's bounds are in its parent's client window, where the outline is drawn over
+    // the children too.
+    const TCustomForm* Parent = MDIParentForm();
+    const HWND Surface = Parent ? Parent->ClientHandle() : nullptr;
+    const HDC Screen = Surface ? GetDCEx(Surface, nullptr, DCX_CACHE) : GetDC(nullptr);
     if (!Screen)
         return;
     {
@@ -345,6 +349,6 @@ void TKsCustomForm::DrawDragFrame(const RECT& Bounds) {
         if (!IsRectEmpty(Bounds))
             Rectangle(Screen, Bounds.left, Bounds.top, Bounds.right, Bounds.bottom);
     }
-    ReleaseDC(nullptr, Screen);
+    ReleaseDC(Surface, Screen);
     FDragFrame = Bounds;
 }

@@ -59,6 +59,14 @@ RECT TKsCustomForm::FormWorkArea() const {
 }
 
 RECT TKsCustomForm::GetMaximizedBounds() {
+    // A child fills its parent's client window exactly: anything larger would give the
+    // client window scroll bars.
+    if (IsMDIChild()) {
+        RECT Client{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        if (const TCustomForm* Parent = MDIParentForm(); Parent && Parent->ClientHandle())
+            GetClientRect(Parent->ClientHandle(), &Client);
+        return Client;
+    }
     // The border lies outside the work area of the form's monitor.
     return InflateRectBy(FormWorkArea(), GetClientBounds().left);
 }
@@ -138,6 +146,11 @@ void TKsCustomForm::Maximize() {
     if (Attached())
         Form()->Invalidate();
     RedrawFrame();
+    if (IsMDIChild()) {
+        RecalculateFrame();
+        MergeIntoParentMenuBar();
+        RefreshParentCaption();
+    }
 }
 
 void TKsCustomForm::Minimize() {
@@ -152,6 +165,8 @@ void TKsCustomForm::Minimize() {
     if (FPrevWindowState != TKsWindowState::kwsRollup &&
         FPrevWindowState != TKsWindowState::kwsMaximized)
         FRestoreBounds = FormBounds();
+    if (IsMDIChild())
+        LeaveMaximizedMDIChild();
     if (FMinimizeApplication) {
         Application->Minimize();
         // A form other than the main one goes down with the application.
@@ -176,6 +191,13 @@ void TKsCustomForm::Rollup() {
     if (FPrevWindowState != TKsWindowState::kwsMinimized &&
         FPrevWindowState != TKsWindowState::kwsMaximized && Attached())
         FRestoreBounds = FormBounds();
+    // A child rolled up from maximised gets its frame back and no longer fills the parent.
+    if (FPrevWindowState == TKsWindowState::kwsMaximized && IsMDIChild()) {
+        ApplyBounds(GetRollupBounds());
+        RecalculateFrame();
+        LeaveMaximizedMDIChild();
+        return;
+    }
     ApplyBounds(GetRollupBounds());
 }
 
@@ -227,6 +249,10 @@ void TKsCustomForm::Restore() {
             if (FDropShadow && Attached()) {
                 Form()->Invalidate();
                 RedrawFrame();
+            }
+            if (IsMDIChild()) {
+                RecalculateFrame();
+                LeaveMaximizedMDIChild();
             }
         }
         break;
@@ -411,6 +437,10 @@ void TKsCustomForm::Close() {
         return;
     if (ShownModally()) {
         Form()->SetModalResult(mrCancel);
+        return;
+    }
+    if (IsMDIChild()) {
+        CloseMDIChild();
         return;
     }
     Form()->Close();
@@ -609,6 +639,8 @@ void TKsCustomForm::Loaded() {
         return;
     auto* Owner = dynamic_cast<TCustomForm*>(this->Owner());
     SetControl(Owner);
+    HookClientWindow();
+    FollowMDIActivation();
     InstallShortCutHandler();
     if (FLoadedWindowState != TKsWindowState::kwsNormal && Attached()) {
         PostMessageW(Form()->Handle(), KM_SETWINDOWSTATE, static_cast<WPARAM>(FLoadedWindowState),

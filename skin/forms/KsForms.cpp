@@ -8,6 +8,7 @@
 #include "framework/windows/ResourceStream.h"
 #include "skin/controls/KsControls.h"
 #include "skin/forms/KsMessageWindow.h"
+#include "skin/forms/KsWindowSubclass.h"
 #include "skin/graphics/KsBitmap.h"
 #include "skin/menus/KsItems.h"
 
@@ -109,6 +110,15 @@ TKsCustomForm::TKsCustomForm(TComponent* AOwner)
         Owner->SetBorderStyle(TFormBorderStyle::bsSizeable);
         Owner->SetBorderIcons({});
         Owner->SetAutoScroll(false);
+        // A child of a multiple-document form stays inside its parent: it snaps to the
+        // parent's edges from closer, and has no tray button.
+        if (Owner->FormStyle() == TFormStyle::fsMDIChild) {
+            FMinimizeApplication = false;
+            FMagneticValue = 9;
+            FBorderIcons = TKsBorderIcons{TKsBorderIcon::kbiClose, TKsBorderIcon::kbiSystemMenu,
+                                          TKsBorderIcon::kbiMinimize, TKsBorderIcon::kbiMaximize,
+                                          TKsBorderIcon::kbiRollup};
+        }
     }
 }
 
@@ -123,6 +133,8 @@ TKsMessageWindow& TKsCustomForm::UtilityWindow() {
 }
 
 TKsCustomForm::~TKsCustomForm() {
+    ForgetMDIParent();
+    FClientWindowHook.reset();
     RestoreShortCutHandler();
     FSysMenu.reset();
     SetControl(nullptr);
@@ -215,6 +227,9 @@ void TKsCustomForm::Dispatch(TMessage& Message) {
     case WM_SETTEXT:
         HideHostCaption();
         break;
+    case WM_MDIACTIVATE:
+        WMMDIActivate(Message);
+        break;
     case WM_CAPTURECHANGED:
         CaptureLost(reinterpret_cast<HWND>(Message.LParam));
         break;
@@ -280,16 +295,25 @@ void TKsCustomForm::HideHostCaption() {
 
 void TKsCustomForm::AfterMessage(TMessage& Msg) {
     TKsHook::AfterMessage(Msg);
-    if (Msg.Msg != WM_SETTEXT || !Attached())
+    if ((Msg.Msg != WM_SETTEXT && Msg.Msg != WM_NCACTIVATE) || !Attached())
         return;
     const HWND Window = Form()->Handle();
     if (FHostCaptionHidden) {
         SetWindowLongW(Window, GWL_STYLE, GetWindowLongW(Window, GWL_STYLE) | WS_CAPTION);
         FHostCaptionHidden = false;
     }
+    if (Msg.Msg == WM_NCACTIVATE) {
+        // An activated child's message went on to the host's child handling.
+        if (IsMDIChild())
+            RedrawFrame();
+        return;
+    }
     // The previous procedure's answer stands; the skinned caption shows the new text.
+    const bool Changed = FCaptionText != Form()->Caption();
     FCaptionText = Form()->Caption();
     RedrawFrame();
+    if (Changed && IsMaximizedMDIChild())
+        RefreshParentCaption();
 }
 
 void TKsCustomForm::KMRefreshFrame(TMessage& Message) {

@@ -8,6 +8,7 @@
 // The class is split by concern: KsForms.cpp (construction, properties, message routing),
 // KsFormFrame.cpp (geometry, hit test, painting, region), KsFormStates.cpp (window states,
 // closing, the tray), KsFormMouse.cpp (moving, sizing and the caption buttons) and
+// KsFormMDI.cpp (the duties of multiple-document parents and children) and
 // KsFormShadow.cpp (the snapshot of the screen behind the window, kept current as the window
 // moves, and what is drawn over it: the drop shadow, the translucent form and the show
 // animation).
@@ -27,6 +28,7 @@ class TKsBitmap;
 class TKsCustomItem;
 class TKsCustomMenuBar;
 class TKsMessageWindow;
+class TKsWindowSubclass;
 class TPopupMenu;
 struct TWMKey;
 
@@ -145,6 +147,8 @@ public:
 
     // Re-lays the frame out keeping the client size.
     void UpdateFrame();
+    // Has the host ask for the frame's insets again at the window's present size.
+    void RecalculateFrame();
     // Composes the frame and copies it to the window.
     void RedrawFrame();
     // The surface the frame is composed in.
@@ -196,6 +200,25 @@ public:
     void FormShortCut(TWMKey& Message, bool& Handled);
     // The form's icon, else the application's, else the host's standard one.
     HICON FormIcon() const;
+
+    // ---- Multiple-document forms (KsFormMDI.cpp) ----
+    // The owner form is a child living in a parent's client window.
+    bool IsMDIChild() const;
+    // The owner form is a parent of multiple-document children.
+    bool IsMDIParent() const;
+    // A maximised child has no frame and fills its parent's client window.
+    bool IsMaximizedMDIChild() const;
+    // For a child: some child of its parent is maximised, by the host or by its controller;
+    // for a parent: some child's controller is maximised.
+    bool IsChildMaximized() const;
+    // For a child: the parent's caption becomes "Parent - [Child]" while a child is
+    // maximised, and the parent's own caption again when none is.
+    void RefreshParentCaption();
+    // Restores every maximised controller among the parent's children (for a parent, among
+    // its own), then refreshes the parent's caption.
+    void RestoreMaximizedSiblings();
+    // The active controller attached to Form, or nullptr.
+    static TKsCustomForm* ControllerOf(const TCustomForm* Form);
 
     void Loaded() override;
     void Dispatch(TMessage& Message) override;
@@ -277,6 +300,29 @@ private:
     void RemoveTrayIcon();
     void SetTrayTip(const std::string& Tip);
 
+    // Multiple-document forms.
+    TCustomForm* MDIParentForm() const;
+    // The skinned menu bar of the parent's controller, or nullptr.
+    TKsCustomMenuBar* ParentMenuBar() const;
+    // The parent's menu bar shows this child's caption buttons, or gives them back.
+    void MergeIntoParentMenuBar();
+    void UnmergeFromParentMenuBar();
+    // A child left the maximised state, or went away: the parent's bar and its siblings
+    // follow.
+    void LeaveMaximizedMDIChild();
+    void WMMDIActivate(TMessage& Message);
+    // A parent's client window changed size: its maximised children follow.
+    void FitMaximizedChildren();
+    // A parent paints its client window through the controller.
+    void HookClientWindow();
+    // A child made active before the controller hooked it shows an active caption.
+    void FollowMDIActivation();
+    bool ClientWindowMessage(TMessage& Message);
+    // Closes a child with its close action (minimise when it has the minimise button).
+    void CloseMDIChild();
+    // The controller goes: the parent's bar and caption no longer show this child.
+    void ForgetMDIParent();
+
     // Moving and sizing.
     RECT SnapToEdges(RECT Bounds);
     RECT GetMagnetArea();
@@ -345,6 +391,10 @@ private:
     RECT FBackgroundRect{};
     bool FAnimating = false;
     std::unique_ptr<TKsBitmap> FAnimationImage;
+
+    std::unique_ptr<TKsWindowSubclass> FClientWindowHook;
+    // What this child appended to its parent's caption while it was maximised.
+    std::string FParentCaptionSuffix;
 
     TKsCustomMenuBar* FMenuBar = nullptr;
     TPopupMenu* FTrayMenu = nullptr;

@@ -163,7 +163,7 @@ void TTeThemeForm::Dispatch(TMessage& Message) {
 // ---- Geometry ----
 
 RECT TTeThemeForm::GetClientBounds() {
-    if (!ThemeAvailable() || BorderStyle() == TKsBorderStyle::kbsNone)
+    if (!ThemeAvailable() || BorderStyle() == TKsBorderStyle::kbsNone || IsMaximizedMDIChild())
         return TKsCustomForm::GetClientBounds();
     TTeTheme& T = Theme();
     const int W = FormWidth();
@@ -229,14 +229,14 @@ TKsFormZone TTeThemeForm::HitTest(int X, int Y) {
 }
 
 RECT TTeThemeForm::GetMaximizedBounds() {
-    if (!ThemeAvailable())
+    if (!ThemeAvailable() || IsMDIChild())
         return TKsCustomForm::GetMaximizedBounds();
     // The themed border stays visible inside the work area.
     return FormWorkArea();
 }
 
 TGdiObject<HRGN> TTeThemeForm::CreateFormRegion() {
-    if (!ThemeAvailable())
+    if (!ThemeAvailable() || IsMaximizedMDIChild())
         return {};
     return Theme().GetFormRegion(FormWidth(), FormHeight(), BorderStyle());
 }

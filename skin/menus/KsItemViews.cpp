@@ -142,6 +142,9 @@ std::vector<RECT> TKsItemView::ItemRects() {
             continue;
         if (Sub->ButtonKind() != TKsItemButtonKind::kibNone) {
             Rects[I] = ButtonItemRect(*Sub);
+            // The child's icon leads the bar: the items follow it.
+            if (FHorizontal && Sub->ButtonKind() == TKsItemButtonKind::kibSysMenu)
+                Along += RectWidth(Rects[I]);
             continue;
         }
         int W = 0;

@@ -232,7 +232,11 @@ void TKsCustomMenuBar::MergeChild(TKsCustomForm* Form) {
     {
         const TFlagScope Merging(FMerging, true);
         SetMDIButtonsVisible(true);
+        if (FChildForm)
+            FChildForm->RemoveFreeNotification(this);
         FChildForm = Form;
+        if (Form)
+            Form->FreeNotification(this);
         Items()->SetChildForm(Form);
     }
     Invalidate();
@@ -240,9 +244,20 @@ void TKsCustomMenuBar::MergeChild(TKsCustomForm* Form) {
 
 void TKsCustomMenuBar::UnmergeChild() {
     SetMDIButtonsVisible(false);
+    if (FChildForm)
+        FChildForm->RemoveFreeNotification(this);
     FChildForm = nullptr;
     Items()->SetChildForm(nullptr);
     Invalidate();
+}
+
+void TKsCustomMenuBar::Notification(TComponent* AComponent, TOperation Operation) {
+    TKsMenuComponent<TKsCustomControl>::Notification(AComponent, Operation);
+    // The child whose buttons the bar shows went away.
+    if (Operation == TOperation::opRemove && AComponent && AComponent == FChildForm) {
+        FChildForm = nullptr;
+        UnmergeChild();
+    }
 }
 
 void TKsCustomMenuBar::MDIButtonClick(TObject* Sender) {

@@ -125,6 +125,7 @@ public:
 
 protected:
     void PaintControl() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void DoMouseLeave() override;
 

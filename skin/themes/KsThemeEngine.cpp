@@ -140,6 +140,9 @@ void TTeThemeEngine::NotifyForm(TCustomForm& Form) {
         if (Client && Client->ClientThemeEngine() == this)
             Client->ThemeEngineChanged();
     }
+    // A parent's client window shows the form's background between the children.
+    if (Form.FormStyle() == TFormStyle::fsMDIForm && Form.ClientHandle())
+        InvalidateRect(Form.ClientHandle(), nullptr, TRUE);
 }
 
 void TTeThemeEngine::DefineProperties(TFiler* Filer) {

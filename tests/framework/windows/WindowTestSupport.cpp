@@ -97,6 +97,21 @@ DWORD UserObjectCount() {
     return GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
 }
 
+namespace {
+
+BOOL CALLBACK CountWindow(HWND, LPARAM Counter) {
+    ++*reinterpret_cast<int*>(Counter);
+    return TRUE;
+}
+
+} // namespace
+
+int ThreadWindowCount() {
+    int Count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&Count));
+    return Count;
+}
+
 unsigned NextGdiSlot() {
     const HBRUSH Probe = CreateSolidBrush(0);
     const unsigned Slot = static_cast<unsigned>(reinterpret_cast<uintptr_t>(Probe) & 0xFFFF);

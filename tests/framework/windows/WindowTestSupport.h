@@ -79,6 +79,9 @@ public:
     void Dispatch(TMessage& Message) override;
 };
 
+// The top-level windows this thread has, visible or not.
+int ThreadWindowCount();
+
 // GDI and USER objects the process holds now.
 DWORD GdiObjectCount();
 DWORD UserObjectCount();

@@ -44,16 +44,6 @@ protected:
     }
     void Changed(TObject*) { ++Changes; }
     void ClosedUp(TObject*) { ++CloseUps; }
-    // The top-level windows this thread has, visible or not.
-    static int ThreadWindowCount() {
-        int Count = 0;
-        EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&Count));
-        return Count;
-    }
-    static BOOL CALLBACK CountWindow(HWND, LPARAM Counter) {
-        ++*reinterpret_cast<int*>(Counter);
-        return TRUE;
-    }
 
     std::unique_ptr<TForm> Form;
     TKsComboBox* Combo = nullptr;

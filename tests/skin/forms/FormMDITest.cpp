@@ -1,0 +1,234 @@
+// Skinned multiple-document forms: a maximised child fills its parent's client window without
+// a frame and puts its caption buttons on the parent's skinned menu bar, the parent's caption
+// names it, siblings follow into and out of the maximised state, and closing, minimising and
+// freeing children leave the bar, the caption and the host's resources as they were.
+#include "MDITestSupport.h"
+
+#include "skin/forms/KsThemeForms.h"
+#include "skin/graphics/KsUtils.h"
+#include "skin/menus/KsItems.h"
+#include "skin/menus/KsMenus.h"
+#include "skin/themes/KsThemeEngine.h"
+#include "tests/support/UserInput.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using S = TKsWindowState;
+
+// Answers the form's close event with a chosen action.
+struct TCloseWith {
+    TCloseAction Chosen;
+    void Closing(TObject*, TCloseAction& Action) { Action = Chosen; }
+};
+
+class SkinnedMDI : public ::testing::Test {
+protected:
+    TSkinnedMDIScene Scene;
+};
+
+TEST_F(SkinnedMDI, AMaximisedChildFillsTheClientWindowWithoutAFrameAndComesBack) {
+    TMDIChild& Child = Scene.AddChild("Notes", RECT{20, 20, 260, 200});
+    const RECT Before = Scene.BoundsOf(Child);
+    Child.Controller->Maximize();
+    EXPECT_EQ(Child.Controller->WindowState(), S::kwsMaximized);
+    EXPECT_EQ(Text(Scene.BoundsOf(Child)), Text(ClientRectOf(Scene.Client())));
+    EXPECT_EQ(Text(ClientRectOf(Child.Form->Handle())), Text(ClientRectOf(Scene.Client())))
+        << "no frame is left around the client area";
+    EXPECT_FALSE(IsZoomed(Child.Form->Handle())) << "the controller maximises, not the host";
+
+    Child.Controller->Restore();
+    EXPECT_EQ(Child.Controller->WindowState(), S::kwsNormal);
+    EXPECT_EQ(Text(Scene.BoundsOf(Child)), Text(Before));
+    const RECT Client = ClientRectOf(Child.Form->Handle());
+    EXPECT_LT(Client.right, RectWidth(Before)) << "the frame is back";
+
+    // Maximised and minimised to its caption bar, it comes back maximised.
+    Child.Controller->Maximize();
+    Child.Controller->Minimize();
+    EXPECT_EQ(Child.Controller->WindowState(), S::kwsMinimized);
+    EXPECT_EQ(Scene.Bar->ChildForm(), nullptr);
+    EXPECT_EQ(RectHeight(Scene.BoundsOf(Child)),
+              RectHeight(Child.Controller->GetMinimizedBounds()));
+    Child.Controller->Restore();
+    EXPECT_EQ(Child.Controller->WindowState(), S::kwsMaximized);
+    EXPECT_EQ(Scene.Bar->ChildForm(), Child.Controller);
+    EXPECT_EQ(Text(Scene.BoundsOf(Child)), Text(ClientRectOf(Scene.Client())));
+}
+
+TEST_F(SkinnedMDI, OnlyTheActiveChildShowsAnActiveCaption) {
+    TMDIChild& First = Scene.AddChild("First", RECT{0, 0, 200, 150});
+    TMDIChild& Second = Scene.AddChild("Second", RECT{40, 40, 240, 190});
+    EXPECT_FALSE(First.Controller->CaptionActive());
+    EXPECT_TRUE(Second.Controller->CaptionActive()) << "activated before its frame was hooked";
+    Scene.Parent->Next();
+    PumpUntil([&] { return First.Controller->CaptionActive(); });
+    EXPECT_TRUE(First.Controller->CaptionActive());
+    EXPECT_FALSE(Second.Controller->CaptionActive());
+}
+
+TEST_F(SkinnedMDI, TheMaximisedChildsButtonsStandOnTheParentsMenuBarWhileItIsMaximised) {
+    TMDIChild& Child = Scene.AddChild("Notes");
+    EXPECT_EQ(Scene.VisibleItemCount(), 1) << "only the parent's own item before";
+    Child.Controller->Maximize();
+    EXPECT_EQ(Scene.Bar->ChildForm(), Child.Controller);
+    EXPECT_EQ(Scene.VisibleItemCount(), 5) << "icon, minimise, restore and close join";
+    const RECT Icon = Scene.Bar->View().GetItemRect(Scene.Button(TKsItemButtonKind::kibSysMenu));
+    const RECT File = Scene.Bar->View().GetItemRect(Scene.Bar->Items()->Items(1));
+    EXPECT_GE(File.left, Icon.right) << "the bar's items follow the child's icon";
+    const RECT Close = Scene.Bar->View().GetItemRect(Scene.Button(TKsItemButtonKind::kibClose));
+    EXPECT_EQ(Close.right, Scene.Bar->Width()) << "the buttons stand at the bar's right end";
+    Child.Controller->Restore();
+    EXPECT_EQ(Scene.Bar->ChildForm(), nullptr);
+    EXPECT_EQ(Scene.VisibleItemCount(), 1);
+    // Rolled up from maximised, a child no longer fills its parent.
+    Child.Controller->Maximize();
+    Child.Controller->Rollup();
+    EXPECT_EQ(Scene.Bar->ChildForm(), nullptr);
+    EXPECT_EQ(Scene.Parent->Caption(), "Editor");
+}
+
+TEST_F(SkinnedMDI, TheMergedButtonsActOnTheChild) {
+    TMDIChild& Child = Scene.AddChild("Notes");
+    Child.Controller->Maximize();
+    Scene.ClickButton(TKsItemButtonKind::kibRestore);
+    EXPECT_EQ(Child.Controller->WindowState(), S::kwsNormal);
+
+    Child.Controller->Maximize();
+    Scene.ClickButton(TKsItemButtonKind::kibMinimize);
+    EXPECT_EQ(Child.Controller->WindowState(), S::kwsMinimized);
+    Child.Controller->Restore();
+
+    // Closing a child minimises it while it has a minimise button, as the host's do.
+    ASSERT_EQ(Child.Controller->WindowState(), S::kwsMaximized);
+    Scene.ClickButton(TKsItemButtonKind::kibClose);
+    EXPECT_EQ(Child.Controller->WindowState(), S::kwsMinimized);
+    EXPECT_EQ(Scene.Parent->Caption(), "Editor");
+}
+
+TEST_F(SkinnedMDI, TheParentsCaptionNamesTheMaximisedChildAndKeepsItsOwnBrackets) {
+    Scene.Parent->SetCaption("[Draft] Editor");
+    TMDIChild& First = Scene.AddChild("a [b]");
+    First.Controller->Maximize();
+    EXPECT_EQ(Scene.Parent->Caption(), "[Draft] Editor - [a [b]]");
+    First.Form->SetCaption("Renamed");
+    EXPECT_EQ(Scene.Parent->Caption(), "[Draft] Editor - [Renamed]");
+    First.Controller->Restore();
+    EXPECT_EQ(Scene.Parent->Caption(), "[Draft] Editor");
+    // A bracket near the start of the parent's own caption survives as well.
+    Scene.Parent->SetCaption("[");
+    First.Controller->Maximize();
+    EXPECT_EQ(Scene.Parent->Caption(), "[ - [Renamed]");
+    First.Controller->Restore();
+    EXPECT_EQ(Scene.Parent->Caption(), "[");
+}
+
+TEST_F(SkinnedMDI, TheChildActivatedNextComesUpMaximisedAndTakesTheBarAndCaption) {
+    TMDIChild& First = Scene.AddChild("First", RECT{0, 0, 200, 150});
+    TMDIChild& Second = Scene.AddChild("Second", RECT{40, 40, 240, 190});
+    Second.Controller->Maximize();
+    ASSERT_EQ(Scene.Bar->ChildForm(), Second.Controller);
+
+    Scene.Parent->Next();
+    PumpUntil([&] { return First.Controller->WindowState() == S::kwsMaximized; });
+    EXPECT_EQ(Scene.Parent->ActiveMDIChild(), First.Form);
+    EXPECT_EQ(First.Controller->WindowState(), S::kwsMaximized);
+    EXPECT_EQ(Scene.Bar->ChildForm(), First.Controller);
+    EXPECT_EQ(Scene.Parent->Caption(), "Editor - [First]");
+
+    // Restoring the one in front restores every maximised sibling.
+    First.Controller->Restore();
+    EXPECT_EQ(First.Controller->WindowState(), S::kwsNormal);
+    EXPECT_EQ(Second.Controller->WindowState(), S::kwsNormal);
+    EXPECT_EQ(Scene.Bar->ChildForm(), nullptr);
+    EXPECT_EQ(Scene.Parent->Caption(), "Editor");
+}
+
+TEST_F(SkinnedMDI, AMaximisedChildFollowsItsParentsSize) {
+    TMDIChild& Child = Scene.AddChild("Notes");
+    Child.Controller->Maximize();
+    Scene.Parent->SetBounds(Scene.Parent->Left(), Scene.Parent->Top(), Scene.Parent->Width() - 60,
+                            Scene.Parent->Height() - 40);
+    PumpUntil([] { return false; }, 3);
+    EXPECT_EQ(Text(Scene.BoundsOf(Child)), Text(ClientRectOf(Scene.Client())));
+}
+
+TEST_F(SkinnedMDI, AChildStaysInsideItsParentWhenSnappedAndMaximised) {
+    TMDIChild& Child = Scene.AddChild("Notes", RECT{30, 30, 230, 180});
+    EXPECT_EQ(Child.Controller->MagneticValue(), 9);
+    EXPECT_FALSE(Child.Controller->MinimizeApplication());
+    EXPECT_FALSE(Child.Controller->BorderIcons().Contains(TKsBorderIcon::kbiTray));
+    EXPECT_EQ(Text(Child.Controller->GetMaximizedBounds()), Text(ClientRectOf(Scene.Client())));
+    const RECT Max = Child.Controller->GetMaximizedBounds();
+    const POINT MaxSize = Child.Controller->GetMaxSize();
+    EXPECT_EQ(MaxSize.x, RectWidth(Max));
+    EXPECT_EQ(MaxSize.y, RectHeight(Max));
+}
+
+TEST_F(SkinnedMDI, ClosingWithTheFormsOwnActionHidesOrFreesTheChildAndGivesTheBarBack) {
+    TMDIChild& Hidden = Scene.AddChild("Hidden");
+    TCloseWith Hide{TCloseAction::caHide};
+    Hidden.Form->OnClose = MakeEvent(&Hide, &TCloseWith::Closing);
+    Hidden.Controller->Maximize();
+    Hidden.Controller->Close();
+    EXPECT_FALSE(IsWindowVisible(Hidden.Form->Handle()));
+    EXPECT_EQ(Scene.Bar->ChildForm(), nullptr);
+    EXPECT_EQ(Scene.Parent->Caption(), "Editor");
+
+    TMDIChild& Freed = Scene.AddChild("Freed");
+    TCloseWith Free{TCloseAction::caFree};
+    Freed.Form->OnClose = MakeEvent(&Free, &TCloseWith::Closing);
+    Freed.Controller->Maximize();
+    const HWND Window = Freed.Form->Handle();
+    Freed.Controller->Close();
+    PumpUntil([&] { return !IsWindow(Window); });
+    EXPECT_FALSE(IsWindow(Window));
+    Scene.Forget(Freed);
+    EXPECT_EQ(Scene.Parent->MDIChildCount(), 1);
+    EXPECT_EQ(Scene.Bar->ChildForm(), nullptr);
+    EXPECT_EQ(Scene.Parent->Caption(), "Editor");
+}
+
+TEST_F(SkinnedMDI, AChildFreedWhileMaximisedLeavesNeitherButtonsNorCaptionBehind) {
+    TMDIChild& Child = Scene.AddChild("Gone");
+    Child.Controller->Maximize();
+    Scene.FreeChild(Child);
+    EXPECT_EQ(Scene.Bar->ChildForm(), nullptr);
+    EXPECT_EQ(Scene.VisibleItemCount(), 1);
+    EXPECT_EQ(Scene.Parent->Caption(), "Editor");
+}
+
+TEST_F(SkinnedMDI, FiftyChildrenMaximisedAndClosedLeaveNoWindowsHooksOrGdiObjects) {
+    // One round first: the shared surfaces and fonts are made once.
+    Scene.FreeChild(Scene.AddChild("Warm-up"));
+    const int Windows = ThreadWindowCount();
+    const unsigned Slot = NextGdiSlot();
+    for (int I = 0; I < 50; ++I) {
+        TMDIChild& Child = Scene.AddChild("Child " + std::to_string(I));
+        Child.Controller->Maximize();
+        Scene.FreeChild(Child);
+    }
+    PumpUntil([] { return false; }, 3);
+    EXPECT_EQ(ThreadWindowCount(), Windows);
+    EXPECT_EQ(GetWindow(Scene.Client(), GW_CHILD), nullptr);
+    EXPECT_LT(NextGdiSlot(), Slot + 20);
+    EXPECT_EQ(Scene.Parent->Caption(), "Editor");
+}
+
+TEST_F(SkinnedMDI, TheClientWindowShowsTheFormsBackgroundWithoutASunkenEdge) {
+    Scene.AddChild("Notes", RECT{0, 0, 120, 90});
+    PumpUntil([] { return false; }, 5);
+    const LONG ExStyle = GetWindowLongW(Scene.Client(), GWL_EXSTYLE);
+    EXPECT_FALSE(ExStyle & WS_EX_CLIENTEDGE);
+    // A point of the client window no child covers has the form's colour.
+    const RECT Client = ClientRectOf(Scene.Client());
+    POINT Free{Client.right - 5, Client.bottom - 5};
+    ClientToScreen(Scene.Client(), &Free);
+    const std::vector<uint32_t> Pixel = GrabScreenPixels(RECT{Free.x, Free.y, Free.x + 1, Free.y + 1});
+    ASSERT_EQ(Pixel.size(), 1u);
+    ASSERT_NE(Scene.Engine->Theme(), nullptr);
+    EXPECT_EQ(Pixel[0], RgbOf(Scene.Engine->Theme()->GetColor(11)));
+}
+
+} // namespace

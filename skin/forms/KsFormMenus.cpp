@@ -81,7 +81,9 @@ void TKsCustomForm::BuildSysMenu() {
     if (Has(TKsBorderIcon::kbiClose)) {
         if (FSysMenu->Count() > 0)
             Add("-", -1);
-        Add(CloseCaption, CloseGlyph)->SetShortCut(TextToShortCut("Alt+F4"));
+        // A child closes with Ctrl+F4; Alt+F4 would close its parent.
+        Add(CloseCaption, CloseGlyph)
+            ->SetShortCut(TextToShortCut(IsMDIChild() ? "Ctrl+F4" : "Alt+F4"));
     }
     FSysMenu->SetPopupBlend(FSysMenuBlend);
     FSysMenu->SetPopupBlendValue(FSysMenuBlendValue);

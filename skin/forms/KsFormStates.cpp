@@ -250,10 +250,11 @@ void TKsCustomForm::Restore() {
                 Form()->Invalidate();
                 RedrawFrame();
             }
-            if (IsMDIChild()) {
-                RecalculateFrame();
-                LeaveMaximizedMDIChild();
-            }
+        }
+        // A child that no longer fills its parent gets its frame back.
+        if (FWindowState != TKsWindowState::kwsMaximized && IsMDIChild()) {
+            RecalculateFrame();
+            LeaveMaximizedMDIChild();
         }
         break;
     case TKsWindowState::kwsMinimized:

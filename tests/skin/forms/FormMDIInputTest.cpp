@@ -33,6 +33,8 @@ protected:
     }
     // A press on the bar runs the bar's own menu loop until the release: both are queued.
     static void ClickOnBar(POINT Screen) {
+        // What the last clicks set off is over first.
+        PumpUntil([] { return false; }, 5);
         QueueClickAt(Screen.x, Screen.y);
         PumpUntil([] { return false; }, 5);
     }
@@ -74,6 +76,20 @@ TEST_F(SkinnedMDIInput, TheMaximisedChildsButtonsOnTheParentsMenuBarWork) {
     ClickOnBar(Close);
     EXPECT_TRUE(StateBecomes(Child, S::kwsMinimized)) << "a child with a minimise button closes to it";
     EXPECT_EQ(Scene.Parent->Caption(), "Editor");
+}
+
+TEST_F(SkinnedMDIInput, ADraggedChildSnapsToTheEdgesOfItsParentsClientWindow) {
+    TMDIChild& Child = Scene.AddChild("Notes", RECT{30, 30, 230, 180});
+    // Within 9 pixels of the left edge it lands on it; further away it stays where it is let go.
+    POINT From = CaptionPoint(Child);
+    DragMouse(From, POINT{From.x - 24, From.y + 10});
+    EXPECT_TRUE(PumpUntil([&] { return Scene.BoundsOf(Child).left == 0; }))
+        << Text(Scene.BoundsOf(Child));
+    EXPECT_EQ(Scene.BoundsOf(Child).top, 40);
+    From = CaptionPoint(Child);
+    DragMouse(From, POINT{From.x + 12, From.y});
+    EXPECT_TRUE(PumpUntil([&] { return Scene.BoundsOf(Child).left == 12; }))
+        << Text(Scene.BoundsOf(Child));
 }
 
 TEST_F(SkinnedMDIInput, ClicksAndTheSystemKeysMoveBetweenMaximisedChildren) {

@@ -7,11 +7,15 @@
 #include "skin/forms/KsThemeForms.h"
 #include "skin/graphics/KsUtils.h"
 #include "skin/menus/KsItems.h"
+#include "framework/windows/ShortCuts.h"
 #include "skin/menus/KsMenus.h"
 #include "skin/themes/KsThemeEngine.h"
 #include "tests/support/UserInput.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -66,6 +70,68 @@ TEST_F(SkinnedMDI, OnlyTheActiveChildShowsAnActiveCaption) {
     PumpUntil([&] { return First.Controller->CaptionActive(); });
     EXPECT_TRUE(First.Controller->CaptionActive());
     EXPECT_FALSE(Second.Controller->CaptionActive());
+}
+
+// The captions of a child's system menu as it stands now.
+std::vector<std::string> SysMenuCaptions(TKsCustomForm& Controller) {
+    Controller.BuildSysMenu();
+    std::vector<std::string> Captions;
+    for (int I = 0; I < Controller.SysMenu()->Count(); ++I)
+        Captions.push_back(Controller.SysMenu()->Items(I)->Caption());
+    return Captions;
+}
+
+TEST_F(SkinnedMDI, EveryWayIntoAndOutOfTheStatesKeepsTheHostWindowPlainAndTheMenusRight) {
+    TMDIChild& Child = Scene.AddChild("Notes", RECT{20, 20, 260, 200});
+    TKsCustomForm& C = *Child.Controller;
+    const RECT Normal = Scene.BoundsOf(Child);
+    using V = std::vector<std::string>;
+    const V NormalMenu{"Mi&nimize", "Ma&ximize", "Ro&llup", "-", "&Close"};
+    const V MaximizedMenu{"&Restore", "Mi&nimize", "Ro&llup", "-", "&Close"};
+    const V RolledMenu{"&Restore", "Mi&nimize", "Ma&ximize", "-", "&Close"};
+    const V MinimizedMenu{"&Restore", "-", "&Close"};
+    const auto Check = [&](S State, const V& Menu, const char* Step) {
+        SCOPED_TRACE(Step);
+        EXPECT_EQ(C.WindowState(), State);
+        EXPECT_FALSE(IsIconic(Child.Form->Handle()));
+        EXPECT_FALSE(IsZoomed(Child.Form->Handle()));
+        EXPECT_EQ(Scene.Bar->ChildForm() == &C, State == S::kwsMaximized);
+        EXPECT_EQ(SysMenuCaptions(C), Menu);
+    };
+    Check(S::kwsNormal, NormalMenu, "normal");
+    EXPECT_EQ(TextToShortCut("Ctrl+F4"), C.SysMenu()->Items(4)->ShortCut());
+    C.Maximize();
+    Check(S::kwsMaximized, MaximizedMenu, "maximised");
+    C.Rollup();
+    Check(S::kwsRollup, RolledMenu, "rolled up from maximised");
+    C.Restore();
+    Check(S::kwsMaximized, MaximizedMenu, "back to maximised");
+    C.Minimize();
+    Check(S::kwsMinimized, MinimizedMenu, "minimised from maximised");
+    C.Restore();
+    Check(S::kwsMaximized, MaximizedMenu, "maximised again");
+    C.Restore();
+    Check(S::kwsNormal, NormalMenu, "normal again");
+    EXPECT_EQ(Text(Scene.BoundsOf(Child)), Text(Normal));
+    C.Rollup();
+    Check(S::kwsRollup, RolledMenu, "rolled up");
+    C.Maximize();
+    Check(S::kwsMaximized, MaximizedMenu, "maximised from rolled up");
+    C.Restore();
+    Check(S::kwsRollup, RolledMenu, "rolled up again");
+    C.Restore();
+    C.Minimize();
+    Check(S::kwsMinimized, MinimizedMenu, "minimised");
+    C.Restore();
+    Check(S::kwsNormal, NormalMenu, "restored");
+    EXPECT_EQ(Text(Scene.BoundsOf(Child)), Text(Normal));
+    // The host's own commands go through the controller.
+    SendMessageW(Child.Form->Handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    Check(S::kwsMaximized, MaximizedMenu, "maximised by the host's command");
+    SendMessageW(Child.Form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    Check(S::kwsMinimized, MinimizedMenu, "minimised by the host's command");
+    SendMessageW(Child.Form->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    Check(S::kwsMaximized, MaximizedMenu, "restored by the host's command");
 }
 
 TEST_F(SkinnedMDI, TheMaximisedChildsButtonsStandOnTheParentsMenuBarWhileItIsMaximised) {

@@ -287,14 +287,25 @@ TEST_F(SkinnedMDI, TheClientWindowShowsTheFormsBackgroundWithoutASunkenEdge) {
     PumpUntil([] { return false; }, 5);
     const LONG ExStyle = GetWindowLongW(Scene.Client(), GWL_EXSTYLE);
     EXPECT_FALSE(ExStyle & WS_EX_CLIENTEDGE);
-    // A point of the client window no child covers has the form's colour.
-    const RECT Client = ClientRectOf(Scene.Client());
-    POINT Free{Client.right - 5, Client.bottom - 5};
-    ClientToScreen(Scene.Client(), &Free);
-    const std::vector<uint32_t> Pixel = GrabScreenPixels(RECT{Free.x, Free.y, Free.x + 1, Free.y + 1});
-    ASSERT_EQ(Pixel.size(), 1u);
+    // A point of the client window no child covers (the frame around it changes with the
+    // theme).
+    const auto PixelThere = [&] {
+        const RECT Client = ClientRectOf(Scene.Client());
+        POINT Free{Client.right - 5, Client.bottom - 5};
+        ClientToScreen(Scene.Client(), &Free);
+        const std::vector<uint32_t> Pixel =
+            GrabScreenPixels(RECT{Free.x, Free.y, Free.x + 1, Free.y + 1});
+        return Pixel.empty() ? 0xFFFFFFFFu : Pixel[0];
+    };
     ASSERT_NE(Scene.Engine->Theme(), nullptr);
-    EXPECT_EQ(Pixel[0], RgbOf(Scene.Engine->Theme()->GetColor(11)));
+    EXPECT_EQ(PixelThere(), RgbOf(Scene.Engine->Theme()->GetColor(11)));
+    // Without a theme that paints, the form's own colour shows, repainted at once.
+    const uint32_t Themed = PixelThere();
+    Scene.Engine->SetTheme(std::make_unique<TTeTheme>());
+    const uint32_t Plain = RgbOf(Scene.Parent->Color());
+    ASSERT_NE(Plain, Themed);
+    PumpUntil([&] { return PixelThere() == Plain; }, 50);
+    EXPECT_EQ(PixelThere(), Plain);
 }
 
 } // namespace

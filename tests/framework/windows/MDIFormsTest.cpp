@@ -22,18 +22,6 @@ RECT WindowRectIn(HWND Window, HWND Reference) {
     return Rect;
 }
 
-RECT ClientRectOf(HWND Window) {
-    RECT Rect{};
-    GetClientRect(Window, &Rect);
-    return Rect;
-}
-
-// Rectangles compared as text, so that a failure shows them.
-std::string Text(const RECT& Rect) {
-    return std::to_string(Rect.left) + "," + std::to_string(Rect.top) + " - " +
-           std::to_string(Rect.right) + "," + std::to_string(Rect.bottom);
-}
-
 bool Inside(const RECT& Inner, const RECT& Outer) {
     return Inner.left >= Outer.left && Inner.top >= Outer.top && Inner.right <= Outer.right &&
            Inner.bottom <= Outer.bottom;
@@ -135,8 +123,8 @@ TEST(MDIParent, TheClientWindowFillsTheClientAreaLessTheAlignedControls) {
     GetClassNameW(Scene.Client(), ClassName, 32);
     EXPECT_EQ(lstrcmpiW(ClassName, L"MDICLIENT"), 0);
     EXPECT_EQ(GetParent(Scene.Client()), Scene.Parent().Handle());
-    EXPECT_EQ(Text(WindowRectIn(Scene.Client(), Scene.Parent().Handle())),
-              Text(ClientRectOf(Scene.Parent().Handle())));
+    EXPECT_EQ(RectText(WindowRectIn(Scene.Client(), Scene.Parent().Handle())),
+              RectText(ClientRectOf(Scene.Parent().Handle())));
 
     auto* Bar = new TPanel(&Scene.Parent());
     Bar->SetHeight(30);
@@ -152,14 +140,14 @@ TEST(MDIParent, TheClientWindowFillsTheClientAreaLessTheAlignedControls) {
         Client.right -= 40;
         return Client;
     };
-    EXPECT_EQ(Text(WindowRectIn(Scene.Client(), Scene.Parent().Handle())), Text(Expected()));
+    EXPECT_EQ(RectText(WindowRectIn(Scene.Client(), Scene.Parent().Handle())), RectText(Expected()));
     Scene.Parent().SetBounds(40, 40, 600, 380);
-    EXPECT_EQ(Text(WindowRectIn(Scene.Client(), Scene.Parent().Handle())), Text(Expected()));
+    EXPECT_EQ(RectText(WindowRectIn(Scene.Client(), Scene.Parent().Handle())), RectText(Expected()));
     Bar->Hide();
-    EXPECT_EQ(Text(WindowRectIn(Scene.Client(), Scene.Parent().Handle())), Text(Expected()));
+    EXPECT_EQ(RectText(WindowRectIn(Scene.Client(), Scene.Parent().Handle())), RectText(Expected()));
     Scene.Parent().Hide();
     Scene.Parent().SetBounds(50, 50, 560, 400);
-    EXPECT_EQ(Text(WindowRectIn(Scene.Client(), Scene.Parent().Handle())), Text(Expected()))
+    EXPECT_EQ(RectText(WindowRectIn(Scene.Client(), Scene.Parent().Handle())), RectText(Expected()))
         << "a hidden parent's client window keeps clear of the aligned controls too";
     EXPECT_EQ(TForm(nullptr).ClientHandle(), nullptr) << "only a parent form has one";
 }
@@ -173,7 +161,7 @@ TEST(MDIChildren, AChildLivesInTheClientWindowOfItsParent) {
         EXPECT_TRUE(GetWindowLongW(Child->Handle(), GWL_EXSTYLE) & WS_EX_MDICHILD);
         EXPECT_TRUE(IsWindowVisible(Child->Handle()));
     }
-    EXPECT_EQ(Text(WindowRectIn(Second->Handle(), Scene.Client())), Text(RECT{60, 40, 260, 190}));
+    EXPECT_EQ(RectText(WindowRectIn(Second->Handle(), Scene.Client())), RectText(RECT{60, 40, 260, 190}));
     ASSERT_EQ(Scene.Parent().MDIChildCount(), 2);
     EXPECT_EQ(Scene.Parent().MDIChildren(0), First);
     EXPECT_EQ(Scene.Parent().MDIChildren(1), Second);
@@ -189,8 +177,8 @@ TEST(MDIChildren, AChildLivesInTheClientWindowOfItsParent) {
     Centred->SetPosition(TPosition::poScreenCenter);
     Centred->Show();
     const RECT Area = ClientRectOf(Scene.Client());
-    EXPECT_EQ(Text(WindowRectIn(Centred->Handle(), Scene.Client())),
-              Text(RECT{(Area.right - 120) / 2, (Area.bottom - 80) / 2,
+    EXPECT_EQ(RectText(WindowRectIn(Centred->Handle(), Scene.Client())),
+              RectText(RECT{(Area.right - 120) / 2, (Area.bottom - 80) / 2,
                         (Area.right - 120) / 2 + 120, (Area.bottom - 80) / 2 + 80}))
         << "a child is centred in its client window";
 
@@ -372,7 +360,7 @@ TEST(MDIForms, AParentMadeAnewKeepsItsChildren) {
     ASSERT_TRUE(Child->HandleAllocated());
     EXPECT_EQ(GetParent(Child->Handle()), Scene.Client());
     EXPECT_TRUE(IsWindowVisible(Child->Handle()));
-    EXPECT_EQ(Text(WindowRectIn(Child->Handle(), Scene.Client())), Text(RECT{20, 30, 220, 180}));
+    EXPECT_EQ(RectText(WindowRectIn(Child->Handle(), Scene.Client())), RectText(RECT{20, 30, 220, 180}));
 }
 
 TEST(MDIForms, CascadeAndTilePlaceTheChildrenInsideTheClientArea) {

@@ -106,6 +106,17 @@ BOOL CALLBACK CountWindow(HWND, LPARAM Counter) {
 
 } // namespace
 
+RECT ClientRectOf(HWND Window) {
+    RECT Rect{};
+    GetClientRect(Window, &Rect);
+    return Rect;
+}
+
+std::string RectText(const RECT& Rect) {
+    return std::to_string(Rect.left) + "," + std::to_string(Rect.top) + " - " +
+           std::to_string(Rect.right) + "," + std::to_string(Rect.bottom);
+}
+
 int ThreadWindowCount() {
     int Count = 0;
     EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&Count));

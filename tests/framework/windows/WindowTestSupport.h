@@ -79,6 +79,11 @@ public:
     void Dispatch(TMessage& Message) override;
 };
 
+// A window's client rectangle.
+RECT ClientRectOf(HWND Window);
+// A rectangle as text, for comparisons whose failures show it.
+std::string RectText(const RECT& Rect);
+
 // The top-level windows this thread has, visible or not.
 int ThreadWindowCount();
 

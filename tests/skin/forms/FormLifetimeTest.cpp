@@ -31,12 +31,6 @@ protected:
     TTeThemeEngine* Engine = nullptr;
 };
 
-RECT ClientRectOf(HWND Window) {
-    RECT Client{};
-    GetClientRect(Window, &Client);
-    return Client;
-}
-
 RECT WindowRectOf(HWND Window) {
     RECT Rect{};
     GetWindowRect(Window, &Rect);

@@ -84,12 +84,12 @@ TEST_F(SkinnedMDIInput, ADraggedChildSnapsToTheEdgesOfItsParentsClientWindow) {
     POINT From = CaptionPoint(Child);
     DragMouse(From, POINT{From.x - 24, From.y + 10});
     EXPECT_TRUE(PumpUntil([&] { return Scene.BoundsOf(Child).left == 0; }))
-        << Text(Scene.BoundsOf(Child));
+        << RectText(Scene.BoundsOf(Child));
     EXPECT_EQ(Scene.BoundsOf(Child).top, 40);
     From = CaptionPoint(Child);
     DragMouse(From, POINT{From.x + 12, From.y});
     EXPECT_TRUE(PumpUntil([&] { return Scene.BoundsOf(Child).left == 12; }))
-        << Text(Scene.BoundsOf(Child));
+        << RectText(Scene.BoundsOf(Child));
 }
 
 TEST_F(SkinnedMDIInput, ClicksAndTheSystemKeysMoveBetweenMaximisedChildren) {

@@ -37,14 +37,14 @@ TEST_F(SkinnedMDI, AMaximisedChildFillsTheClientWindowWithoutAFrameAndComesBack)
     const RECT Before = Scene.BoundsOf(Child);
     Child.Controller->Maximize();
     EXPECT_EQ(Child.Controller->WindowState(), S::kwsMaximized);
-    EXPECT_EQ(Text(Scene.BoundsOf(Child)), Text(ClientRectOf(Scene.Client())));
-    EXPECT_EQ(Text(ClientRectOf(Child.Form->Handle())), Text(ClientRectOf(Scene.Client())))
+    EXPECT_EQ(RectText(Scene.BoundsOf(Child)), RectText(ClientRectOf(Scene.Client())));
+    EXPECT_EQ(RectText(ClientRectOf(Child.Form->Handle())), RectText(ClientRectOf(Scene.Client())))
         << "no frame is left around the client area";
     EXPECT_FALSE(IsZoomed(Child.Form->Handle())) << "the controller maximises, not the host";
 
     Child.Controller->Restore();
     EXPECT_EQ(Child.Controller->WindowState(), S::kwsNormal);
-    EXPECT_EQ(Text(Scene.BoundsOf(Child)), Text(Before));
+    EXPECT_EQ(RectText(Scene.BoundsOf(Child)), RectText(Before));
     const RECT Client = ClientRectOf(Child.Form->Handle());
     EXPECT_LT(Client.right, RectWidth(Before)) << "the frame is back";
 
@@ -58,7 +58,7 @@ TEST_F(SkinnedMDI, AMaximisedChildFillsTheClientWindowWithoutAFrameAndComesBack)
     Child.Controller->Restore();
     EXPECT_EQ(Child.Controller->WindowState(), S::kwsMaximized);
     EXPECT_EQ(Scene.Bar->ChildForm(), Child.Controller);
-    EXPECT_EQ(Text(Scene.BoundsOf(Child)), Text(ClientRectOf(Scene.Client())));
+    EXPECT_EQ(RectText(Scene.BoundsOf(Child)), RectText(ClientRectOf(Scene.Client())));
 }
 
 TEST_F(SkinnedMDI, OnlyTheActiveChildShowsAnActiveCaption) {
@@ -112,7 +112,7 @@ TEST_F(SkinnedMDI, EveryWayIntoAndOutOfTheStatesKeepsTheHostWindowPlainAndTheMen
     Check(S::kwsMaximized, MaximizedMenu, "maximised again");
     C.Restore();
     Check(S::kwsNormal, NormalMenu, "normal again");
-    EXPECT_EQ(Text(Scene.BoundsOf(Child)), Text(Normal));
+    EXPECT_EQ(RectText(Scene.BoundsOf(Child)), RectText(Normal));
     C.Rollup();
     Check(S::kwsRollup, RolledMenu, "rolled up");
     C.Maximize();
@@ -124,7 +124,7 @@ TEST_F(SkinnedMDI, EveryWayIntoAndOutOfTheStatesKeepsTheHostWindowPlainAndTheMen
     Check(S::kwsMinimized, MinimizedMenu, "minimised");
     C.Restore();
     Check(S::kwsNormal, NormalMenu, "restored");
-    EXPECT_EQ(Text(Scene.BoundsOf(Child)), Text(Normal));
+    EXPECT_EQ(RectText(Scene.BoundsOf(Child)), RectText(Normal));
     // The host's own commands go through the controller.
     SendMessageW(Child.Form->Handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     Check(S::kwsMaximized, MaximizedMenu, "maximised by the host's command");
@@ -217,7 +217,7 @@ TEST_F(SkinnedMDI, AMaximisedChildFollowsItsParentsSize) {
     Scene.Parent->SetBounds(Scene.Parent->Left(), Scene.Parent->Top(), Scene.Parent->Width() - 60,
                             Scene.Parent->Height() - 40);
     PumpUntil([] { return false; }, 3);
-    EXPECT_EQ(Text(Scene.BoundsOf(Child)), Text(ClientRectOf(Scene.Client())));
+    EXPECT_EQ(RectText(Scene.BoundsOf(Child)), RectText(ClientRectOf(Scene.Client())));
 }
 
 TEST_F(SkinnedMDI, AChildStaysInsideItsParentWhenSnappedAndMaximised) {
@@ -225,7 +225,7 @@ TEST_F(SkinnedMDI, AChildStaysInsideItsParentWhenSnappedAndMaximised) {
     EXPECT_EQ(Child.Controller->MagneticValue(), 9);
     EXPECT_FALSE(Child.Controller->MinimizeApplication());
     EXPECT_FALSE(Child.Controller->BorderIcons().Contains(TKsBorderIcon::kbiTray));
-    EXPECT_EQ(Text(Child.Controller->GetMaximizedBounds()), Text(ClientRectOf(Scene.Client())));
+    EXPECT_EQ(RectText(Child.Controller->GetMaximizedBounds()), RectText(ClientRectOf(Scene.Client())));
     const RECT Max = Child.Controller->GetMaximizedBounds();
     const POINT MaxSize = Child.Controller->GetMaxSize();
     EXPECT_EQ(MaxSize.x, RectWidth(Max));

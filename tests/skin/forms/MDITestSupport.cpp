@@ -81,14 +81,3 @@ void TSkinnedMDIScene::ClickButton(TKsItemButtonKind Kind) const {
     Button(Kind)->Click();
     PumpUntil([] { return false; }, 2);
 }
-
-RECT ClientRectOf(HWND Window) {
-    RECT Rect{};
-    GetClientRect(Window, &Rect);
-    return Rect;
-}
-
-std::string Text(const RECT& Rect) {
-    return std::to_string(Rect.left) + "," + std::to_string(Rect.top) + " - " +
-           std::to_string(Rect.right) + "," + std::to_string(Rect.bottom);
-}

@@ -46,7 +46,3 @@ public:
 private:
     std::list<TMDIChild> FChildren;
 };
-
-RECT ClientRectOf(HWND Window);
-// Rectangles compared as text, so that a failure shows them.
-std::string Text(const RECT& Rect);

@@ -284,6 +284,10 @@ void TKsCustomForm::WMNCActivate(TMessage& Message) {
         return;
     }
     RedrawFrame();
+    // The active child's caption follows its parent's, as the host's frame handling does.
+    if (IsMDIParent())
+        if (TCustomForm* Child = Form()->ActiveMDIChild())
+            SendMessageW(Child->Handle(), WM_NCACTIVATE, Message.WParam, 0);
     Message.Result = FCaptionActive ? 0 : 1;
     MarkHandled();
 }

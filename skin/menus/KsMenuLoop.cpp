@@ -115,9 +115,10 @@ bool TKsItemView::Track() {
         SelectNext();
         if (!*Alive)
             return true;
-        POINT Cursor{};
-        GetCursorPos(&Cursor);
-        HotTrack(Cursor);
+        // Where the pointer was when the message that opened the menu came: a press on an
+        // item makes that item hot even when the pointer has moved on since.
+        const DWORD Position = GetMessagePos();
+        HotTrack(POINT{static_cast<int16_t>(LOWORD(Position)), static_cast<int16_t>(HIWORD(Position))});
     }
     Invalidate();
 

@@ -354,9 +354,6 @@ void TKsCustomMenuBar::WMLButtonDown(TMessage& Message) {
     for (int I = 0; I < Items()->Count(); ++I) {
         const RECT R = FView->GetItemRect(Items()->Items(I));
         if (PtInRect(&R, P)) {
-            // The item pressed is the one that acts, whatever the hover tracking last saw:
-            // the host may report the mouse leaving the bar after it has come back.
-            FView->HotTrack(ScreenPoint(P.x, P.y));
             // The popup opens when the button is released over the item.
             StartTracking();
             return;

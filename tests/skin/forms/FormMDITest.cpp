@@ -70,6 +70,16 @@ TEST_F(SkinnedMDI, OnlyTheActiveChildShowsAnActiveCaption) {
     PumpUntil([&] { return First.Controller->CaptionActive(); });
     EXPECT_TRUE(First.Controller->CaptionActive());
     EXPECT_FALSE(Second.Controller->CaptionActive());
+
+    // The active child's caption goes out and comes back with its parent's.
+    TForm Other(nullptr);
+    Other.SetBounds(300, 300, 100, 80);
+    Other.Show();
+    SetForegroundWindow(Other.Handle());
+    EXPECT_TRUE(PumpUntil([&] { return !First.Controller->CaptionActive(); }));
+    SetForegroundWindow(Scene.Parent->Handle());
+    EXPECT_TRUE(PumpUntil([&] { return First.Controller->CaptionActive(); }));
+    EXPECT_FALSE(Second.Controller->CaptionActive());
 }
 
 // The captions of a child's system menu as it stands now.

@@ -1,6 +1,7 @@
 #include "gallery/GalleryFrm.h"
 
 #include "app/FormParts.h"
+#include "gallery/GalleryDocuments.h"
 #include "gallery/GalleryShowcase.h"
 
 #include "framework/core/ClassRegistry.h"
@@ -35,6 +36,7 @@ const TMethodTable GalleryFrmMethods{
     P::Method("TabsClick", &TGalleryFrm::TabsClick),
     P::Method("ListBoxesClick", &TGalleryFrm::ListBoxesClick),
     P::Method("ComboBoxesClick", &TGalleryFrm::ComboBoxesClick),
+    P::Method("DocumentsClick", &TGalleryFrm::DocumentsClick),
     P::Method("SliderPanelKeyDown", &TGalleryFrm::SliderPanelKeyDown),
 };
 
@@ -187,6 +189,12 @@ void TGalleryFrm::ComboBoxesClick(TObject*) {
     if (!FComboBoxes)
         FComboBoxes = new TGalleryComboBoxesFrm(this);
     ShowAgain(*FComboBoxes);
+}
+
+void TGalleryFrm::DocumentsClick(TObject*) {
+    if (!FDocuments)
+        FDocuments = new TGalleryDocumentsFrm(this);
+    ShowAgain(*FDocuments);
 }
 
 void TGalleryFrm::SliderPanelKeyDown(TObject* Sender, TKey& Key, TShiftState) {

@@ -13,6 +13,7 @@
 class TGalleryAnimationFrm;
 class TGalleryComboBoxesFrm;
 class TGalleryControlBarFrm;
+class TGalleryDocumentsFrm;
 class TGalleryEditsFrm;
 class TGalleryTabsFrm;
 class TGalleryListBoxesFrm;
@@ -51,6 +52,8 @@ public:
     void TabsClick(TObject* Sender);
     void ListBoxesClick(TObject* Sender);
     void ComboBoxesClick(TObject* Sender);
+    // The multiple-document window, from the Window menu.
+    void DocumentsClick(TObject* Sender);
     // The focused slider panel steps its scroll bar with the arrow and page keys.
     void SliderPanelKeyDown(TObject* Sender, TKey& Key, TShiftState Shift);
 
@@ -75,6 +78,7 @@ private:
     TGalleryTabsFrm* FTabs = nullptr;
     TGalleryListBoxesFrm* FListBoxes = nullptr;
     TGalleryComboBoxesFrm* FComboBoxes = nullptr;
+    TGalleryDocumentsFrm* FDocuments = nullptr;
 };
 
 extern TGalleryFrm* GalleryFrm;

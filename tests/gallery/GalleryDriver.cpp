@@ -63,19 +63,23 @@ HWND TSkinGallery::Control(const std::wstring& ClassName, const std::wstring& Ca
 
 POINT TSkinGallery::CaptionButton(LRESULT HitCode, int Index) const {
     WaitUntilIdle(FMain);
-    const int Row = CaptionButtonRow(FMain);
+    return CaptionButtonOf(FMain, HitCode, Index);
+}
+
+POINT CaptionButtonOf(HWND Window, LRESULT HitCode, int Index) {
+    const int Row = CaptionButtonRow(Window);
     if (Row < 0)
         return POINT{-1, -1};
-    const RECT Bounds = ScreenRectOf(FMain);
+    const RECT Bounds = ScreenRectOf(Window);
     // Runs of one answer along the row, from the right: each run is one button.
     int Found = 0;
     for (int X = Bounds.right - 1; X >= Bounds.left;) {
-        if (HitTestAt(FMain, X, Row) != HitCode) {
+        if (HitTestAt(Window, X, Row) != HitCode) {
             --X;
             continue;
         }
         const int Right = X;
-        while (X - 1 >= Bounds.left && HitTestAt(FMain, X - 1, Row) == HitCode)
+        while (X - 1 >= Bounds.left && HitTestAt(Window, X - 1, Row) == HitCode)
             --X;
         if (Found++ == Index)
             return POINT{(X + Right) / 2, Row};
@@ -84,10 +88,10 @@ POINT TSkinGallery::CaptionButton(LRESULT HitCode, int Index) const {
     return POINT{-1, -1};
 }
 
-HWND TSkinGallery::OpenFromControlsMenu(WORD Key, const std::wstring& ClassName) const {
+HWND TSkinGallery::OpenFromMenu(WORD MenuKey, WORD Key, const std::wstring& ClassName) const {
     WaitUntilItTakesInput(FMain);
     WaitUntilIdle(FMain);
-    PressKeyWith(VK_MENU, 'C');
+    PressKeyWith(VK_MENU, MenuKey);
     if (WaitForPopupCount(ProcessId(), 1).size() != 1)
         return nullptr;
     WaitUntilIdle(FMain);

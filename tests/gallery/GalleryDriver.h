@@ -28,9 +28,13 @@ public:
     // that answers the hit-test code HitCode (HTCLOSE, HTMAXBUTTON, HTMINBUTTON, HTHELP);
     // {-1, -1} when there is none.
     POINT CaptionButton(LRESULT HitCode, int Index = 0) const;
-    // Opens a window from the main window's Controls menu by its item's accelerator key;
-    // the window of that class once it takes input, or null.
-    HWND OpenFromControlsMenu(WORD Key, const std::wstring& ClassName) const;
+    // Opens a window from a menu of the main window's bar (Alt with MenuKey) by its item's
+    // accelerator key; the window of that class once it takes input, or null.
+    HWND OpenFromMenu(WORD MenuKey, WORD Key, const std::wstring& ClassName) const;
+    // The same from the Controls menu.
+    HWND OpenFromControlsMenu(WORD Key, const std::wstring& ClassName) const {
+        return OpenFromMenu('C', Key, ClassName);
+    }
 
 private:
     std::unique_ptr<TTestProcess> FProcess;
@@ -38,6 +42,8 @@ private:
 };
 
 RECT ScreenRectOf(HWND Window);
+// TSkinGallery::CaptionButton for any skinned window of the gallery.
+POINT CaptionButtonOf(HWND Window, LRESULT HitCode, int Index = 0);
 // The band of the main window above its client area: the caption and the top border.
 RECT CaptionBand(HWND Window);
 // A strip of the desktop beside Window that it does not cover (below it, else above it).

@@ -370,6 +370,20 @@ void TKsCustomForm::UpdateFrame() {
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+void TKsCustomForm::LayOutTakenWindow() {
+    UpdateFrame();
+}
+
+void TKsCustomForm::AdoptWindowSize() {
+    if (IsLoading() || !Active() || !Attached() || IsDesigning())
+        return;
+    RECT Window{};
+    GetWindowRect(Form()->Handle(), &Window);
+    TakeWindowSize(RectWidth(Window), RectHeight(Window));
+    UpdateRegion();
+    RecalculateFrame();
+}
+
 void TKsCustomForm::WindowRecreated() {
     if (IsLoading() || !Active() || !Attached() || IsDesigning())
         return;

@@ -125,6 +125,15 @@ RECT TKsCustomForm::ProposedScreenRect(const WINDOWPOS& Position) const {
     return RECT{TopLeft.x, TopLeft.y, TopLeft.x + Width, TopLeft.y + Height};
 }
 
+void TKsCustomForm::TakeWindowSize(int Width, int Height) {
+    FWindowWidth = FFormWidth = Width;
+    FWindowHeight = FFormHeight = Height;
+    if (FDropShadow && FWindowState != TKsWindowState::kwsMaximized) {
+        FFormWidth -= FShadowWidth;
+        FFormHeight -= FShadowWidth;
+    }
+}
+
 void TKsCustomForm::WMWindowPosChanging(TMessage& Message) {
     auto* Position = reinterpret_cast<WINDOWPOS*>(Message.LParam);
     const bool NoSize = Position->flags & SWP_NOSIZE;
@@ -146,14 +155,8 @@ void TKsCustomForm::WMWindowPosChanging(TMessage& Message) {
         // again (a move) lay nothing out again.
         const bool Same = Position->cx == FWindowWidth && Position->cy == FWindowHeight;
         const bool SizeChanged = !(Same || NoSize || (Position->flags & SWP_FRAMECHANGED));
-        if (SizeChanged) {
-            FWindowWidth = FFormWidth = Position->cx;
-            FWindowHeight = FFormHeight = Position->cy;
-            if (FDropShadow && FWindowState != TKsWindowState::kwsMaximized) {
-                FFormWidth -= FShadowWidth;
-                FFormHeight -= FShadowWidth;
-            }
-        }
+        if (SizeChanged)
+            TakeWindowSize(Position->cx, Position->cy);
         if (Position->flags & SWP_FRAMECHANGED)
             RedrawFrame();
         // A hidden window reads what lies behind it when it is shown: the screen it would

@@ -654,7 +654,7 @@ void TKsCustomForm::Loaded() {
     const TNotifyEvent Resized = Owner->OnResize;
     Owner->OnResize = {};
     try {
-        UpdateFrame();
+        LayOutTakenWindow();
     } catch (...) {
         Owner->OnResize = Resized;
         throw;

@@ -239,6 +239,12 @@ protected:
     bool Dragging() const { return FDragging; }
     // Whether the controller is attached to its owner form.
     bool Attached() const;
+    // Lays the frame out once the controller has taken its form's window: around the client
+    // area the window has, so that the form keeps its client size.
+    virtual void LayOutTakenWindow();
+    // Lays the frame out within the window's present size: for a window made at the size
+    // its frame is to have, with one request for the frame's insets and no resize.
+    void AdoptWindowSize();
     // The work area of the monitor the form is on (the primary one before it is attached).
     RECT FormWorkArea() const;
 
@@ -267,6 +273,9 @@ private:
     void BlendClient(TKsBitmap& Bitmap);
     // The form's region joined with its copy offset under the shadow; none for the base class.
     TGdiObject<HRGN> CreateShapeRegion();
+
+    // The frame takes the window's size (the shadow's strips lie inside it).
+    void TakeWindowSize(int Width, int Height);
 
     // The screen behind the window.
     RECT ProposedScreenRect(const WINDOWPOS& Position) const;

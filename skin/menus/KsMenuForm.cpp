@@ -18,6 +18,11 @@ TKsPopupView::TKsPopupView(TComponent* AOwner, TKsPopupWindow& Window)
     : TKsItemView(AOwner, false, false), FWindow(Window) {}
 
 void TKsPopupView::SetContentSize(POINT Size) {
+    const POINT Window = WindowSizeFor(Size);
+    FWindow.SetBounds(FWindow.Left(), FWindow.Top(), Window.x, Window.y);
+}
+
+POINT TKsPopupView::WindowSizeFor(POINT Size) const {
     TKsPopupForm& Frame = FWindow.PopupForm();
     // The frame's insets, measured on a large frame so that none of them is clipped; the
     // frame keeps its own size for painting.
@@ -26,9 +31,8 @@ void TKsPopupView::SetContentSize(POINT Size) {
     const RECT Insets = Frame.GetClientBounds();
     Frame.SetFormSize(FormSize.x, FormSize.y);
     const int Shadow = Frame.DropShadow() ? Frame.ShadowWidth() : 0;
-    FWindow.SetBounds(FWindow.Left(), FWindow.Top(),
-                      Size.x + Insets.left + (1000 - Insets.right) + Shadow,
-                      Size.y + Insets.top + (1000 - Insets.bottom) + Shadow);
+    return POINT{Size.x + Insets.left + (1000 - Insets.right) + Shadow,
+                 Size.y + Insets.top + (1000 - Insets.bottom) + Shadow};
 }
 
 void TKsPopupView::MoveContentTo(POINT Point) {
@@ -61,6 +65,10 @@ void TKsPopupForm::Notification(TComponent* AComponent, TOperation Operation) {
     TKsCustomForm::Notification(AComponent, Operation);
     if (Operation == TOperation::opRemove && AComponent == FNotifyWindow)
         FNotifyWindow = nullptr;
+}
+
+void TKsPopupForm::LayOutTakenWindow() {
+    AdoptWindowSize();
 }
 
 RECT TKsPopupForm::GetClientBounds() {
@@ -169,14 +177,10 @@ void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView, POINT O
     }
     // A translucent frame composes in a surface of its own, made by the settings above.
     FView->SetBitmap(FForm->GetSurface());
-    // The window is made at its origin with a client area of the content's size: the frame
-    // keeps that client size when it takes the window and sizes the window around it with
-    // its insets and the shadow, so that the popup is sized by the frame's first layout and
-    // placed where it was made, rather than resized and moved afterwards.
-    const POINT Content = FView->ContentSize();
-    const RECT Client = ClientRect();
-    SetBounds(Origin.x, Origin.y, Width() + Content.x - Client.right,
-              Height() + Content.y - Client.bottom);
+    // The window is made at its origin and at its frame's size around the content, so that
+    // the frame takes it as it is, rather than resizing and moving it afterwards.
+    const POINT Size = FView->WindowSizeFor(FView->ContentSize());
+    SetBounds(Origin.x, Origin.y, Size.x, Size.y);
     HandleNeeded();
     FForm->Loaded();
     SetCursor(crDefault);

@@ -25,6 +25,8 @@ public:
     TKsPopupView(TComponent* AOwner, TKsPopupWindow& Window);
 
     void SetContentSize(POINT Size) override;
+    // The window's size for content of Size: the frame's insets and the shadow around it.
+    POINT WindowSizeFor(POINT Size) const;
     void MoveContentTo(POINT Point) override;
     void Invalidate() override;
 
@@ -50,6 +52,8 @@ public:
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // The window is made at its frame's size: the frame is laid out without resizing it.
+    void LayOutTakenWindow() override;
     TKsPopupWindow& Window() const { return FWindow; }
 
 private:

@@ -206,11 +206,6 @@ void TKsPopupWindow::Dispatch(TMessage& Message) {
                          (Showing() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
-void TKsPopupWindow::AutoSizeWindow() {
-    if (FView && FForm && FForm->GetSurface())
-        FView->Layout();
-}
-
 bool TKsPopupWindow::RunLoop() {
     return FView->Track();
 }
@@ -262,9 +257,7 @@ void PlacePopup(TKsPopupWindow& Window, bool FromMenuBar, int X, int Y, const RE
                 const RECT& Area) {
     const bool AtPoint = OpensAtPoint(Rect);
     const POINT Origin = PopupOrigin(FromMenuBar, X, Y, Rect);
-    // Sized where it is and then moved once: every change of a window's bounds lays its
-    // frame, region and background out again.
-    Window.AutoSizeWindow();
+    // The window was made at its items' size: it is moved at most once.
     int Left = Origin.x;
     int Top = Origin.y;
     const int Width = Window.Width();

@@ -76,8 +76,6 @@ public:
 
     TKsPopupView& View() const { return *FView; }
     TKsPopupForm& PopupForm() const { return *FForm; }
-    // Sizes the window to its items.
-    void AutoSizeWindow();
     // The menu loop of this level; returns when it closes.
     bool RunLoop();
 

@@ -150,7 +150,6 @@ TEST_F(ThemeItems, WithoutAnAvailableThemeItemsMeasureAndPaintPlainly) {
 
 TEST_F(ThemeItems, AThemedPopupsFrameIsTheThemesPopupBackground) {
     const auto Window = TTeThemePopupWindow::CreatePopup(&Owner, Root, nullptr, POINT{});
-    Window->AutoSizeWindow();
     Window->HandleNeeded();
     Theme().Calls.clear();
     TKsPopupForm& Frame = Window->PopupForm();

@@ -175,8 +175,12 @@ void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView, POINT O
     } else {
         FForm->SetShowAnimation(TKsAnimation::kaNone);
     }
-    // A translucent frame composes in a surface of its own, made by the settings above.
-    FView->SetBitmap(FForm->GetSurface());
+    // A translucent frame composes in a surface of its own, made by the settings above and
+    // sized when the frame takes the window; the items are measured on it before that.
+    TKsBitmap* Surface = FForm->GetSurface();
+    if (Surface->Empty())
+        Surface->SetSize(1, 1);
+    FView->SetBitmap(Surface);
     // The window is made at its origin and at its frame's size around the content, so that
     // the frame takes it as it is, rather than resizing and moving it afterwards.
     const POINT Size = FView->WindowSizeFor(FView->ContentSize());
@@ -195,6 +199,13 @@ void TKsPopupWindow::CreateParams(TCreateParams& Params) {
 }
 
 void TKsPopupWindow::Dispatch(TMessage& Message) {
+    if (Message.Msg == WM_GETMINMAXINFO) {
+        // The window is made at the size of its items, however small: the host's smallest
+        // size for a window with a caption does not apply to a popup.
+        TForm::Dispatch(Message);
+        reinterpret_cast<MINMAXINFO*>(Message.LParam)->ptMinTrackSize = POINT{0, 0};
+        return;
+    }
     if (Message.Msg != CM_SHOWINGCHANGED) {
         TForm::Dispatch(Message);
         return;

@@ -46,7 +46,9 @@ TGalleryDocumentsFrm::TGalleryDocumentsFrm(TComponent* AOwner) : TGalleryShowcas
     Frame().SetMenuBar(FMenuBar);
     for (int I = 0; I < DocumentCount; ++I) {
         auto* Document = new TGalleryDocumentFrm(this);
-        Document->SetCaption("Document " + std::to_string(I + 1));
+        std::string Caption = "Document ";
+        Caption += std::to_string(I + 1);
+        Document->SetCaption(Caption);
         Document->SetBounds(I * DocumentStep, I * DocumentStep, Document->Width(),
                             Document->Height());
         Document->Show();

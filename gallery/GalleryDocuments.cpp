@@ -5,8 +5,8 @@
 #include "framework/core/Properties.h"
 #include "skin/forms/KsForms.h"
 #include "skin/forms/KsThemeForms.h"
+#include "skin/menus/KsItems.h"
 #include "skin/menus/KsMenus.h"
-#include "skin/menus/KsThemeItems.h"
 
 #include <string>
 
@@ -37,11 +37,7 @@ TGalleryDocumentFrm::TGalleryDocumentFrm(TComponent* AOwner) : TGalleryShowcaseF
 TGalleryDocumentsFrm::TGalleryDocumentsFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
     ReadShowcaseLayout();
     FMenuBar = ComponentNamed<TKsCustomMenuBar>(*this, "DocumentsMenu");
-    // The bar's root is a plain item: its themed menus take the engine one by one.
-    TKsCustomItem& Root = *FMenuBar->Items();
-    for (int I = 0; I < Root.Count(); ++I)
-        if (auto* Themed = dynamic_cast<TTeThemeItem*>(Root.Items(I)))
-            Themed->SetThemeEngine(Frame().ThemeEngine());
+    ThemeMenuBarItems(*FMenuBar, Frame().ThemeEngine());
     FMenuBar->SetImages(&KsSysMenuImages());
     Frame().SetMenuBar(FMenuBar);
     for (int I = 0; I < DocumentCount; ++I) {

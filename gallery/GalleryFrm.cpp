@@ -11,8 +11,8 @@
 #include "skin/controls/KsThemeButtons.h"
 #include "skin/forms/KsForms.h"
 #include "skin/forms/KsThemeForms.h"
+#include "skin/menus/KsItems.h"
 #include "skin/menus/KsMenus.h"
-#include "skin/menus/KsThemeItems.h"
 #include "skin/menus/KsThemeMenus.h"
 
 TGalleryFrm* GalleryFrm = nullptr;
@@ -83,11 +83,7 @@ TGalleryFrm::TGalleryFrm(TComponent* AOwner) : TForm(AOwner) {
 void TGalleryFrm::SetUpMenus() {
     FMenuBar = ComponentNamed<TKsCustomMenuBar>(*this, "MainMenu");
     FPanelMenu = ComponentNamed<TTeThemePopupMenu>(*this, "PanelMenu");
-    // The bar's root is a plain item: its themed menus take the engine one by one.
-    TKsCustomItem& Root = *FMenuBar->Items();
-    for (int I = 0; I < Root.Count(); ++I)
-        if (auto* Themed = dynamic_cast<TTeThemeItem*>(Root.Items(I)))
-            Themed->SetThemeEngine(FEngine);
+    ThemeMenuBarItems(*FMenuBar, FEngine);
     // The system menu's glyphs picture the window commands.
     FMenuBar->SetImages(&KsSysMenuImages());
     FPanelMenu->SetImages(&KsSysMenuImages());

@@ -86,6 +86,13 @@ const TComponentClassOf<TGalleryListBoxesFrm> TGalleryListBoxesFrm::Class{
 const TComponentClassOf<TGalleryComboBoxesFrm> TGalleryComboBoxesFrm::Class{
     "TGalleryComboBoxesFrm", TGalleryShowcaseFrm::Class, nullptr, &ComboBoxesMethods};
 
+void ThemeMenuBarItems(TKsCustomMenuBar& Bar, TTeThemeEngine* Engine) {
+    TKsCustomItem& Root = *Bar.Items();
+    for (int I = 0; I < Root.Count(); ++I)
+        if (auto* Themed = dynamic_cast<TTeThemeItem*>(Root.Items(I)))
+            Themed->SetThemeEngine(Engine);
+}
+
 void TGalleryShowcaseFrm::CloseButtonClick(TObject*) {
     Close();
 }
@@ -115,11 +122,7 @@ TGalleryEditsFrm::TGalleryEditsFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOw
 
 TGalleryControlBarFrm::TGalleryControlBarFrm(TComponent* AOwner) : TGalleryShowcaseFrm(AOwner) {
     ReadShowcaseLayout();
-    // The bar's root is a plain item: its themed menus take the engine one by one.
-    TKsCustomItem& Root = *ComponentNamed<TKsCustomMenuBar>(*this, "BarMenu")->Items();
-    for (int I = 0; I < Root.Count(); ++I)
-        if (auto* Themed = dynamic_cast<TTeThemeItem*>(Root.Items(I)))
-            Themed->SetThemeEngine(Frame().ThemeEngine());
+    ThemeMenuBarItems(*ComponentNamed<TKsCustomMenuBar>(*this, "BarMenu"), Frame().ThemeEngine());
 }
 
 void TGalleryControlBarFrm::BarCommandClick(TObject* Sender) {

@@ -9,7 +9,12 @@
 #include "framework/windows/Forms.h"
 #include "skin/forms/KsFormTypes.h"
 
+class TKsCustomMenuBar;
+class TTeThemeEngine;
 class TTeThemeForm;
+
+// A menu bar's root is a plain item: its themed menus take the engine one by one.
+void ThemeMenuBarItems(TKsCustomMenuBar& Bar, TTeThemeEngine* Engine);
 
 class TGalleryShowcaseFrm : public TForm {
 public:

@@ -157,7 +157,9 @@ void TKsCustomForm::WMWindowPosChanging(TMessage& Message) {
         const bool SizeChanged = !(Same || NoSize || (Position->flags & SWP_FRAMECHANGED));
         if (SizeChanged)
             TakeWindowSize(Position->cx, Position->cy);
-        if (Position->flags & SWP_FRAMECHANGED)
+        // A hidden window's frame is drawn when the window is shown.
+        if ((Position->flags & SWP_FRAMECHANGED) && Attached() &&
+            IsWindowVisible(Form()->Handle()))
             RedrawFrame();
         // A hidden window reads what lies behind it when it is shown: the screen it would
         // read now may change before then.

@@ -118,7 +118,12 @@ bool TKsItemView::Track() {
         // Where the pointer was when the message that opened the menu came: a press on an
         // item makes that item hot even when the pointer has moved on since.
         const DWORD Position = GetMessagePos();
-        HotTrack(POINT{static_cast<int16_t>(LOWORD(Position)), static_cast<int16_t>(HIWORD(Position))});
+        const POINT Opened{static_cast<int16_t>(LOWORD(Position)),
+                           static_cast<int16_t>(HIWORD(Position))};
+        HotTrack(Opened);
+        // The host reports a pointer that has not moved when the popup appears under it: that
+        // report must not take the item chosen by the keyboard.
+        LastMousePos = Opened;
     }
     Invalidate();
 

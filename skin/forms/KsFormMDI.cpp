@@ -14,6 +14,16 @@
 
 namespace {
 
+// The skinned parent draws no sunken edge around its children.
+void RemoveSunkenEdge(HWND Client) {
+    const LONG ExStyle = GetWindowLongW(Client, GWL_EXSTYLE);
+    if (!(ExStyle & WS_EX_CLIENTEDGE))
+        return;
+    SetWindowLongW(Client, GWL_EXSTYLE, ExStyle & ~WS_EX_CLIENTEDGE);
+    SetWindowPos(Client, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 // The client window asks itself to recompute its scroll bars.
 constexpr UINT WM_MDICALCCHILDSCROLL = 0x003F;
 
@@ -200,6 +210,8 @@ void TKsCustomForm::HookClientWindow() {
         return;
     FClientWindowHook = std::make_unique<TKsWindowSubclass>(
         Form()->ClientHandle(), this, [this](TMessage& Message) { return ClientWindowMessage(Message); });
+    // At once, so that the children do not move by the edge's width when the host asks again.
+    RemoveSunkenEdge(Form()->ClientHandle());
 }
 
 void TKsCustomForm::FitMaximizedChildren() {
@@ -232,19 +244,10 @@ bool TKsCustomForm::ClientWindowMessage(TMessage& Message) {
         Message.Result = 0;
         return true;
     }
-    case WM_MDICALCCHILDSCROLL: {
-        // The skinned parent draws no sunken edge around its children; the scroll bars are
-        // still the host's.
-        const HWND Client = FClientWindowHook->Window();
-        const LONG ExStyle = GetWindowLongW(Client, GWL_EXSTYLE);
-        if (ExStyle & WS_EX_CLIENTEDGE) {
-            SetWindowLongW(Client, GWL_EXSTYLE, ExStyle & ~WS_EX_CLIENTEDGE);
-            SetWindowPos(Client, nullptr, 0, 0, 0, 0,
-                         SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
-                             SWP_FRAMECHANGED);
-        }
+    case WM_MDICALCCHILDSCROLL:
+        // The scroll bars are still the host's.
+        RemoveSunkenEdge(FClientWindowHook->Window());
         return false;
-    }
     case WM_NCHITTEST:
         // The empty client window lets the mouse through to the form.
         Message.Result = FClientWindowHook->CallPrevious(Message);

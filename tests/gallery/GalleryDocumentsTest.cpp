@@ -104,7 +104,7 @@ TEST_F(SkinGalleryDocuments, AMaximisedDocumentPutsItsButtonsOnTheBarAndTheMerge
 
     const POINT Restore = BarButton(1);
     ClickAt(Restore.x, Restore.y);
-    EXPECT_TRUE(WaitForWindowRect(Front, Before, false, 5000) == Before);
+    EXPECT_TRUE(WaitForWindowRect(Front, Before, false, 5000) == Before) << DescribeDesktop();
     EXPECT_TRUE(WaitForText(Parent, L"Documents"));
 }
 

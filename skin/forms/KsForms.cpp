@@ -151,6 +151,9 @@ bool TKsCustomForm::Attached() const {
 }
 
 void TKsCustomForm::SetBlend(bool Value) {
+    // The setting the frame already has lays nothing out again.
+    if (Value == FBlend && (FBuffer != nullptr) == Value)
+        return;
     FBlend = Value;
     if (!IsLoading() && !IsDesigning()) {
         if (FBlend && !FBuffer)
@@ -162,6 +165,8 @@ void TKsCustomForm::SetBlend(bool Value) {
 }
 
 void TKsCustomForm::SetBlendValue(int Value) {
+    if (Value == FBlendValue)
+        return;
     FBlendValue = Value;
     UpdateFrame();
 }

@@ -1,5 +1,5 @@
-// Popup windows, their frame controller and view, and an item's DropDown: create, place,
-// show without activating, run the level's loop, free.
+// Popup windows, their frame controller and view, and an item's DropDown: take a window,
+// place it, show it without activating, run the level's loop, give the window back.
 #include "skin/menus/KsMenuForm.h"
 
 #include "framework/windows/Application.h"
@@ -7,6 +7,7 @@
 #include "skin/graphics/KsBitmap.h"
 #include "skin/graphics/KsUtils.h"
 #include "skin/menus/KsItems.h"
+#include "skin/menus/KsPopupPool.h"
 
 #include <algorithm>
 
@@ -50,15 +51,17 @@ void TKsPopupView::Invalidate() {
 const TComponentClassOf<TKsPopupForm> TKsPopupForm::Class{"TKsPopupForm", TKsCustomForm::Class};
 
 TKsPopupForm::TKsPopupForm(TKsPopupWindow& Window, TComponent* NotifyWindow)
-    : TKsCustomForm(&Window), FWindow(Window),
-      FNotifyWindow(dynamic_cast<TWinControl*>(NotifyWindow)) {
+    : TKsCustomForm(&Window), FWindow(Window), FNotifyWindow(nullptr) {
     SetBorderIcons({});
     SetBorderStyle(TKsBorderStyle::kbsNone);
     SetCanMove(false);
     SetCanResize(false);
     SetActive(true);
-    if (FNotifyWindow)
-        FNotifyWindow->FreeNotification(this);
+    SetNotifyWindow(NotifyWindow);
+}
+
+void TKsPopupForm::SetNotifyWindow(TComponent* NotifyWindow) {
+    ReplaceReference<TWinControl>(*this, FNotifyWindow, dynamic_cast<TWinControl*>(NotifyWindow));
 }
 
 void TKsPopupForm::Notification(TComponent* AComponent, TOperation Operation) {
@@ -144,6 +147,26 @@ std::unique_ptr<TKsPopupForm> TKsPopupWindow::CreatePopupForm(TComponent* Notify
     return std::make_unique<TKsPopupForm>(*this, NotifyWindow);
 }
 
+void TKsPopupWindow::Retire() {
+    SetVisible(false);
+    // Keys and requests posted to the level this window showed are not for the level it
+    // shows next (the menu loop drops them only for windows that are gone).
+    MSG Stale{};
+    while (PeekMessageW(&Stale, Handle(), WM_KEYFIRST, WM_KEYLAST, PM_REMOVE | PM_NOYIELD) ||
+           PeekMessageW(&Stale, Handle(), KM_OPENSUBMENU, KM_OPENSUBMENU, PM_REMOVE | PM_NOYIELD))
+        continue;
+    FView->SetItem(nullptr);
+    FView->SetParentView(nullptr);
+    FForm->SetNotifyWindow(nullptr);
+    FMenuOwner = nullptr;
+}
+
+void TKsPopupWindow::Rebuild(TComponent* MenuOwner, TKsCustomItem& Item, TKsItemView* ParentView,
+                             POINT Origin) {
+    FMenuOwner = MenuOwner;
+    Build(Item, ParentView, Origin);
+}
+
 void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView, POINT Origin) {
     // The form told to keep its caption active: the menu owner's owner when that is a
     // windowed control, else the menu owner itself.
@@ -152,7 +175,10 @@ void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView, POINT O
         Notify = FMenuOwner->Owner();
     else if (dynamic_cast<TWinControl*>(FMenuOwner))
         Notify = FMenuOwner;
-    FForm = CreatePopupForm(Notify);
+    if (FForm)
+        FForm->SetNotifyWindow(Notify);
+    else
+        FForm = CreatePopupForm(Notify);
     // The view exists before the frame is laid out: painting the frame asks the view for
     // its item.
     FView = std::make_unique<TKsPopupView>(this, *this);
@@ -182,11 +208,14 @@ void TKsPopupWindow::Build(TKsCustomItem& Item, TKsItemView* ParentView, POINT O
         Surface->SetSize(1, 1);
     FView->SetBitmap(Surface);
     // The window is made at its origin and at its frame's size around the content, so that
-    // the frame takes it as it is, rather than resizing and moving it afterwards.
+    // the frame takes it as it is, rather than resizing and moving it afterwards. A kept
+    // window, already taken, is only given its new bounds.
     const POINT Size = FView->WindowSizeFor(FView->ContentSize());
     SetBounds(Origin.x, Origin.y, Size.x, Size.y);
-    HandleNeeded();
-    FForm->Loaded();
+    if (!HandleAllocated()) {
+        HandleNeeded();
+        FForm->Loaded();
+    }
     SetCursor(crDefault);
 }
 
@@ -210,11 +239,17 @@ void TKsPopupWindow::Dispatch(TMessage& Message) {
         TForm::Dispatch(Message);
         return;
     }
-    // Shown and hidden without taking the activation or moving in the z-order.
-    if (HandleAllocated())
+    // Shown without taking the activation, above every other top-most window (a kept window
+    // keeps its old place in the z-order, which may lie under the level that opens it), and
+    // hidden without moving in the z-order.
+    if (!HandleAllocated())
+        return;
+    if (Showing())
+        SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    else
         SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
-                         (Showing() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
 }
 
 bool TKsPopupWindow::RunLoop() {
@@ -231,11 +266,13 @@ RECT PopupWorkArea(TComponent* Owner) {
     TComponent* Top = Owner;
     while (Top && Top->Owner() && Top->Owner() != Application)
         Top = Top->Owner();
-    if (auto* Form = dynamic_cast<TCustomForm*>(Top))
-        if (TMonitor* Monitor = Form->Monitor()) {
-            const RECT Bounds = Monitor->BoundsRect();
-            return Bounds;
-        }
+    // Asked of the host directly: the screen's list of monitors is refreshed on every
+    // question, which costs more than the rest of placing the popup.
+    MONITORINFO Info{};
+    Info.cbSize = sizeof(Info);
+    if (auto* Form = dynamic_cast<TCustomForm*>(Top); Form && Form->HandleAllocated())
+        if (GetMonitorInfoW(MonitorFromWindow(Form->Handle(), MONITOR_DEFAULTTONEAREST), &Info))
+            return Info.rcMonitor;
     return {0, 0, Screen->Width(), Screen->Height()};
 }
 
@@ -309,8 +346,8 @@ void TKsCustomItem::DropDown(TKsItemView* View, int X, int Y, const RECT& Rect) 
     }
     SetTopIndex(0);
     const bool FromMenuBar = View && View->DropsDown();
-    std::unique_ptr<TKsPopupWindow> Window =
-        PopupWindowClass()(Owner(), *this, View, PopupOrigin(FromMenuBar, X, Y, Rect));
+    const TKsPopupLease Window = TKsPopupPool::Take(PopupWindowClass(), Owner(), *this, View,
+                                                    PopupOrigin(FromMenuBar, X, Y, Rect));
     PlacePopup(*Window, FromMenuBar, X, Y, Rect, PopupWorkArea(Owner()));
 
     TKsCustomForm* Controller = OwnerFormController(FOwnerControl);

@@ -1,7 +1,7 @@
 // Popup windows: one level of an open menu. When an item's sub-items must be shown, the
-// item makes a popup window of its class, places it against the work area, shows it
-// without activating it, runs the view's menu loop inside the call and frees the window
-// when the loop ends. The window is a borderless, top-most tool window; a skinned form
+// item takes a popup window of its class (a kept one, see KsPopupPool.h, else a new one),
+// places it against the work area, shows it without activating it, runs the view's menu
+// loop inside the call and hides the window for the next opening when the loop ends. The window is a borderless, top-most tool window; a skinned form
 // controller attached to it draws its 3-pixel frame and gives it its translucency, shadow
 // and show animation; its view paints the items.
 #pragma once
@@ -43,6 +43,9 @@ public:
     const TClass& ClassType() const override { return Class; }
 
     TKsPopupForm(TKsPopupWindow& Window, TComponent* NotifyWindow);
+    // The form whose caption is kept active (nullptr or a component that is not a windowed
+    // control: none).
+    void SetNotifyWindow(TComponent* NotifyWindow);
 
     RECT GetClientBounds() override;
     POINT GetMinSize() override;
@@ -78,12 +81,18 @@ public:
     TKsPopupForm& PopupForm() const { return *FForm; }
     // The menu loop of this level; returns when it closes.
     bool RunLoop();
+    // Hides the window and forgets the menu it showed; it shows nothing until rebuilt.
+    void Retire();
+    // Shows Item's sub-items in this retired window for a menu of MenuOwner, as a new
+    // window of its class would (CreatePopup's arguments).
+    void Rebuild(TComponent* MenuOwner, TKsCustomItem& Item, TKsItemView* ParentView,
+                 POINT Origin);
 
     void Dispatch(TMessage& Message) override;
 
 protected:
     explicit TKsPopupWindow(TComponent* MenuOwner);
-    // Makes the frame controller, the view and their settings from Item.
+    // Makes the view and the frame controller (once) and their settings from Item.
     void Build(TKsCustomItem& Item, TKsItemView* ParentView, POINT Origin);
     // The frame controller of this window class.
     virtual std::unique_ptr<TKsPopupForm> CreatePopupForm(TComponent* NotifyWindow);

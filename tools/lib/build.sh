@@ -9,7 +9,8 @@ snapvale_build() {
     shift
     local build
     build="$(arch_build_dir "$arch")"
-    if [[ ! -f "$build/CMakeCache.txt" ]]; then
+    # A configuration that failed half-way leaves a cache but no makefile: it is redone.
+    if [[ ! -f "$build/Makefile" ]]; then
         local launcher=()
         if command -v ccache >/dev/null; then
             launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -32,6 +32,9 @@ void CALLBACK RunInsideMenu(HWND, UINT, UINT_PTR, DWORD) {
 } // namespace
 
 TInsideMenu::TInsideMenu(std::initializer_list<std::function<void()>> Actions)
+    : TInsideMenu(std::vector<std::function<void()>>(Actions)) {}
+
+TInsideMenu::TInsideMenu(const std::vector<std::function<void()>>& Actions)
     : FTimer(SetTimer(nullptr, 0, 10, &RunInsideMenu)) {
     PendingInsideMenu.assign(Actions.begin(), Actions.end());
 }

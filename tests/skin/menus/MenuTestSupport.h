@@ -30,6 +30,7 @@ class TInsideMenu {
 public:
     explicit TInsideMenu(std::function<void()> Action) : TInsideMenu({std::move(Action)}) {}
     TInsideMenu(std::initializer_list<std::function<void()>> Actions);
+    explicit TInsideMenu(const std::vector<std::function<void()>>& Actions);
     TInsideMenu(const TInsideMenu&) = delete;
     TInsideMenu& operator=(const TInsideMenu&) = delete;
     ~TInsideMenu();

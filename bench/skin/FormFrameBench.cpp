@@ -3,7 +3,7 @@
 // allows) and of a tool-window frame (326 x 233), each against the anchor, the host drawing
 // the non-client area of a plain window of the same size, timed in alternating samples; and
 // one move step of a live drag by the caption, against the host moving a plain window by
-// the same step. Prints medians, the spread (10th to 90th percentile) in microseconds, and
+// the same step, and the step's floor, the host moving the skinned window itself. Prints medians, the spread (10th to 90th percentile) in microseconds, and
 // the ratios.
 #include "bench/support/BenchTiming.h"
 #include "framework/windows/Application.h"
@@ -92,22 +92,32 @@ void MeasureDrag(SIZE Size) {
         Controller->MouseMove({TShiftStateFlag::ssLeft}, Grip.x + Step, Grip.y);
         GdiFlush();
     };
-    int HostX = 100;
-    const auto HostStep = [&] {
-        HostX = HostX == 100 ? 101 : 100;
-        SetWindowPos(Host->Handle(), nullptr, HostX, 100, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        UpdateWindow(Host->Handle());
+    const auto HostMove = [](HWND Window, int& X) {
+        X = X == 100 ? 101 : 100;
+        SetWindowPos(Window, nullptr, X, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        UpdateWindow(Window);
         GdiFlush();
     };
+    int HostX = 100;
+    const auto HostStep = [&] { HostMove(Host->Handle(), HostX); };
     const auto Pair = BenchMeasurePair(SkinnedStep, HostStep);
     Controller->MouseUp(TMouseButton::mbLeft, {}, Grip.x, Grip.y);
+    // The floor of a step: the host moving the skinned window itself, with its styles and
+    // its frame, by the same step.
+    int FloorX = Skinned->Left();
+    const auto FloorStep = [&] { HostMove(Skinned->Handle(), FloorX); };
+    const auto Floor = BenchMeasurePair(FloorStep, HostStep);
     char Line[96];
     std::snprintf(Line, sizeof Line, "drag step %ldx%ld, skinned", Size.cx, Size.cy);
     BenchReport(Line, Pair.first);
     std::snprintf(Line, sizeof Line, "drag step %ldx%ld, host move (anchor)", Size.cx, Size.cy);
     BenchReport(Line, Pair.second);
     std::printf("%-44s %9.2f\n", "  ratio skinned / host", Pair.first.Median / Pair.second.Median);
+    std::snprintf(Line, sizeof Line, "host move of the skinned window (floor)");
+    BenchReport(Line, Floor.first);
+    std::snprintf(Line, sizeof Line, "drag step %ldx%ld, host move (anchor)", Size.cx, Size.cy);
+    BenchReport(Line, Floor.second);
+    std::printf("%-44s %9.2f\n", "  ratio floor / host", Floor.first.Median / Floor.second.Median);
 }
 
 } // namespace

@@ -116,11 +116,13 @@ bool TKsItemView::Track() {
         if (!*Alive)
             return true;
         // Where the pointer was when the message that opened the menu came: a press on an
-        // item makes that item hot even when the pointer has moved on since.
+        // item makes that item hot even when the pointer has moved on since. A menu opened
+        // by the keyboard keeps its first item, whatever lies under a resting pointer.
         const DWORD Position = GetMessagePos();
         const POINT Opened{static_cast<int16_t>(LOWORD(Position)),
                            static_cast<int16_t>(HIWORD(Position))};
-        HotTrack(Opened);
+        if (GetKeyState(VK_LBUTTON) < 0)
+            HotTrack(Opened);
         // The host reports a pointer that has not moved when the popup appears under it: that
         // report must not take the item chosen by the keyboard.
         LastMousePos = Opened;

@@ -71,6 +71,32 @@ TEST_F(MenuLoop, ReturnChoosesTheHotItemAndItsCommandRunsAfterTheMenuHasClosed) 
     EXPECT_EQ(Log.Captions, std::vector<std::string>{"&Save"});
 }
 
+// The host reports the pointer where it rests when a popup appears under it; a menu opened by
+// a key is not a press on the item there.
+TEST_F(MenuLoop, AMenuOpenedByAKeyStartsAtItsFirstItemWhateverLiesUnderTheRestingPointer) {
+    AddItem(Form, Root(), "&Open", &Log);
+    AddItem(Form, Root(), "&Save", &Log);
+    AddItem(Form, Root(), "&Close", &Log);
+    RECT Shown{};
+    {
+        const TInsideMenu Measure([&] {
+            GetWindowRect(KsCaptureWindow(), &Shown);
+            TKsItemView::TrackingView()->CloseAll();
+        });
+        const TMenuWatchdog Watchdog;
+        Menu->Popup(150, 150);
+        ASSERT_FALSE(Watchdog.Fired());
+    }
+    // The pointer rests over the middle item, and the last message taken (the key that opens
+    // the menu) came with the pointer there.
+    SetCursorPos((Shown.left + Shown.right) / 2, (Shown.top + Shown.bottom) / 2);
+    PostMessageW(Form.Handle(), WM_KEYUP, VK_F10, 0);
+    MSG Key{};
+    ASSERT_TRUE(PeekMessageW(&Key, Form.Handle(), WM_KEYUP, WM_KEYUP, PM_REMOVE));
+    PopupWith({VK_RETURN});
+    EXPECT_EQ(Log.Captions, std::vector<std::string>{"&Open"});
+}
+
 TEST_F(MenuLoop, EscapeClosesAPopupWithoutChoosing) {
     AddItem(Form, Root(), "&Open", &Log);
     PopupWith({VK_ESCAPE});

@@ -3,8 +3,8 @@
 // allows) and of a tool-window frame (326 x 233), each against the anchor, the host drawing
 // the non-client area of a plain window of the same size, timed in alternating samples; and
 // one move step of a live drag by the caption, against the host moving a plain window by
-// the same step, and the step's floor, the host moving the skinned window itself. Prints medians, the spread (10th to 90th percentile) in microseconds, and
-// the ratios.
+// the same step, and the step's floor, the host moving the skinned window itself. Prints medians,
+// the spread (10th to 90th percentile) in microseconds, and the ratios.
 #include "bench/support/BenchTiming.h"
 #include "framework/windows/Application.h"
 #include "framework/windows/Forms.h"

@@ -115,9 +115,11 @@ void TKsCustomForm::ApplyBounds(const RECT& Bounds) {
     if (!Attached())
         return;
     Form()->SetBounds(Bounds.left, Bounds.top, RectWidth(Bounds), RectHeight(Bounds));
-    // Repaint now, so that the window keeps up with a drag.
+    // Repaint now, so that the window keeps up with a drag. Asking whether a paint is due
+    // costs less than looking for one, and a move usually leaves nothing to paint.
     MSG Message;
-    while (PeekMessageW(&Message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+    while (HIWORD(GetQueueStatus(QS_PAINT)) &&
+           PeekMessageW(&Message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
         if (Message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(Message.wParam));
             break;

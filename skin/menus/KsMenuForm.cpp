@@ -136,8 +136,7 @@ TKsPopupWindow::~TKsPopupWindow() {
 }
 
 std::unique_ptr<TKsPopupWindow> TKsPopupWindow::CreatePopup(TComponent* Owner, TKsCustomItem& Item,
-                                                            TKsItemView* ParentView,
-                                                            POINT Origin) {
+                                                            TKsItemView* ParentView, POINT Origin) {
     std::unique_ptr<TKsPopupWindow> Window(new TKsPopupWindow(Owner));
     Window->Build(Item, ParentView, Origin);
     return Window;

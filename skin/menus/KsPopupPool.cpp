@@ -49,8 +49,8 @@ void TKsPopupPool::GiveBack(TKsPopupWindowClass Make, std::unique_ptr<TKsPopupWi
     if (!ThePool)
         ThePool = new TKsPopupPool(Application);
     std::vector<TKept>& Kept = ThePool->FKept;
-    if (std::count_if(Kept.begin(), Kept.end(), [Make](const TKept& K) { return K.Make == Make; }) >=
-        MaxKeptPerClass)
+    if (std::count_if(Kept.begin(), Kept.end(),
+                      [Make](const TKept& K) { return K.Make == Make; }) >= MaxKeptPerClass)
         return;
     Window->Retire();
     Kept.push_back(TKept{Make, std::move(Window)});

@@ -51,7 +51,6 @@ public:
     ~TKsPopupPool() override;
 
 private:
-
     struct TKept {
         TKsPopupWindowClass Make;
         std::unique_ptr<TKsPopupWindow> Window;

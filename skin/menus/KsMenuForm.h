@@ -1,9 +1,10 @@
 // Popup windows: one level of an open menu. When an item's sub-items must be shown, the
 // item takes a popup window of its class (a kept one, see KsPopupPool.h, else a new one),
 // places it against the work area, shows it without activating it, runs the view's menu
-// loop inside the call and hides the window for the next opening when the loop ends. The window is a borderless, top-most tool window; a skinned form
-// controller attached to it draws its 3-pixel frame and gives it its translucency, shadow
-// and show animation; its view paints the items.
+// loop inside the call and hides the window for the next opening when the loop ends. The
+// window is a borderless, top-most tool window; a skinned form controller attached to it
+// draws its 3-pixel frame and gives it its translucency, shadow and show animation; its
+// view paints the items.
 #pragma once
 
 #include "framework/windows/Forms.h"
